@@ -1,0 +1,157 @@
+#include "common/strproc.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace vemla {
+
+std::string TimeText(double f, bool with_seconds) {
+    if (!(f >= 0.0 && f < 1.0)) return "XX:XX:XX";
+    // A hair below a whole second counts as that second.
+    if (f > 0.0 && f < 0.99999999) f += 1e-8;
+    int64_t s = static_cast<int64_t>(std::nearbyint(f * 86400.0));  // halves to even
+    if (s >= 86400) s = 86399;
+    int64_t sec = s % 60;
+    int64_t m = (s - sec) / 60;
+    if (!with_seconds && sec >= 31) ++m;
+    int64_t mm = m % 60;
+    int64_t hh = (m - mm) / 60;
+    char buffer[32];
+    if (with_seconds)
+        std::snprintf(buffer, sizeof buffer, "%02lld:%02lld:%02lld", static_cast<long long>(hh),
+                      static_cast<long long>(mm), static_cast<long long>(sec));
+    else
+        std::snprintf(buffer, sizeof buffer, "%02lld:%02lld", static_cast<long long>(hh),
+                      static_cast<long long>(mm));
+    return buffer;
+}
+
+std::string DurationText(int64_t minutes, bool long_form) {
+    const int64_t input = minutes;
+    int64_t d = minutes / 1440;
+    minutes %= 1440;
+    int64_t h = minutes / 60;
+    minutes %= 60;
+    std::string text;
+    if (input >= 1440) {
+        text += std::to_string(d);
+        text += long_form ? (d == 1 ? " day" : " days") : "d ";
+    }
+    if (input % 1440 >= 60) {
+        if (long_form && d >= 1) text += " and ";
+        text += std::to_string(h);
+        text += long_form ? (h == 1 ? " hour" : " hours") : "h ";
+    }
+    if (minutes > 0) {
+        if (long_form && (h > 0 || d >= 1)) text += " and ";
+        text += std::to_string(minutes);
+        text += long_form ? (minutes == 1 ? " minute" : " minutes") : "m ";
+    }
+    if (text.empty()) text = long_form ? "0 minutes" : "0m";
+    if (!long_form && !text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+std::string OrdinalText(int64_t n) {
+    std::string text = std::to_string(n);
+    if (n < 0) return text;
+    int64_t last_two = n % 100;
+    if (last_two >= 11 && last_two <= 13) return text + "th";
+    switch (n % 10) {
+        case 1: return text + "st";
+        case 2: return text + "nd";
+        case 3: return text + "rd";
+        default: return text + "th";
+    }
+}
+
+int64_t CountChar(std::string_view text, char c) {
+    int64_t count = 0;
+    for (char ch : text)
+        if (ch == c) ++count;
+    return count;
+}
+
+std::string RemoveChar(std::string_view text, char c) {
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text)
+        if (ch != c) out += ch;
+    return out;
+}
+
+void RemoveChars(std::string& text, std::string_view set) {
+    for (char c : set) text = RemoveChar(text, c);
+}
+
+void KeepDigitsAndSign(std::string& text, bool minus_allowed) {
+    std::string out;
+    bool digit_seen = false, plus_seen = false, minus_seen = false;
+    for (char ch : text) {
+        if (ch >= '0' && ch <= '9') {
+            digit_seen = true;
+            out += ch;
+        } else if (ch == '+' && !digit_seen && !plus_seen) {
+            plus_seen = true;
+            out += ch;
+        } else if (ch == '-' && minus_allowed && !digit_seen && !minus_seen) {
+            minus_seen = true;
+            out += ch;
+        }
+    }
+    text = out;
+}
+
+bool IsValidPlusMinus(std::string_view text) {
+    std::string t = Trim(text);
+    if (t.empty()) return false;
+    size_t minus = t.find('-');
+    if (minus != std::string::npos && minus != 0) return false;
+    size_t plus = t.find('+');
+    if (plus != std::string::npos && plus != 0) return false;
+    RemoveChars(t, "0123456789-+,.");
+    return t.empty();
+}
+
+std::string PadForWidth(int64_t n, int width) {
+    int k = static_cast<int>(std::to_string(n).size());
+    return k < width ? std::string(static_cast<size_t>(width - k), ' ') : std::string();
+}
+
+std::string StrNumber(int64_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
+
+double NumericValue(std::string_view text) {
+    size_t pos = 0;
+    while (pos < text.size() && text[pos] == ' ') ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    double value = 0.0;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        value = value * 10.0 + (text[pos] - '0');
+        ++pos;
+    }
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        double scale = 0.1;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+            value += (text[pos] - '0') * scale;
+            scale *= 0.1;
+            ++pos;
+        }
+    }
+    if (!std::isfinite(value)) return 0.0;
+    return negative ? -value : value;
+}
+
+std::string Trim(std::string_view text) {
+    const char* blanks = " \t\r\n";
+    size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return "";
+    size_t last = text.find_last_not_of(blanks);
+    return std::string(text.substr(first, last - first + 1));
+}
+
+}  // namespace vemla

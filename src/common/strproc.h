@@ -1,0 +1,45 @@
+// Text and number helpers whose output the user sees in labels, the log and
+// the lists: times of day, durations, ordinals, padding, and the small string
+// operations the date entry relies on.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vemla {
+
+// hh:mm or hh:mm:ss of a day fraction f in [0, 1); "XX:XX:XX" outside. Without
+// seconds, 30 seconds round down and 31 round up, and the round-up is not
+// carried into the next day: 23:59:31 prints 24:00.
+std::string TimeText(double f, bool with_seconds);
+
+// "2 days and 3 hours and 5 minutes" (long) or "2d 3h 5m" (short).
+std::string DurationText(int64_t minutes, bool long_form);
+
+// 1st, 2nd, 3rd, 4th, 11th, 12th, 13th, 21st, 111th ...; negative numbers
+// carry no suffix.
+std::string OrdinalText(int64_t n);
+
+int64_t CountChar(std::string_view text, char c);
+std::string RemoveChar(std::string_view text, char c);
+// Removes every character of `set` from `text`.
+void RemoveChars(std::string& text, std::string_view set);
+// Keeps the digits and at most one leading "+" (and "-" when allowed).
+void KeepDigitsAndSign(std::string& text, bool minus_allowed);
+// True for a day count such as "5", "-1.5" or "+1,000".
+bool IsValidPlusMinus(std::string_view text);
+// The blanks that right-align the number n in `width` characters.
+std::string PadForWidth(int64_t n, int width);
+
+// Str(n): a number as text with a leading blank when it is not negative.
+std::string StrNumber(int64_t n);
+// The leading number of a text: optional blanks, an optional sign, digits with
+// an optional "." decimal point; reading stops at the first other character,
+// and an empty or non-numeric text is 0.
+double NumericValue(std::string_view text);
+
+// Removes blanks (and tabs, carriage returns and line feeds) at both ends.
+std::string Trim(std::string_view text);
+
+}  // namespace vemla

@@ -1,0 +1,47 @@
+// Lunations and phases of the Moon in Universal Time, and delta T.
+//
+// Lunation k runs from its dark moon to the dark moon of lunation k + 1;
+// lunation 0 begins with the dark moon of 2000-01-06 (about 18:13 GMT).
+// Phase codes: 0 dark moon, 1 first quarter, 2 full moon, 3 last quarter.
+#pragma once
+
+#include <cstdint>
+
+namespace vemla {
+
+inline constexpr double kSynodicMonth = 29.5305888531;  // mean length of a lunation, days
+
+inline constexpr int kDarkMoon = 0;
+inline constexpr int kFirstQuarter = 1;
+inline constexpr int kFullMoon = 2;
+inline constexpr int kLastQuarter = 3;
+
+// PhaseInLunation's answers when no phase of lunation k qualifies.
+inline constexpr int kAfterLunation = -1;
+inline constexpr int kBeforeLunation = -2;
+
+// AJD (Universal Time) of the dark moon that begins lunation 0.
+double DarkMoonZero();
+
+// Delta T in minutes for a Common Era year, and for the year of the day
+// nearest a moment (AJD or a chronological Julian date).
+double DeltaTForYear(int32_t year);
+double DeltaTForMoment(double moment);
+
+// Moment of phase `phase` of lunation k, in dynamical time and as an AJD in
+// Universal Time.
+double SyzygyTD(int32_t k, int phase);
+double SyzygyUT(int32_t k, int phase);
+
+// The lunation whose dark moon is not after the moment (AJD) and whose
+// successor's dark moon is after it.
+int32_t LunationOf(double ajd);
+
+// The last phase of lunation k not after x (dynamical time), or
+// kAfterLunation / kBeforeLunation. `exact` tells whether that phase lies
+// within 0.00005 day (about 4 seconds) of x.
+int PhaseInLunation(int32_t k, double x, bool& exact);
+// PhaseInLunation for a moment given as an AJD in Universal Time.
+int GetPhase(int32_t k, double ajd, bool& exact);
+
+}  // namespace vemla

@@ -1,0 +1,211 @@
+// The European-calendar arithmetic and the typed-date readers.
+#include "engine/datelib.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <random>
+#include <string>
+
+namespace vemla {
+namespace {
+
+EuroDate Make(int32_t y, int32_t m, int32_t d, int32_t calendar = kGregorian) {
+    EuroDate date;
+    date.Year = y;
+    date.Month = m;
+    date.Day = d;
+    date.Calendar = calendar;
+    return date;
+}
+
+TEST(DayNumbers, KnownDays) {
+    // 2000-01-01 CE is day 2451545; the Julian calendar was 13 days behind then.
+    EuroDate d = Make(2000, 1, 1);
+    EXPECT_EQ(euro_date_to_jdn(&d), 2451545);
+    EXPECT_EQ(d.JDN, 2451545);
+    EuroDate j = Make(1999, 12, 19, kJulian);
+    EXPECT_EQ(euro_date_to_jdn(&j), 2451545);
+    // The Gregorian reform: 1582-10-04 JC was followed by 1582-10-15 CE.
+    EuroDate before = Make(1582, 10, 4, kJulian), after = Make(1582, 10, 15);
+    EXPECT_EQ(euro_date_to_jdn(&after) - euro_date_to_jdn(&before), 1);
+    // Day 0 of the Julian period: -4712-01-01 JC.
+    EuroDate origin = Make(-4712, 1, 1, kJulian);
+    EXPECT_EQ(euro_date_to_jdn(&origin), 0);
+    // The ends of the admissible range.
+    EuroDate early = Make(-3000, 1, 1), late = Make(3000, 1, 1);
+    EXPECT_EQ(euro_date_to_jdn(&early), 625333);
+    EXPECT_EQ(euro_date_to_jdn(&late), 2816788);
+}
+
+TEST(DayNumbers, RoundTripAndContinuityOverWholeRange) {
+    // Consecutive days must advance one day at a time through every month end
+    // and leap day, in both calendars, over the whole range.
+    for (int32_t calendar : {kGregorian, kJulian}) {
+        EuroDate prev;
+        prev.Calendar = calendar;
+        prev.JDN = 0;
+        jdn_to_euro_date(&prev);
+        for (int32_t n = 1; n < 3200000; ++n) {
+            EuroDate d;
+            d.Calendar = calendar;
+            d.JDN = n;
+            jdn_to_euro_date(&d);
+            bool next_day = d.Year == prev.Year && d.Month == prev.Month && d.Day == prev.Day + 1;
+            bool next_month = d.Year == prev.Year && d.Month == prev.Month + 1 && d.Day == 1;
+            bool next_year = d.Year == prev.Year + 1 && d.Month == 1 && d.Day == 1 && prev.Month == 12 &&
+                             prev.Day == 31;
+            ASSERT_TRUE(next_day || next_month || next_year) << "day " << n;
+            EuroDate back = d;
+            ASSERT_EQ(euro_date_to_jdn(&back), n);
+            prev = d;
+        }
+    }
+}
+
+TEST(DayNumbers, ExactAtTheLibraryLimits) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int32_t> year(-kMaxEuroYear, kMaxEuroYear);
+    for (int i = 0; i < 20000; ++i) {
+        for (int32_t calendar : {kGregorian, kJulian}) {
+            EuroDate d = Make(year(rng), 1 + i % 12, 1 + i % 28, calendar);
+            EuroDate back;
+            back.Calendar = calendar;
+            back.JDN = euro_date_to_jdn(&d);
+            jdn_to_euro_date(&back);
+            ASSERT_EQ(back.Year, d.Year);
+            ASSERT_EQ(back.Month, d.Month);
+            ASSERT_EQ(back.Day, d.Day);
+        }
+    }
+}
+
+TEST(DayNumbers, Weekdays) {
+    EXPECT_EQ(euro_day_of_week(2451545), 6);  // 2000-01-01 was a Saturday
+    EXPECT_EQ(euro_day_of_week(2451546), 0);
+    EXPECT_EQ(euro_day_of_week(0), 1);        // -4712-01-01 JC, a Monday
+    EXPECT_EQ(euro_day_of_week(-1), 0);
+    for (int32_t n : {INT32_MIN, INT32_MIN + 1, INT32_MAX}) {
+        EXPECT_GE(euro_day_of_week(n), 0);
+        EXPECT_LE(euro_day_of_week(n), 6);
+    }
+}
+
+TEST(StrToDate, AcceptsExistingDatesOnly) {
+    EuroDate d;
+    EXPECT_EQ(str_to_date("2024-02-29", 2, &d, kGregorian), kStrDateOk);
+    EXPECT_EQ(d.Year, 2024);
+    EXPECT_EQ(d.Month, 2);
+    EXPECT_EQ(d.Day, 29);
+    EXPECT_EQ(str_to_date("1900-02-29", 2, &d, kGregorian), kStrDateInvalid);
+    EXPECT_EQ(str_to_date("1900-02-29", 2, &d, kJulian), kStrDateOk);
+    EXPECT_EQ(str_to_date("-44-03-15", 2, &d, kJulian), kStrDateOk);
+    EXPECT_EQ(d.Year, -44);
+    EXPECT_EQ(str_to_date("2023-04-31", 2, &d, kGregorian), kStrDateInvalid);
+    EXPECT_EQ(str_to_date("2023-13-01", 2, &d, kGregorian), kStrDateInvalid);
+    EXPECT_EQ(str_to_date("2023-00-01", 2, &d, kGregorian), kStrDateInvalid);
+    EXPECT_EQ(str_to_date("2023-01-00", 2, &d, kGregorian), kStrDateInvalid);
+    EXPECT_EQ(str_to_date("5800000-12-31", 2, &d, kGregorian), kStrDateOk);
+    EXPECT_EQ(str_to_date("5800001-01-01", 2, &d, kGregorian), kStrDateOutOfRange);
+    EXPECT_EQ(str_to_date("-5800001-01-01", 2, &d, kGregorian), kStrDateOutOfRange);
+}
+
+TEST(StrToDate, HostileTextGivesAStatus) {
+    EuroDate d;
+    const std::string long_digits(100000, '9');
+    for (std::string text : {std::string(""), std::string("-"), std::string("--"), std::string("---"),
+                             std::string("2024"), std::string("2024-01"), std::string("2024--01"),
+                             std::string("-2024-01-01-"), std::string("99999999999999999999-1-1"),
+                             std::string("1-99999999999999999999-1"), std::string("\xff\xfe-\x80-1"),
+                             long_digits, long_digits + "-1-1", "1-1-" + long_digits}) {
+        int32_t r = str_to_date(text, 2, &d, kGregorian);
+        EXPECT_TRUE(r == kStrDateInvalid || r == kStrDateOutOfRange) << text.substr(0, 40);
+    }
+    EXPECT_EQ(str_to_date(long_digits + "-1-1", 2, &d, kGregorian), kStrDateOutOfRange);
+    EXPECT_EQ(str_to_date("2024-01-01", 1, &d, kGregorian), kStrDateInvalid);
+}
+
+TEST(SeparateThousands, GroupsAndRefusesWhatDoesNotFit) {
+    char out[21];
+    ASSERT_TRUE(separate_thousands("12345", ',', out, sizeof out));
+    EXPECT_STREQ(out, "12,345");
+    ASSERT_TRUE(separate_thousands("-5800000", ',', out, sizeof out));
+    EXPECT_STREQ(out, "-5,800,000");
+    ASSERT_TRUE(separate_thousands("999", ',', out, sizeof out));
+    EXPECT_STREQ(out, "999");
+    EXPECT_FALSE(separate_thousands("12a45", ',', out, sizeof out));
+    EXPECT_STREQ(out, "");
+    EXPECT_FALSE(separate_thousands("-", ',', out, sizeof out));
+    EXPECT_FALSE(separate_thousands("123456789012345678", ',', out, sizeof out));
+    EXPECT_FALSE(separate_thousands(nullptr, ',', out, sizeof out));
+}
+
+TEST(TimeZone, FollowsTheZoneInForceNowWithDaylightSaving) {
+    std::string saved = getenv("TZ") ? getenv("TZ") : "";
+    bool had = getenv("TZ") != nullptr;
+    setenv("TZ", "UTC", 1);
+    tzset();
+    EXPECT_EQ(get_timezone(), 0);
+    setenv("TZ", "CST-8", 1);  // eight hours east of Greenwich, no daylight saving
+    tzset();
+    EXPECT_EQ(get_timezone(), -28800);
+    // A zone whose daylight saving is always in force: the offset must include it.
+    setenv("TZ", "XST+5XDT+4,J1/0,J365/25", 1);
+    tzset();
+    EXPECT_EQ(get_timezone(), 4 * 3600);
+    if (had)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+}
+
+TEST(ChineseReaders, LunarForms) {
+    ChDate d;
+    chl_datestr_to_chldate("79-41-01-01", &d);
+    EXPECT_EQ(d.Valid, 1);
+    EXPECT_EQ(d.Cycle, 79);
+    EXPECT_EQ(d.Position, 41);
+    EXPECT_EQ(d.MonthOrTerm, 1);
+    EXPECT_EQ(d.Day, 1);
+    EXPECT_EQ(d.Leap, 0);
+    // A whole caption as the main window shows it.
+    chl_datestr_to_chldate("79-41-7*-12 CHL 20:00 CCT", &d);
+    EXPECT_EQ(d.Valid, 1);
+    EXPECT_EQ(d.MonthOrTerm, 7);
+    EXPECT_EQ(d.Leap, 1);
+    EXPECT_EQ(d.Day, 12);
+    // Unknown position, named by the year's element and animal.
+    chl_datestr_to_chldate("70-?-12-30 wood-dog", &d);
+    EXPECT_EQ(d.Valid, 1);
+    EXPECT_EQ(d.Position, 11);
+    EXPECT_EQ(d.Cycle, 70);
+    chl_datestr_to_chldate("-3-?-1-1 Water-Pig CHL", &d);
+    EXPECT_EQ(d.Valid, 1);
+    EXPECT_EQ(d.Cycle, -3);
+    EXPECT_EQ(d.Position, 60);
+}
+
+TEST(ChineseReaders, SolarFormsAndRefusals) {
+    ChDate d;
+    chs_datestr_to_chsdate("79-41-05-01 CHS (Z1)", &d);
+    EXPECT_EQ(d.Valid, 1);
+    EXPECT_EQ(d.MonthOrTerm, 5);
+    chs_datestr_to_chsdate("79-41-05*-01", &d);  // no leap terms
+    EXPECT_EQ(d.Valid, 0);
+    const std::string huge(5000, '7');
+    for (std::string text : {std::string(""), std::string("79"), std::string("79-41-01"),
+                             std::string("79-41-01-01x"), std::string("79-?-01-01"),
+                             std::string("79-?-01-01 wood-cat"), std::string("79-?-01-01 wood"),
+                             std::string("----"), std::string("9999999999-1-1-1"), huge,
+                             huge + "-1-1-1", std::string("\x80\x81-\x82-1-1")}) {
+        ChDate lunar, solar;
+        chl_datestr_to_chldate(text, &lunar);
+        chs_datestr_to_chsdate(text, &solar);
+        EXPECT_EQ(lunar.Valid, 0) << text.substr(0, 40);
+        EXPECT_EQ(solar.Valid, 0) << text.substr(0, 40);
+    }
+}
+
+}  // namespace
+}  // namespace vemla

@@ -1,0 +1,122 @@
+// Time scales, the texts of European dates and the reading of typed dates.
+#include "engine/european.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+
+namespace vemla {
+namespace {
+
+TEST(TimeScales, Relations) {
+    EXPECT_DOUBLE_EQ(AJDToCJDL(2451544.5), 2451545.0);
+    EXPECT_EQ(DayNumberOf(AJDToCJDL(2451544.5)), 2451545);
+    EXPECT_DOUBLE_EQ(AJDToCJDC(0.0, 120), 0.5 + 1.0 / 3.0);
+    EXPECT_NEAR(AJDToCJDC(2451545.0, 120) - 2451545.0, 0.5 + 1.0 / 3.0, 1e-9);
+    EXPECT_DOUBLE_EQ(CJDCToAJD(AJDToCJDC(2451545.25, 105), 105), 2451545.25);
+    EXPECT_DOUBLE_EQ(CJDXToCJDL(CJDLToCJDX(2451545.0, 480), 480), 2451545.0);
+}
+
+TEST(TimeScales, DayNumbersOfWildMomentsAreClamped) {
+    EXPECT_EQ(DayNumberOf(-0.5), -1);
+    EXPECT_EQ(DayNumberOf(1e300), INT32_MAX);
+    EXPECT_EQ(DayNumberOf(-1e300), INT32_MIN);
+    EXPECT_EQ(DayNumberOf(NAN), INT32_MIN);
+    EXPECT_EQ(DayNumberOf(INFINITY), INT32_MAX);
+}
+
+TEST(EuropeanServices, CEAndJCDatesOfOneDay) {
+    EuroDate ce, jc;
+    CEAndJCDates(2451545.75, ce, jc);
+    EXPECT_EQ(ce.JDN, 2451545);
+    EXPECT_EQ(ce.Year, 2000);
+    EXPECT_EQ(ce.Month, 1);
+    EXPECT_EQ(ce.Day, 1);
+    EXPECT_EQ(jc.Year, 1999);
+    EXPECT_EQ(jc.Month, 12);
+    EXPECT_EQ(jc.Day, 19);
+    EXPECT_EQ(DayOfWeekName(DayOfWeek(2451545)), "Saturday");
+    EXPECT_EQ(DayOfWeekName(7), "");
+    EXPECT_EQ(DayOfWeekName(-1), "");
+}
+
+TEST(EuropeanServices, LocalOffsetIncludesDaylightSaving) {
+    const char* old = getenv("TZ");
+    std::string saved = old ? old : "";
+    setenv("TZ", "IST-5:30", 1);
+    tzset();
+    EXPECT_EQ(LocalOffsetMinutes(), 330);
+    setenv("TZ", "XST+5XDT+4,J1/0,J365/25", 1);  // daylight saving all year
+    tzset();
+    EXPECT_EQ(LocalOffsetMinutes(), -240);
+    EXPECT_NEAR(AJDToCJDX(2451545.0) - AJDToCJDL(2451545.0), -240.0 / 1440.0, 1e-9);
+    if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
+    tzset();
+}
+
+TEST(DateTexts, ShortAndLong) {
+    EuroDate d;
+    d.Year = 12345;
+    d.Month = 1;
+    d.Day = 1;
+    EXPECT_EQ(DateText(d, 2, "-", ","), "12,345-01-01");
+    d.Year = -12345;
+    EXPECT_EQ(DateText(d, 2, "-", ","), "-12,345-01-01");
+    d.Year = -44;
+    d.Month = 3;
+    d.Day = 15;
+    EXPECT_EQ(DateText(d, 2, "-", ","), "-44-03-15");
+    d.Year = 9999;
+    EXPECT_EQ(DateText(d, 2, "-", ","), "9999-03-15");
+    d.Year = 2024;
+    d.Month = 3;
+    d.Day = 12;
+    EXPECT_EQ(LongDateText(d), "The 12th day of March in the year 2024 in the Common Era Calendar");
+    d.Calendar = kJulian;
+    d.Day = 1;
+    d.Year = -1234567;
+    EXPECT_EQ(LongDateText(d), "The 1st day of March in the year -1,234,567 in the Julian Calendar");
+    EXPECT_EQ(GroupThousands("1234567", ""), "1234567");
+    EXPECT_EQ(GroupThousands("1234567", "."), "1.234.567");
+}
+
+TEST(ReadEuroDate, StatusesAndFields) {
+    EuroDate d;
+    d.Calendar = kGregorian;
+    EXPECT_EQ(ReadEuroDate("2024-03-12 CE", d), kEuroDateValid);
+    EXPECT_EQ(d.Valid, 1);
+    EXPECT_EQ(d.JDN, 2460382);
+    EXPECT_EQ(d.Month, 3);
+    EXPECT_EQ(d.Day, 12);
+    // Leading zeros in the year do not shift the month and day.
+    EXPECT_EQ(ReadEuroDate("-0044-03-15 JC", d), kEuroDateValid);
+    EXPECT_EQ(d.Year, -44);
+    EXPECT_EQ(d.Month, 3);
+    EXPECT_EQ(d.Day, 15);
+    // Anything other than "J" is the Gregorian calendar.
+    d.Calendar = 'X';
+    EXPECT_EQ(ReadEuroDate("1900-02-29", d), kEuroDateInvalid);
+    EXPECT_EQ(d.Calendar, kGregorian);
+    EXPECT_EQ(d.Valid, 0);
+    d.Calendar = kJulian;
+    EXPECT_EQ(ReadEuroDate("1900-02-29", d), kEuroDateValid);
+    // A year and a month only is not a date.
+    EXPECT_EQ(ReadEuroDate("2024-03", d), kEuroDateInvalid);
+}
+
+TEST(ReadEuroDate, YearMagnitudeIsCheckedOnTheTextRead) {
+    EuroDate d;
+    d.Year = 99999999;  // whatever the record held before must not matter
+    EXPECT_EQ(ReadEuroDate("2024-01-01", d), kEuroDateValid);
+    EXPECT_EQ(ReadEuroDate("5800001-01-01", d), kEuroDateOutOfRange);
+    EXPECT_EQ(d.Valid, 0);
+    EXPECT_EQ(ReadEuroDate("-99999999999999999999999-01-01", d), kEuroDateOutOfRange);
+    EXPECT_EQ(ReadEuroDate("", d), kEuroDateInvalid);
+    EXPECT_EQ(ReadEuroDate(std::string(100000, '-'), d), kEuroDateInvalid);
+    EXPECT_EQ(ReadEuroDate("\xe4\xb8\xad-\xe6\x96\x87-1", d), kEuroDateInvalid);
+}
+
+}  // namespace
+}  // namespace vemla

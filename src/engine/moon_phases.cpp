@@ -18,8 +18,18 @@
 // Only the arguments M, M', 2F and the node need real sines; every other
 // combination in the series is built from them by angle addition, which keeps
 // a call well under a microsecond.
+//
+// Over millennia the moments inherit the secular terms of the mean elements
+// (fitted to lunar laser ranging and the JPL ephemerides). Lunar theories
+// differ most there: our reference tables, from another theory, run ahead of
+// these elements by some 1.9" per century squared in elongation, which is
+// minutes at AD 1000 and three hours at -3000. Solving instead with the
+// ELP-based lunar series of chapter 47 and VSOP87 for the Sun moves the
+// moments by under two minutes anywhere in -3000..3000, so the series here is
+// no worse than the longer computation.
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "engine/astro.h"
@@ -46,15 +56,84 @@ inline Rot Sub(Rot a, Rot b) {
     return {a.c * b.c + a.s * b.s, a.s * b.c - a.c * b.s};
 }
 
-// Reduces an angle in degrees to [0, 360) before converting, so that the
-// sine is taken of a small argument whatever the lunation number.
-inline double Rad(double deg) {
-    return (deg - 360.0 * std::floor(deg / 360.0)) * kDegToRad;
+// Rounds to the nearest integer by pushing the fraction off the end of the
+// mantissa: exact for |x| < 2^51, and free of branches and library calls.
+inline double RoundToInt(double x) {
+    constexpr double kShifter = 6755399441055744.0;  // 1.5 * 2^52
+    return (x + kShifter) - kShifter;
 }
 
-inline Rot RotDeg(double deg) {
-    const double r = Rad(deg);
-    return {std::cos(r), std::sin(r)};
+// Taylor coefficients of sin(r)/r and cos(r) in powers of r^2.
+constexpr double kSinTaylor[] = {1.0,
+                                 -1.0 / 6.0,
+                                 1.0 / 120.0,
+                                 -1.0 / 5040.0,
+                                 1.0 / 362880.0,
+                                 -1.0 / 39916800.0,
+                                 1.0 / 6227020800.0,
+                                 -1.0 / 1307674368000.0};
+constexpr double kCosTaylor[] = {1.0,
+                                 -1.0 / 2.0,
+                                 1.0 / 24.0,
+                                 -1.0 / 720.0,
+                                 1.0 / 40320.0,
+                                 -1.0 / 3628800.0,
+                                 1.0 / 479001600.0,
+                                 -1.0 / 87178291200.0,
+                                 1.0 / 20922789888000.0};
+constexpr double kSinTaylorShort[] = {1.0, -1.0 / 6.0, 1.0 / 120.0, -1.0 / 5040.0, 1.0 / 362880.0};
+constexpr double kCosTaylorShort[] = {1.0,          -1.0 / 2.0,    1.0 / 24.0,
+                                      -1.0 / 720.0, 1.0 / 40320.0, -1.0 / 3628800.0};
+
+template <size_t N>
+inline double Horner(double x, const double (&c)[N]) {
+    double r = c[N - 1];
+    for (size_t i = N - 1; i-- > 0;) r = r * x + c[i];
+    return r;
+}
+
+// Sine and cosine of an angle in degrees. Whole turns come off first, then
+// the angle is reduced to the nearest multiple of 90 degrees, which is exact
+// in floating point, leaving a remainder within 45 degrees; Taylor
+// polynomials through the 15th and 16th powers give its sine and cosine to
+// about 1e-16, and the quadrant swaps and signs them. Without branches or
+// library calls this costs a few nanoseconds where sin and cos cost tens.
+inline Rot SinCosDeg(double deg) {
+    double x = deg - 360.0 * RoundToInt(deg * (1.0 / 360.0));
+    // Finite arguments land within a turn or so; a non-finite one is taken as
+    // zero so that no NaN reaches the integer conversion below.
+    x = std::fabs(x) <= 1e6 ? x : 0.0;
+    const double quadrant = RoundToInt(x * (1.0 / 90.0));
+    const double r = (x - 90.0 * quadrant) * kDegToRad;
+    const double r2 = r * r;
+    const double sin_r = r * Horner(r2, kSinTaylor);
+    const double cos_r = Horner(r2, kCosTaylor);
+    // x = r + 90 q: odd quadrants swap sine and cosine, and the signs follow
+    // the quadrant: sin is negative in quadrants 2 and 3, cos in 1 and 2.
+    const int q = static_cast<int>(quadrant) & 3;
+    const double odd = static_cast<double>(q & 1);
+    const double sin_sign = 1.0 - static_cast<double>(q & 2);
+    const double cos_sign = 1.0 - 2.0 * static_cast<double>((q ^ (q >> 1)) & 1);
+    const double s = sin_r + odd * (cos_r - sin_r);
+    const double c = cos_r + odd * (sin_r - cos_r);
+    return {cos_sign * c, sin_sign * s};
+}
+
+// Sine of an angle in degrees to about 1e-9, for the small planetary terms
+// whose amplitudes are a few ten-thousandths of a day. Same reduction as
+// above, shorter polynomials, and no guard: the argument must be finite and
+// below 2^51 turns, which the planetary arguments of any int32 lunation are.
+// Without a branch the loop over the terms vectorises.
+inline double SinDegShort(double deg) {
+    const double x = deg - 360.0 * RoundToInt(deg * (1.0 / 360.0));
+    const double quadrant = RoundToInt(x * (1.0 / 90.0));
+    const double r = (x - 90.0 * quadrant) * kDegToRad;
+    const double r2 = r * r;
+    const double sin_r = r * Horner(r2, kSinTaylorShort);
+    const double cos_r = Horner(r2, kCosTaylorShort);
+    const int q = static_cast<int>(quadrant) & 3;
+    const double odd = static_cast<double>(q & 1);
+    return (1.0 - static_cast<double>(q & 2)) * (sin_r + odd * (cos_r - sin_r));
 }
 
 // Time (days) the phase series takes from the mean to the true moment of
@@ -83,10 +162,10 @@ double MeeusPhase(double k, int phase, double* sun_anomaly_cos, double* moon_ano
         160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t3 + 0.000000011 * t4;
     const double node_deg = 124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t3;
 
-    const Rot m = RotDeg(m_deg);
-    const Rot mp = RotDeg(mp_deg);
-    const Rot f2 = RotDeg(2.0 * f_deg);
-    const double sin_node = std::sin(Rad(node_deg));
+    const Rot m = SinCosDeg(m_deg);
+    const Rot mp = SinCosDeg(mp_deg);
+    const Rot f2 = SinCosDeg(2.0 * f_deg);
+    const double sin_node = SinCosDeg(node_deg).s;
 
     const Rot m2 = m * m;
     const Rot m3 = m2 * m;
@@ -128,23 +207,25 @@ double MeeusPhase(double k, int phase, double* sun_anomaly_cos, double* moon_ano
         corr += phase == 1 ? w : -w;
     }
 
-    // Planetary perturbations: arguments A1..A14 with their amplitudes (days).
-    struct Planetary {
-        double a0, a1, amplitude;
-    };
-    static constexpr Planetary kPlanetary[] = {
-        {299.77, 0.107408, 0.000325},  {251.88, 0.016321, 0.000165}, {251.83, 26.651886, 0.000164},
-        {349.42, 36.412478, 0.000126}, {84.66, 18.206239, 0.000110}, {141.74, 53.303771, 0.000062},
-        {207.14, 2.453732, 0.000060},  {154.84, 7.306860, 0.000056}, {34.52, 27.261239, 0.000047},
-        {207.19, 0.121824, 0.000042},  {291.34, 1.844379, 0.000040}, {161.72, 24.198154, 0.000037},
-        {239.56, 25.513099, 0.000035}, {331.55, 3.592518, 0.000023}};
-    // A1 alone has a secular term.
+    // Planetary perturbations: arguments A1..A14 (degrees, as a0 + a1 k; A1
+    // alone has a secular term) with their amplitudes in days.
+    static constexpr int kPlanetaryTerms = 14;
+    static constexpr double kA0[kPlanetaryTerms] = {299.77, 251.88, 251.83, 349.42, 84.66,
+                                                    141.74, 207.14, 154.84, 34.52,  207.19,
+                                                    291.34, 161.72, 239.56, 331.55};
+    static constexpr double kA1[kPlanetaryTerms] = {
+        0.107408, 0.016321,  26.651886, 36.412478, 18.206239, 53.303771, 2.453732,
+        7.306860, 27.261239, 0.121824,  1.844379,  24.198154, 25.513099, 3.592518};
+    static constexpr double kAmplitude[kPlanetaryTerms] = {
+        0.000325, 0.000165, 0.000164, 0.000126, 0.000110, 0.000062, 0.000060,
+        0.000056, 0.000047, 0.000042, 0.000040, 0.000037, 0.000035, 0.000023};
+    double arg[kPlanetaryTerms];
+    for (int i = 0; i < kPlanetaryTerms; ++i) arg[i] = kA0[i] + kA1[i] * k;
+    arg[0] -= 0.009173 * t2;
+    double sine[kPlanetaryTerms];
+    for (int i = 0; i < kPlanetaryTerms; ++i) sine[i] = SinDegShort(arg[i]);
     double planetary = 0.0;
-    double secular = -0.009173 * t2;
-    for (const Planetary& term : kPlanetary) {
-        planetary += term.amplitude * std::sin(Rad(term.a0 + term.a1 * k + secular));
-        secular = 0.0;
-    }
+    for (int i = 0; i < kPlanetaryTerms; ++i) planetary += kAmplitude[i] * sine[i];
 
     *sun_anomaly_cos = m.c;
     *moon_anomaly_cos = mp.c;

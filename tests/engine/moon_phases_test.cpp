@@ -90,11 +90,6 @@ TEST(MoonPhases, SampledMillenniaAgreeWithinTheirSecularDrift) {
     EXPECT_LT(std::fabs(all.error_s), 3.5 * 3600.0) << Describe(all);
 }
 
-TEST(MoonPhases, LunationZeroIsTheNewMoonOfJanuary2000) {
-    // 2000-01-06 18:14 TT is JD 2451550.26.
-    EXPECT_NEAR(syzyg(0, 0, nullptr), 2451550.26, 0.01);
-}
-
 // Quarter phases follow one another by 5.9 to 8.4 days and lunations by
 // 29.27 to 29.84 days; a sign slip in any sizeable term breaks this.
 TEST(MoonPhases, PhasesComeInOrderAtLunarSpacing) {

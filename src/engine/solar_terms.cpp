@@ -105,11 +105,17 @@ SolarTermTable ComputeSolarTerms(int32_t y, int method, int longitude) {
         for (int year = 0; year < 3; ++year)
             for (int k = 0; k < 4; ++k) q[1 + 4 * year + k] = QuarterPointCJDC(k, y - 1 + year, longitude);
         q[13] = QuarterPointCJDC(kMarchEquinox, y + 2, longitude);
-        // One delta T for the whole table keeps the terms of one solar year
-        // on one time scale.
-        double dt = DeltaTForYear(y) / 60.0 / 24.0;
+        // Each quarter's six terms are moved into Universal Time with the
+        // delta T of the year of the quarter point that opens them. A term
+        // belongs to the tables of several neighbouring solar years; taking
+        // delta T from the table's own year would put a term lying seconds
+        // from midnight on different days in different tables, and a day
+        // would then convert to a solar date that converts back to the day
+        // after.
         double out[6];
         for (int i = 0; i < kQuarterCount - 1; ++i) {
+            const int32_t year = i == 0 ? y - 2 : y - 1 + (i - 1) / 4;
+            const double dt = DeltaTForYear(year) / 1440.0;
             solar_terms_true_sun(CJDCToAJD(q[i], longitude) + dt, CJDCToAJD(q[i + 1], longitude) + dt, out);
             for (int j = 0; j < 6; ++j) moments[6 * i + j] = AJDToCJDC(out[j] - dt, longitude);
         }

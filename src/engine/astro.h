@@ -28,7 +28,9 @@ double deltat(double year, int32_t model);
 // longitude equals L0, L0+15, ..., L0+75 degrees, where L0 is the multiple of
 // 90 degrees of the quarter point nearest `start`. `start` and `end` are the
 // TT moments of two consecutive quarter points; they serve only as first
-// guesses, the quarter point itself is solved for exactly.
+// guesses, the quarter point itself is solved for exactly. An `end` that is not finite or not
+// 80 to 100 days after `start` is ignored; if `start` is not finite or lies more than 20,000
+// years from J2000, all six moments are NaN.
 void solar_terms_true_sun(double start, double end, double out[6]);
 
 }  // namespace vemla

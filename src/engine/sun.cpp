@@ -10,7 +10,7 @@
 // The solver works on the six moments of one call together, in lock step, so that every series
 // term is fetched once and applied to six instants: the loops over instants are innermost and
 // vectorise. Newton steps on a coarse series (25 terms, ~5" off) bring each moment within a
-// few seconds of time of the answer; one step on the full truncated series then lands it, the
+// few minutes of time of the answer; one step on the full truncated series then lands it, the
 // coarse rate being more than good enough for a correction that small.
 #include "engine/sun.h"
 

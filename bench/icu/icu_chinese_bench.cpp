@@ -6,20 +6,12 @@
 #include <unicode/timezone.h>
 
 #include <memory>
-#include <random>
 #include <vector>
 
 #include "engine/chinese_dates.h"
+#include "random_days.h"
 
 namespace {
-
-std::vector<int32_t> RandomDays(size_t count) {
-    std::mt19937 rng(3);
-    std::uniform_int_distribution<int32_t> day(2415386, 2488434);
-    std::vector<int32_t> days(count);
-    for (auto& d : days) d = day(rng);
-    return days;
-}
 
 // Noon at UTC+8 of a day number, in ICU's milliseconds since 1970.
 UDate NoonChinaTime(int32_t day) { return (day - 2440588) * 86400000.0 + 4 * 3600000.0; }
@@ -38,7 +30,7 @@ void BM_IcuDayToChinese(benchmark::State& state) {
         state.SkipWithError("no ICU Chinese calendar");
         return;
     }
-    auto days = RandomDays(8192);
+    auto days = vemla::bench::RandomDays1901To2100(8192);
     size_t i = 0;
     for (auto _ : state) {
         UErrorCode status = U_ZERO_ERROR;
@@ -61,7 +53,7 @@ void BM_IcuChineseToDay(benchmark::State& state) {
     struct Fields {
         int32_t year, month, leap, date;
     };
-    auto days = RandomDays(8192);
+    auto days = vemla::bench::RandomDays1901To2100(8192);
     std::vector<Fields> fields;
     for (int32_t d : days) {
         UErrorCode status = U_ZERO_ERROR;
@@ -85,7 +77,7 @@ BENCHMARK(BM_IcuChineseToDay);
 
 void BM_VemlaDayToChinese(benchmark::State& state) {
     vemla::CalendarEngine engine;
-    auto days = RandomDays(8192);
+    auto days = vemla::bench::RandomDays1901To2100(8192);
     vemla::ChDate chs, chl;
     for (int32_t d : days) engine.CJDateToChDates(d, chs, chl);
     size_t i = 0;
@@ -98,7 +90,7 @@ BENCHMARK(BM_VemlaDayToChinese);
 
 void BM_VemlaChineseToDay(benchmark::State& state) {
     vemla::CalendarEngine engine;
-    auto days = RandomDays(8192);
+    auto days = vemla::bench::RandomDays1901To2100(8192);
     std::vector<vemla::ChDate> dates(days.size());
     for (size_t i = 0; i < days.size(); ++i) {
         vemla::ChDate chs;

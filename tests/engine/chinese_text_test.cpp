@@ -3,18 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "chinese_date_maker.h"
+
 namespace vemla {
 namespace {
 
-ChDate Lunar(int cycle, int position, int month, int leap, int day) {
-    ChDate d;
-    d.Cycle = cycle;
-    d.Position = position;
-    d.MonthOrTerm = month;
-    d.Leap = leap;
-    d.Day = day;
-    return d;
-}
+using test::MakeChDate;
+constexpr auto Lunar = MakeChDate;
 
 TEST(ChineseText, ShortForms) {
     ChDate chs = Lunar(79, 41, 5, 0, 1);

@@ -7,6 +7,7 @@
 
 #include "engine/cycles.h"
 #include "engine/european.h"
+#include "chinese_date_maker.h"
 
 namespace vemla {
 namespace {
@@ -14,13 +15,7 @@ namespace {
 // 2023 (cycle 79, position 40) has a leap second month: 02 has 30 days, 2*
 // 29, 03 29 and 04 30. 2024 (position 41) has no leap month.
 ChDate Lunar(int position, int month, int leap, int day, int cycle = 79) {
-    ChDate d;
-    d.Cycle = cycle;
-    d.Position = position;
-    d.MonthOrTerm = month;
-    d.Leap = leap;
-    d.Day = day;
-    return d;
+    return test::MakeChDate(cycle, position, month, leap, day);
 }
 
 auto Fields(const ChDate& d) { return std::tuple(d.Cycle, d.Position, d.MonthOrTerm, d.Leap, d.Day); }

@@ -53,10 +53,14 @@ MoonDisc MoonDiscOf(int width, int height) {
 
 const char* MoonPictureFileName(MoonPicture picture) {
     switch (picture) {
-        case MoonPicture::kDark: return "darkmoon.bmp";
-        case MoonPicture::kFirstQuarter: return "1stquarter.bmp";
-        case MoonPicture::kLastQuarter: return "lastquarter.bmp";
-        case MoonPicture::kFull: return "fullmoon.bmp";
+        case MoonPicture::kDark:
+            return "darkmoon.bmp";
+        case MoonPicture::kFirstQuarter:
+            return "1stquarter.bmp";
+        case MoonPicture::kLastQuarter:
+            return "lastquarter.bmp";
+        case MoonPicture::kFull:
+            return "fullmoon.bmp";
     }
     return "";
 }
@@ -126,15 +130,20 @@ double IlluminatedShare(double ajd, const LunationMoments& moments, int phase) {
     const double tn = phase < 3 ? moments.phase[phase + 1] : moments.next_dark;
     const double span = tn - tp;
     switch (phase) {
-        case 0: return (ajd - tp) / span / 2.0;
-        case 1: return (ajd - tp) / span / 2.0 + 0.5;
-        case 2: return (tn - ajd) / span / 2.0 + 0.5;
-        default: return (tn - ajd) / span / 2.0;
+        case 0:
+            return (ajd - tp) / span / 2.0;
+        case 1:
+            return (ajd - tp) / span / 2.0 + 0.5;
+        case 2:
+            return (tn - ajd) / span / 2.0 + 0.5;
+        default:
+            return (tn - ajd) / span / 2.0;
     }
 }
 
 MoonDataError GetPhaseError(int phase) {
-    return {"Error", "Error" + std::to_string(phase) + " when calling GetPhase() in DisplayMoonData()."};
+    return {"Error",
+            "Error" + std::to_string(phase) + " when calling GetPhase() in DisplayMoonData()."};
 }
 
 MoonDisplayData MoonDataFor(double ajd, const LunationMoments& moments, int phase) {
@@ -170,10 +179,18 @@ MoonImage MakeMoonPicture(MoonPicture picture, int width, int height) {
             if (dist2 > disc.r2) continue;
             bool lit = false;
             switch (picture) {
-                case MoonPicture::kDark: lit = false; break;
-                case MoonPicture::kFirstQuarter: lit = x >= disc.x0; break;
-                case MoonPicture::kLastQuarter: lit = x < disc.x0; break;
-                case MoonPicture::kFull: lit = true; break;
+                case MoonPicture::kDark:
+                    lit = false;
+                    break;
+                case MoonPicture::kFirstQuarter:
+                    lit = x >= disc.x0;
+                    break;
+                case MoonPicture::kLastQuarter:
+                    lit = x < disc.x0;
+                    break;
+                case MoonPicture::kFull:
+                    lit = true;
+                    break;
             }
             // Cosine of the angle to the line of sight: 1 at the centre, 0 at the limb.
             const double mu = std::sqrt(1.0 - static_cast<double>(dist2) / disc.r2);
@@ -199,7 +216,8 @@ void PaintOutsideDisc(MoonImage& image, uint32_t shadow) {
         for (int y = 0; y < image.height; ++y) {
             const int64_t dx = x - disc.x0;
             const int64_t dy = disc.y0 - y;
-            if (dx * dx + dy * dy > disc.r2) image.pixels[static_cast<size_t>(y) * image.width + x] = shadow;
+            if (dx * dx + dy * dy > disc.r2)
+                image.pixels[static_cast<size_t>(y) * image.width + x] = shadow;
         }
     }
 }

@@ -70,8 +70,8 @@ enum class MoonPainting {
 struct MoonDrawing {
     MoonPicture picture = MoonPicture::kDark;
     MoonPainting painting = MoonPainting::kNone;
-    double d = 0.0;       // horizontal semi-axis of the terminator, as a share of r: |2f - 1|
-    bool waxing = true;   // decides which half kCrescent / kGibbous work on
+    double d = 0.0;      // horizontal semi-axis of the terminator, as a share of r: |2f - 1|
+    bool waxing = true;  // decides which half kCrescent / kGibbous work on
 };
 
 // The label text and picture for an illuminated share f (0..1).
@@ -89,10 +89,10 @@ struct MoonDataError {
 
 struct MoonDisplayData {
     int32_t lunation = 0;
-    double age = 0.0;            // days since the dark moon that began the lunation
-    double lunation_share = 0.0; // percent of the lunation passed
-    std::string age_label;       // e.g. "[301] 5 days, 1 hr, 12 mins (17.1%)"
-    int phase = 0;               // last phase passed (0..3), or GetPhase's negative answer
+    double age = 0.0;             // days since the dark moon that began the lunation
+    double lunation_share = 0.0;  // percent of the lunation passed
+    std::string age_label;        // e.g. "[301] 5 days, 1 hr, 12 mins (17.1%)"
+    int phase = 0;                // last phase passed (0..3), or GetPhase's negative answer
     // Set when the phase could not be found; `view` is then empty and the
     // phase label and picture are to be left as they were.
     std::optional<MoonDataError> error;

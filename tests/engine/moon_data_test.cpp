@@ -1,11 +1,11 @@
 // The moon display's texts and pictures, from numbers handed in.
 #include "engine/moon_data.h"
 
-#include "engine/lunar_phases.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "engine/lunar_phases.h"
 
 namespace vemla {
 namespace {
@@ -14,7 +14,9 @@ constexpr uint32_t kShadow = kMoonShadowColour;
 
 // A lit pixel is bright; the shadow colour and the dark grey of the unlit
 // disc both have little green.
-bool IsLit(uint32_t colour) { return ((colour >> 8) & 0xFF) > 128; }
+bool IsLit(uint32_t colour) {
+    return ((colour >> 8) & 0xFF) > 128;
+}
 
 TEST(MoonAgeText, DaysHoursAndMinutesWithPlurals) {
     EXPECT_EQ(AgeText(1.5), "1 day, 12 hrs, 0 mins");
@@ -110,7 +112,8 @@ TEST(MoonIlluminatedShare, LinearBetweenPhasesAndContinuousAcrossThem) {
     EXPECT_DOUBLE_EQ(IlluminatedShare(129.5, m, 3), 0.0);
     // Either side of a phase moment gives the same share.
     for (int p = 1; p <= 3; ++p)
-        EXPECT_DOUBLE_EQ(IlluminatedShare(m.phase[p], m, p - 1), IlluminatedShare(m.phase[p], m, p));
+        EXPECT_DOUBLE_EQ(IlluminatedShare(m.phase[p], m, p - 1),
+                         IlluminatedShare(m.phase[p], m, p));
 }
 
 TEST(MoonDataFromMoments, AgeLabelAndPhaseView) {
@@ -209,8 +212,8 @@ TEST(MoonPictures, LoadPaintsExactlyTheOutsideOfTheDisc) {
 TEST(MoonPictures, CrescentIsCutFromTheLitHalf) {
     // f = 0.25: the terminator's half-width is r / 2 = 22.5 pixels.
     const MoonImage waxing = DrawMoon(MoonDrawingOf(0.25, true), kShadow);
-    EXPECT_TRUE(IsLit(waxing.at(88, 46)));   // near the right limb
-    EXPECT_EQ(waxing.at(46, 46), kShadow);   // near the centre
+    EXPECT_TRUE(IsLit(waxing.at(88, 46)));  // near the right limb
+    EXPECT_EQ(waxing.at(46, 46), kShadow);  // near the centre
     EXPECT_EQ(waxing.at(45, 46), kShadow);
     EXPECT_EQ(waxing.at(67, 46), kShadow);   // 22 pixels from the centre
     EXPECT_TRUE(IsLit(waxing.at(68, 46)));   // 23 pixels
@@ -223,7 +226,7 @@ TEST(MoonPictures, CrescentIsCutFromTheLitHalf) {
     const MoonImage waning = DrawMoon(MoonDrawingOf(0.25, false), kShadow);
     EXPECT_TRUE(IsLit(waning.at(1, 46)));
     EXPECT_EQ(waning.at(44, 46), kShadow);
-    EXPECT_EQ(waning.at(23, 46), kShadow);   // 22 pixels left of the centre
+    EXPECT_EQ(waning.at(23, 46), kShadow);  // 22 pixels left of the centre
     EXPECT_TRUE(IsLit(waning.at(22, 46)));
     EXPECT_FALSE(IsLit(waning.at(45, 46)));  // the right half is untouched dark disc
     EXPECT_NE(waning.at(45, 46), kShadow);

@@ -1,0 +1,236 @@
+// Chinese date conversion against independently computed calendars, and the
+// round trips between day numbers and Chinese dates.
+#include "engine/chinese_dates.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+#include <random>
+
+#include "engine/european.h"
+#include "tsv.h"
+
+namespace vemla {
+namespace {
+
+using test::ReadTsv;
+
+struct Converted {
+    ChDate chs, chl;
+};
+
+Converted Convert(CalendarEngine& engine, int32_t day) {
+    Converted c;
+    EXPECT_TRUE(engine.CJDateToChDates(static_cast<double>(day), c.chs, c.chl)) << day;
+    return c;
+}
+
+TEST(ChineseMonths, OfficialCalendar1901To2100) {
+    auto table = ReadTsv("chinese-months.tsv");
+    const int c_day = table.column("day"), c_cycle = table.column("cycle"),
+              c_position = table.column("position"), c_month = table.column("month"),
+              c_leap = table.column("leap"), c_length = table.column("length"),
+              c_borderline = table.column("borderline"), c_lj = table.column("official_lj"),
+              c_sl = table.column("official_sl");
+    CalendarEngine engine;  // epoch -2696, true sun, 120 degrees East
+    int official_lj = 0, official_sl = 0, reproduced_lj = 0, reproduced_sl = 0, borderline_missed = 0;
+    for (const auto& row : table.rows) {
+        const int32_t day = std::stoi(row[c_day]);
+        const int length = std::stoi(row[c_length]);
+        Converted first = Convert(engine, day);
+        Converted last = Convert(engine, day + length - 1);
+        bool same = first.chl.Day == 1 && first.chl.Cycle == std::stoi(row[c_cycle]) &&
+                    first.chl.Position == std::stoi(row[c_position]) &&
+                    first.chl.MonthOrTerm == std::stoi(row[c_month]) &&
+                    first.chl.Leap == std::stoi(row[c_leap]) && last.chl.Day == length &&
+                    last.chl.MonthOrTerm == first.chl.MonthOrTerm && last.chl.Leap == first.chl.Leap;
+        if (row[c_borderline] == "0") {
+            EXPECT_TRUE(same) << "month starting " << row[0] << ": got " << first.chl.Cycle << "-"
+                              << first.chl.Position << "-" << first.chl.MonthOrTerm
+                              << (first.chl.Leap ? "*" : "") << "-" << first.chl.Day << ", last day "
+                              << last.chl.Day;
+        } else if (!same) {
+            ++borderline_missed;
+            std::cout << "borderline month starting " << row[0] << " differs\n";
+        }
+        if (row[c_lj] == "1") {
+            ++official_lj;
+            reproduced_lj += same;
+        }
+        if (row[c_sl] == "1") {
+            ++official_sl;
+            reproduced_sl += same;
+        }
+    }
+    std::cout << "official months reproduced: " << reproduced_lj << " of " << official_lj
+              << " (computed calendar), " << reproduced_sl << " of " << official_sl
+              << " (observatory tables); borderline months differing: " << borderline_missed << "\n";
+}
+
+TEST(ChineseMonths, RandomConversionsOverTheWholeRange) {
+    auto table = ReadTsv("conversions.tsv");
+    const int c_day = table.column("day"), c_epoch = table.column("epoch"),
+              c_method = table.column("method"), c_longitude = table.column("longitude"),
+              c_borderline = table.column("borderline"), c_note = table.column("note");
+    const int l0 = table.column("chl_cycle"), s0 = table.column("chs_cycle");
+    int checked = 0;
+    for (const auto& row : table.rows) {
+        if (row[c_borderline] != "0") continue;
+        CalendarEngine engine({std::stoi(row[c_longitude]), std::stoi(row[c_epoch]), std::stoi(row[c_method])});
+        Converted c = Convert(engine, std::stoi(row[c_day]));
+        std::string where = "day " + row[c_day] + " epoch " + row[c_epoch] + " method " +
+                            row[c_method] + " longitude " + row[c_longitude] + " " + row[c_note];
+        EXPECT_EQ(c.chl.Cycle, std::stoi(row[l0])) << where;
+        EXPECT_EQ(c.chl.Position, std::stoi(row[l0 + 1])) << where;
+        EXPECT_EQ(c.chl.MonthOrTerm, std::stoi(row[l0 + 2])) << where;
+        EXPECT_EQ(c.chl.Leap, std::stoi(row[l0 + 3])) << where;
+        EXPECT_EQ(c.chl.Day, std::stoi(row[l0 + 4])) << where;
+        EXPECT_EQ(c.chs.Cycle, std::stoi(row[s0])) << where;
+        EXPECT_EQ(c.chs.Position, std::stoi(row[s0 + 1])) << where;
+        EXPECT_EQ(c.chs.MonthOrTerm, std::stoi(row[s0 + 2])) << where;
+        EXPECT_EQ(c.chs.Day, std::stoi(row[s0 + 3])) << where;
+        ++checked;
+    }
+    EXPECT_GT(checked, 3000);
+}
+
+// Every setting, days drawn from the admissible range and beyond it into the
+// years the self-test draws (cycles -10 to 189).
+TEST(ChineseDates, RoundTripsUnderEverySetting) {
+    std::mt19937 rng(2024);
+    EuroDate lo, hi;
+    lo.Year = -3300;
+    hi.Year = 8600;
+    std::uniform_int_distribution<int32_t> day(DateToJDN(lo), DateToJDN(hi));
+    std::uniform_int_distribution<int> longitude(kMinLongitude, kMaxLongitude);
+    for (int i = 0; i < 3000; ++i) {
+        CalendarEngine engine({longitude(rng), i % 2 ? kEpochHuangdi : kEpochAlternative, (i / 2) % 2});
+        const int32_t n = day(rng);
+        Converted c = Convert(engine, n);
+        ChDate chl = c.chl, chs = c.chs;
+        ASSERT_EQ(engine.ChLDateToJDN(chl), kChLExists) << n;
+        EXPECT_EQ(chl.JDN, n);
+        EXPECT_EQ(chl.Valid, 1);
+        EXPECT_EQ(chl.EpochYear, engine.Epoch());
+        ASSERT_TRUE(engine.ChSDateToJDN(chs)) << n;
+        EXPECT_EQ(chs.JDN, n);
+    }
+}
+
+TEST(ChineseDates, NewYear2024UnderBothEpochs) {
+    EuroDate d;
+    d.Year = 2024;
+    d.Month = 2;
+    d.Day = 10;
+    const int32_t day = DateToJDN(d);
+    CalendarEngine huangdi;
+    Converted c = Convert(huangdi, day);
+    EXPECT_EQ(c.chl.Cycle, 79);
+    EXPECT_EQ(c.chl.Position, 41);
+    EXPECT_EQ(c.chl.MonthOrTerm, 1);
+    EXPECT_EQ(c.chl.Day, 1);
+    CalendarEngine alternative({kDefaultLongitude, kEpochAlternative, kTrueSun});
+    c = Convert(alternative, day);
+    EXPECT_EQ(c.chl.Cycle, 78);
+    EXPECT_EQ(c.chl.Position, 41);
+    // The day before is the last day of month 12 of the nian before.
+    c = Convert(huangdi, day - 1);
+    EXPECT_EQ(c.chl.Position, 40);
+    EXPECT_EQ(c.chl.MonthOrTerm, 12);
+}
+
+TEST(ChineseDates, DecemberSolsticeBeginsTheNextSolarYear) {
+    CalendarEngine engine;
+    for (int32_t year : {1950, 2000, 2023, 2050}) {
+        EuroDate july;
+        july.Year = year;
+        july.Month = 7;
+        july.Day = 1;
+        ASSERT_TRUE(engine.BuildCalendarTables(DateToJDN(july)));
+        const int32_t solstice_day = engine.Tables().TermDays[48];  // December solstice of the year
+        Converted c = Convert(engine, solstice_day);
+        EXPECT_EQ(c.chs.MonthOrTerm, 1);
+        EXPECT_EQ(c.chs.Day, 1);
+        EXPECT_EQ(c.chs.Position, YearPosition(year + 1));
+        c = Convert(engine, solstice_day - 1);
+        EXPECT_EQ(c.chs.MonthOrTerm, 24);
+        EXPECT_EQ(c.chs.Position, YearPosition(year));
+    }
+}
+
+TEST(ChineseDates, ReasonsADateDoesNotExist) {
+    CalendarEngine engine;
+    ChDate chl;
+    chl.Cycle = 79;
+    chl.Position = 40;  // 2023: a leap second month, month 2* of 29 days
+    chl.MonthOrTerm = 2;
+    chl.Leap = 1;
+    chl.Day = 29;
+    EXPECT_EQ(engine.ChLDateToJDN(chl), kChLExists);
+    chl.Day = 30;
+    EXPECT_EQ(engine.ChLDateToJDN(chl), kChLDayTooLarge);
+    EXPECT_EQ(chl.Valid, 0);
+    chl.MonthOrTerm = 4;
+    chl.Day = 1;
+    EXPECT_EQ(engine.ChLDateToJDN(chl), kChLMonthNotInNian);
+    for (auto [position, month, leap, day] : {std::tuple{0, 1, 0, 1}, {61, 1, 0, 1}, {1, 0, 0, 1},
+                                              {1, 13, 0, 1}, {1, 1, 2, 1}, {1, 1, 0, 0}, {1, 1, 0, 32}}) {
+        ChDate bad;
+        bad.Cycle = 79;
+        bad.Position = position;
+        bad.MonthOrTerm = month;
+        bad.Leap = leap;
+        bad.Day = day;
+        EXPECT_EQ(engine.ChLDateToJDN(bad), kChLFieldOutOfRange);
+        ChDate bad_solar = bad;
+        EXPECT_FALSE(engine.ChSDateToJDN(bad_solar));
+    }
+    ChDate solar;
+    solar.Cycle = 79;
+    solar.Position = 41;
+    solar.MonthOrTerm = 5;
+    solar.Day = 16;  // no term lasts 16 days in early spring
+    EXPECT_FALSE(engine.ChSDateToJDN(solar));
+    EXPECT_EQ(solar.Valid, 0);
+}
+
+TEST(ChineseDates, HostileRecordsAndMoments) {
+    CalendarEngine engine;
+    for (int32_t cycle : {INT32_MIN, -1000000, -400, 400, 1000000, INT32_MAX}) {
+        ChDate chl;
+        chl.Cycle = cycle;
+        chl.Position = 1;
+        chl.MonthOrTerm = 1;
+        chl.Day = 1;
+        EXPECT_EQ(engine.ChLDateToJDN(chl), kChLFieldOutOfRange) << cycle;
+        ChDate chs = chl;
+        EXPECT_FALSE(engine.ChSDateToJDN(chs));
+    }
+    for (double cjdc : {NAN, INFINITY, -INFINITY, 1e300, -1e300, 2.1e9, -2.1e9}) {
+        ChDate chs, chl;
+        EXPECT_FALSE(engine.CJDateToChDates(cjdc, chs, chl));
+    }
+}
+
+TEST(ChineseDates, CacheGivesTheResultsOfBuildingAfresh) {
+    std::mt19937 rng(99);
+    std::uniform_int_distribution<int32_t> day(2415000, 2488000);
+    CalendarEngine cached;
+    for (int i = 0; i < 300; ++i) {
+        const int32_t n = day(rng);
+        for (int method : {kTrueSun, kMeanSun}) {
+            cached.SetMethod(method);
+            CalendarEngine fresh({kDefaultLongitude, kEpochHuangdi, method});
+            Converted a = Convert(cached, n), b = Convert(fresh, n);
+            ASSERT_EQ(std::tie(a.chl.Cycle, a.chl.Position, a.chl.MonthOrTerm, a.chl.Leap, a.chl.Day),
+                      std::tie(b.chl.Cycle, b.chl.Position, b.chl.MonthOrTerm, b.chl.Leap, b.chl.Day));
+            ASSERT_EQ(std::tie(a.chs.Cycle, a.chs.Position, a.chs.MonthOrTerm, a.chs.Day),
+                      std::tie(b.chs.Cycle, b.chs.Position, b.chs.MonthOrTerm, b.chs.Day));
+        }
+    }
+    EXPECT_LT(cached.BuildCount(), 2 * 210);  // at most one build per solar year and method
+}
+
+}  // namespace
+}  // namespace vemla

@@ -1,0 +1,156 @@
+// Stepping Chinese dates with their fallbacks, and triple element-animal days.
+#include "engine/stepping.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "engine/cycles.h"
+#include "engine/european.h"
+
+namespace vemla {
+namespace {
+
+// 2023 (cycle 79, position 40) has a leap second month: 02 has 30 days, 2*
+// 29, 03 29 and 04 30. 2024 (position 41) has no leap month.
+ChDate Lunar(int position, int month, int leap, int day, int cycle = 79) {
+    ChDate d;
+    d.Cycle = cycle;
+    d.Position = position;
+    d.MonthOrTerm = month;
+    d.Leap = leap;
+    d.Day = day;
+    return d;
+}
+
+auto Fields(const ChDate& d) { return std::tuple(d.Cycle, d.Position, d.MonthOrTerm, d.Leap, d.Day); }
+
+TEST(StepChLMonth, LeapMonthsInOrder) {
+    CalendarEngine engine;
+    ChDate d = Lunar(40, 2, 1, 10);
+    ASSERT_TRUE(StepChLMonth(engine, d, false, false));
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 0, 10)));
+    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 1, 10)));
+    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 3, 0, 10)));
+    ASSERT_TRUE(StepChLMonth(engine, d, false, false));
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 1, 10)));
+    EXPECT_EQ(d.Valid, 1);
+    EXPECT_EQ(d.JDN, 2460026 + 9);
+}
+
+TEST(StepChLMonth, Day30FallsBackAndComesBack) {
+    CalendarEngine engine;
+    ChDate d = Lunar(40, 2, 0, 30);
+    ASSERT_TRUE(StepChLMonth(engine, d, true, true));  // into 2*, 29 days
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 1, 29)));
+    ASSERT_TRUE(StepChLMonth(engine, d, true, true));  // into 03, 29 days
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 3, 0, 29)));
+    ASSERT_TRUE(StepChLMonth(engine, d, true, true));  // into 04, 30 days
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 4, 0, 30)));
+    d = Lunar(40, 2, 0, 30);
+    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
+    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
+    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 4, 0, 29)));  // without keep 30th it stays at 29
+}
+
+TEST(StepChLMonth, AcrossTheNewYear) {
+    CalendarEngine engine;
+    ChDate d = Lunar(40, 12, 0, 5);
+    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
+    EXPECT_EQ(Fields(d), Fields(Lunar(41, 1, 0, 5)));
+    ASSERT_TRUE(StepChLMonth(engine, d, false, false));
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 12, 0, 5)));
+    d = Lunar(60, 12, 0, 5, 78);  // the last nian of a cycle runs into the next cycle
+    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
+    EXPECT_EQ(Fields(d), Fields(Lunar(1, 1, 0, 5, 79)));
+}
+
+TEST(StepChLYear, LeapMonthsAndKeepLeap) {
+    CalendarEngine engine;
+    ChDate d = Lunar(40, 2, 1, 10);
+    ASSERT_TRUE(StepChLYear(engine, d, true, false, false));
+    EXPECT_EQ(Fields(d), Fields(Lunar(41, 2, 0, 10)));
+    d = Lunar(39, 2, 0, 10);
+    ASSERT_TRUE(StepChLYear(engine, d, true, false, true));
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 1, 10)));
+    d = Lunar(39, 2, 0, 30);  // 2* of 2023 has no day 30: keep leap settles on its day 29
+    ASSERT_TRUE(StepChLYear(engine, d, true, true, true));
+    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 1, 29)));
+    d = Lunar(41, 1, 0, 1);
+    ASSERT_TRUE(StepChLCycle(engine, d, true, false, false));
+    EXPECT_EQ(Fields(d), Fields(Lunar(41, 1, 0, 1, 80)));
+}
+
+TEST(Stepping, FailuresLeaveTheRecordAlone) {
+    CalendarEngine engine;
+    for (ChDate bad : {Lunar(0, 1, 0, 1), Lunar(40, 13, 0, 1), Lunar(40, 1, 0, 1, INT32_MAX),
+                       Lunar(60, 12, 0, 1, INT32_MAX), Lunar(40, 1, 0, 45)}) {
+        ChDate d = bad;
+        EXPECT_FALSE(StepChLMonth(engine, d, true, true));
+        EXPECT_EQ(Fields(d), Fields(bad));
+        EXPECT_FALSE(StepChLYear(engine, d, true, true, true));
+        EXPECT_EQ(Fields(d), Fields(bad));
+        EXPECT_FALSE(StepChSTermOrCycle(engine, d, true, false));
+        EXPECT_FALSE(StepChSYear(engine, d, true));
+    }
+    ChDate far = Lunar(40, 1, 0, 1, 300);
+    EXPECT_FALSE(StepChLCycle(engine, far, true, false, false));
+}
+
+TEST(StepChS, TermsYearsAndShortTerms) {
+    CalendarEngine engine;
+    ChDate chs, chl;
+    // Walk every day of two decades; wherever a term has a day 16, the year
+    // step keeps the term and settles on its last day when the target is shorter.
+    int seen = 0;
+    for (int32_t n = 2451545; n < 2451545 + 7300; ++n) {
+        ASSERT_TRUE(engine.CJDateToChDates(n, chs, chl));
+        if (chs.Day != 16) continue;
+        ChDate stepped = chs;
+        ASSERT_TRUE(StepChSYear(engine, stepped, true));
+        EXPECT_EQ(stepped.MonthOrTerm, chs.MonthOrTerm);
+        EXPECT_EQ(stepped.Position, chs.Position % 60 + 1);
+        if (stepped.Day == 15) {
+            ChDate sixteenth = stepped;
+            sixteenth.Day = 16;
+            EXPECT_FALSE(engine.ChSDateToJDN(sixteenth));
+            ++seen;
+        } else {
+            EXPECT_EQ(stepped.Day, 16);
+        }
+    }
+    EXPECT_GT(seen, 0);
+    ChDate term = Lunar(41, 24, 0, 3);
+    ASSERT_TRUE(StepChSTermOrCycle(engine, term, true, false));
+    EXPECT_EQ(std::tuple(term.Position, term.MonthOrTerm, term.Day), std::tuple(42, 1, 3));
+    ASSERT_TRUE(StepChSTermOrCycle(engine, term, false, false));
+    EXPECT_EQ(std::tuple(term.Position, term.MonthOrTerm), std::tuple(41, 24));
+    ASSERT_TRUE(StepChSTermOrCycle(engine, term, true, true));
+    EXPECT_EQ(term.Cycle, 80);
+}
+
+TEST(FindTripleCoincidence, NearestDayWhoseDayMonthAndYearShareANameBothWays) {
+    CalendarEngine engine;
+    auto is_triple = [&](int32_t d) {
+        ChDate chs, chl;
+        chs.Valid = kNoChSWanted;
+        EXPECT_TRUE(engine.CJDateToChDates(d, chs, chl));
+        return DayPosition(d) == chl.Position && MonthPosition(chl.Position, chl.MonthOrTerm) == chl.Position;
+    };
+    for (int32_t start : {2451545, 2460351, 1000000}) {
+        for (bool forward : {true, false}) {
+            auto found = FindTripleCoincidence(engine, start, forward);
+            ASSERT_TRUE(found.has_value());
+            EXPECT_TRUE(is_triple(*found));
+            const int step = forward ? 1 : -1;
+            EXPECT_EQ((*found - start) * step > 0, true);
+            for (int32_t d = start + step; d != *found; d += step) ASSERT_FALSE(is_triple(d)) << d;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vemla

@@ -183,8 +183,16 @@ TEST(ChineseDates, ReasonsADateDoesNotExist) {
         bad.Leap = leap;
         bad.Day = day;
         EXPECT_EQ(engine.ChLDateToJDN(bad), kChLFieldOutOfRange);
-        ChDate bad_solar = bad;
-        EXPECT_FALSE(engine.ChSDateToJDN(bad_solar));
+    }
+    for (auto [position, term, day] : {std::tuple{0, 1, 1}, {61, 1, 1}, {1, 0, 1}, {1, 25, 1}, {1, 1, 0},
+                                       {1, 1, 17}}) {
+        ChDate bad;
+        bad.Cycle = 79;
+        bad.Position = position;
+        bad.MonthOrTerm = term;
+        bad.Day = day;
+        EXPECT_FALSE(engine.ChSDateToJDN(bad));
+        EXPECT_EQ(bad.Valid, 0);
     }
     ChDate solar;
     solar.Cycle = 79;
@@ -207,7 +215,7 @@ TEST(ChineseDates, HostileRecordsAndMoments) {
         ChDate chs = chl;
         EXPECT_FALSE(engine.ChSDateToJDN(chs));
     }
-    for (double cjdc : {NAN, INFINITY, -INFINITY, 1e300, -1e300, 2.1e9, -2.1e9}) {
+    for (double cjdc : {double(NAN), double(INFINITY), -double(INFINITY), 1e300, -1e300, 2.1e9, -2.1e9}) {
         ChDate chs, chl;
         EXPECT_FALSE(engine.CJDateToChDates(cjdc, chs, chl));
     }

@@ -93,10 +93,16 @@ TEST(Stepping, FailuresLeaveTheRecordAlone) {
         EXPECT_EQ(Fields(d), Fields(bad));
         EXPECT_FALSE(StepChLYear(engine, d, true, true, true));
         EXPECT_EQ(Fields(d), Fields(bad));
-        EXPECT_FALSE(StepChSTermOrCycle(engine, d, true, false));
-        EXPECT_FALSE(StepChSYear(engine, d, true));
     }
-    ChDate far = Lunar(40, 1, 0, 1, 300);
+    for (ChDate bad : {Lunar(0, 1, 0, 1), Lunar(40, 25, 0, 1), Lunar(60, 12, 0, 1, INT32_MAX),
+                       Lunar(40, 1, 0, 45)}) {
+        ChDate d = bad;
+        EXPECT_FALSE(StepChSTermOrCycle(engine, d, true, false));
+        EXPECT_EQ(Fields(d), Fields(bad));
+        EXPECT_FALSE(StepChSYear(engine, d, true));
+        EXPECT_EQ(Fields(d), Fields(bad));
+    }
+    ChDate far = Lunar(40, 1, 0, 1, 400);  // beyond the engine's years
     EXPECT_FALSE(StepChLCycle(engine, far, true, false, false));
 }
 

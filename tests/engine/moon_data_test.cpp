@@ -31,12 +31,10 @@ TEST(MoonAgeText, DaysHoursAndMinutesWithPlurals) {
 
 TEST(MoonPhaseLabel, NamesAndMarksAtTheirBoundaries) {
     EXPECT_EQ(PhaseLabelText(1.0, true), "Full moon, 100.0%");
-    EXPECT_EQ(PhaseLabelText(1.0, false), "Full moon, 100.0%");
     EXPECT_EQ(PhaseLabelText(0.5, true), "Half moon (waxing), 50.0%");
     EXPECT_EQ(PhaseLabelText(0.5, false), "Half moon (waning), 50.0%");
     EXPECT_EQ(PhaseLabelText(0.0, true), "Dark moon, 0.0%");
     EXPECT_EQ(PhaseLabelText(0.234, true), "Crescent moon (waxing), 23.4%");
-    EXPECT_EQ(PhaseLabelText(0.8, false), "Gibbous moon (waning), 80.0%");
     // The mark appears from 0.05% to 99.95%.
     EXPECT_EQ(PhaseLabelText(0.0004, true), "Dark moon, 0.0%");
     EXPECT_EQ(PhaseLabelText(0.0006, true), "Dark moon (waxing), 0.1%");
@@ -84,8 +82,6 @@ TEST(MoonDrawingChoice, PictureAndPaintingForEachShare) {
         EXPECT_EQ(drawing.waxing, c.waxing);
         EXPECT_NEAR(drawing.d, std::fabs(2 * c.f - 1), 1e-15);
     }
-    EXPECT_STREQ(MoonPictureFileName(MoonPicture::kFirstQuarter), "1stquarter.bmp");
-    EXPECT_STREQ(MoonPictureFileName(MoonPicture::kLastQuarter), "lastquarter.bmp");
 }
 
 // A made-up lunation: dark moon at 100, quarters 7 and 22 days on, full moon
@@ -136,11 +132,6 @@ TEST(MoonDataFromMoments, AgeLabelAndPhaseView) {
     EXPECT_FALSE(data.view->waxing);
     EXPECT_EQ(data.view->label, "Crescent moon (waning), 23.3%");
     EXPECT_EQ(data.view->drawing.picture, MoonPicture::kLastQuarter);
-
-    data = MoonDataFor(115.0, m, 2);
-    ASSERT_TRUE(data.view);
-    EXPECT_EQ(data.view->label, "Full moon, 100.0%");
-    EXPECT_EQ(data.view->drawing.picture, MoonPicture::kFull);
 }
 
 TEST(MoonDataFromMoments, PhaseNotFoundGivesTheErrorMessageOnly) {
@@ -159,16 +150,8 @@ TEST(MoonDataFromMoments, PhaseNotFoundGivesTheErrorMessageOnly) {
     EXPECT_FALSE(data.view);
 }
 
-TEST(MoonPictures, DiscGeometryAndBasePictures) {
-    const MoonDisc disc = MoonDiscOf(90, 90);
-    EXPECT_EQ(disc.x0, 45);
-    EXPECT_EQ(disc.y0, 46);
-    EXPECT_EQ(disc.r, 45);
-    EXPECT_EQ(disc.r2, 2025);
-
+TEST(MoonPictures, BasePicturesLightTheirHalves) {
     const MoonImage full = MakeMoonPicture(MoonPicture::kFull);
-    ASSERT_EQ(full.width, 90);
-    ASSERT_EQ(full.height, 90);
     ASSERT_EQ(full.pixels.size(), 90u * 90u);
     EXPECT_TRUE(IsLit(full.at(45, 46)));
     EXPECT_TRUE(IsLit(full.at(0, 46)));  // on the limb: inside

@@ -1,0 +1,275 @@
+// The moon display's texts and pictures, from numbers handed in.
+#include "engine/moon_data.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/lunar_phases.h"
+
+namespace vemla {
+namespace {
+
+constexpr uint32_t kShadow = kMoonShadowColour;
+
+// A lit pixel is bright; the shadow colour and the dark grey of the unlit
+// disc both have little green.
+bool IsLit(uint32_t colour) {
+    return ((colour >> 8) & 0xFF) > 128;
+}
+
+TEST(MoonAgeText, DaysHoursAndMinutesWithPlurals) {
+    EXPECT_EQ(AgeText(1.5), "1 day, 12 hrs, 0 mins");
+    EXPECT_EQ(AgeText(5.0 + 1.0 / 24 + 12.5 / 1440), "5 days, 1 hr, 12 mins");
+    EXPECT_EQ(AgeText(1.0 + 1.0 / 24 + 1.5 / 1440), "1 day, 1 hr, 1 min");
+    EXPECT_EQ(AgeText(0.0), "0 days, 0 hrs, 0 mins");
+    EXPECT_EQ(AgeText(29.53), "29 days, 12 hrs, 43 mins");
+    // Parts are cut down, not rounded: 59.9 minutes stay 59.
+    EXPECT_EQ(AgeText(2.0 + 59.9 / 1440), "2 days, 0 hrs, 59 mins");
+    EXPECT_EQ(AgeText(std::nan("")), "");
+}
+
+TEST(MoonPhaseLabel, NamesAndMarksAtTheirBoundaries) {
+    EXPECT_EQ(PhaseLabelText(1.0, true), "Full moon, 100.0%");
+    EXPECT_EQ(PhaseLabelText(0.5, true), "Half moon (waxing), 50.0%");
+    EXPECT_EQ(PhaseLabelText(0.5, false), "Half moon (waning), 50.0%");
+    EXPECT_EQ(PhaseLabelText(0.0, true), "Dark moon, 0.0%");
+    EXPECT_EQ(PhaseLabelText(0.234, true), "Crescent moon (waxing), 23.4%");
+    // The mark appears from 0.05% to 99.95%.
+    EXPECT_EQ(PhaseLabelText(0.0004, true), "Dark moon, 0.0%");
+    EXPECT_EQ(PhaseLabelText(0.0006, true), "Dark moon (waxing), 0.1%");
+    EXPECT_EQ(PhaseLabelText(0.9994, false), "Full moon (waning), 99.9%");
+    EXPECT_EQ(PhaseLabelText(0.9996, false), "Full moon, 100.0%");
+    // The name follows the unrounded share.
+    EXPECT_EQ(PhaseLabelText(0.0099, true), "Dark moon (waxing), 1.0%");
+    EXPECT_EQ(PhaseLabelText(0.0101, true), "Crescent moon (waxing), 1.0%");
+    EXPECT_EQ(PhaseLabelText(0.4499, false), "Crescent moon (waning), 45.0%");
+    EXPECT_EQ(PhaseLabelText(0.5499, true), "Half moon (waxing), 55.0%");
+    EXPECT_EQ(PhaseLabelText(0.5501, true), "Gibbous moon (waxing), 55.0%");
+    EXPECT_EQ(PhaseLabelText(0.9899, true), "Gibbous moon (waxing), 99.0%");
+    EXPECT_EQ(PhaseLabelText(0.9901, true), "Full moon (waxing), 99.0%");
+    // Halves go away from zero.
+    EXPECT_EQ(PhaseLabelText(0.12345, true), "Crescent moon (waxing), 12.3%");
+    EXPECT_EQ(PhaseLabelText(0.12355, true), "Crescent moon (waxing), 12.4%");
+}
+
+TEST(MoonDrawingChoice, PictureAndPaintingForEachShare) {
+    struct Case {
+        double f;
+        bool waxing;
+        MoonPicture picture;
+        MoonPainting painting;
+    };
+    const Case cases[] = {
+        {0.0, true, MoonPicture::kDark, MoonPainting::kNone},
+        {0.0099, false, MoonPicture::kDark, MoonPainting::kNone},
+        {0.0101, true, MoonPicture::kFirstQuarter, MoonPainting::kCrescent},
+        {0.3, false, MoonPicture::kLastQuarter, MoonPainting::kCrescent},
+        {0.4899, true, MoonPicture::kFirstQuarter, MoonPainting::kCrescent},
+        {0.49, true, MoonPicture::kFirstQuarter, MoonPainting::kNone},
+        {0.5, false, MoonPicture::kLastQuarter, MoonPainting::kNone},
+        {0.5099, true, MoonPicture::kFirstQuarter, MoonPainting::kNone},
+        {0.51, true, MoonPicture::kFull, MoonPainting::kGibbous},
+        {0.9899, false, MoonPicture::kFull, MoonPainting::kGibbous},
+        {0.99, true, MoonPicture::kFull, MoonPainting::kNone},
+        {1.0, false, MoonPicture::kFull, MoonPainting::kNone},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.f);
+        MoonDrawing drawing = MoonDrawingOf(c.f, c.waxing);
+        EXPECT_EQ(drawing.picture, c.picture);
+        EXPECT_EQ(drawing.painting, c.painting);
+        EXPECT_EQ(drawing.waxing, c.waxing);
+        EXPECT_NEAR(drawing.d, std::fabs(2 * c.f - 1), 1e-15);
+    }
+}
+
+// A made-up lunation: dark moon at 100, quarters 7 and 22 days on, full moon
+// at 15, next dark moon at 129.5.
+LunationMoments MadeUpLunation(int32_t k) {
+    LunationMoments m;
+    m.k = k;
+    m.phase[0] = 100.0;
+    m.phase[1] = 107.0;
+    m.phase[2] = 115.0;
+    m.phase[3] = 122.0;
+    m.next_dark = 129.5;
+    return m;
+}
+
+TEST(MoonIlluminatedShare, LinearBetweenPhasesAndContinuousAcrossThem) {
+    const LunationMoments m = MadeUpLunation(0);
+    EXPECT_DOUBLE_EQ(IlluminatedShare(100.0, m, 0), 0.0);
+    EXPECT_DOUBLE_EQ(IlluminatedShare(103.5, m, 0), 0.25);
+    EXPECT_DOUBLE_EQ(IlluminatedShare(111.0, m, 1), 0.75);
+    EXPECT_DOUBLE_EQ(IlluminatedShare(115.0, m, 2), 1.0);
+    EXPECT_DOUBLE_EQ(IlluminatedShare(118.5, m, 2), 0.75);
+    EXPECT_DOUBLE_EQ(IlluminatedShare(125.75, m, 3), 0.25);
+    EXPECT_DOUBLE_EQ(IlluminatedShare(129.5, m, 3), 0.0);
+    // Either side of a phase moment gives the same share.
+    for (int p = 1; p <= 3; ++p)
+        EXPECT_DOUBLE_EQ(IlluminatedShare(m.phase[p], m, p - 1),
+                         IlluminatedShare(m.phase[p], m, p));
+}
+
+TEST(MoonDataFromMoments, AgeLabelAndPhaseView) {
+    const LunationMoments m = MadeUpLunation(301);
+    // 5 d 1 h 12.5 min into a 29.5-day lunation: 17.12%.
+    MoonDisplayData data = MoonDataFor(100.0 + 5.0 + 1.0 / 24 + 12.5 / 1440, m, 0);
+    EXPECT_EQ(data.lunation, 301);
+    EXPECT_EQ(data.age_label, "[301] 5 days, 1 hr, 12 mins (17.1%)");
+    EXPECT_FALSE(data.error);
+    ASSERT_TRUE(data.view);
+    EXPECT_TRUE(data.view->waxing);
+    EXPECT_EQ(data.view->drawing.picture, MoonPicture::kFirstQuarter);
+    EXPECT_EQ(data.view->drawing.painting, MoonPainting::kCrescent);
+
+    // Past the last quarter the Moon wanes; 3.5 days before the next dark
+    // moon it is a crescent of 3.5 / 7.5 / 2.
+    data = MoonDataFor(126.0, MadeUpLunation(-12), 3);
+    EXPECT_EQ(data.age_label, "[-12] 26 days, 0 hrs, 0 mins (88.1%)");
+    ASSERT_TRUE(data.view);
+    EXPECT_FALSE(data.view->waxing);
+    EXPECT_EQ(data.view->label, "Crescent moon (waning), 23.3%");
+    EXPECT_EQ(data.view->drawing.picture, MoonPicture::kLastQuarter);
+}
+
+TEST(MoonDataFromMoments, PhaseNotFoundGivesTheErrorMessageOnly) {
+    const LunationMoments m = MadeUpLunation(7);
+    MoonDisplayData data = MoonDataFor(101.5, m, kAfterLunation);
+    ASSERT_TRUE(data.error);
+    EXPECT_EQ(data.error->title, "Error");
+    EXPECT_EQ(data.error->text, "Error-1 when calling GetPhase() in DisplayMoonData().");
+    EXPECT_FALSE(data.view);
+    // The age label comes before the phase and is still filled in.
+    EXPECT_EQ(data.age_label, "[7] 1 day, 12 hrs, 0 mins (5.1%)");
+
+    data = MoonDataFor(101.5, m, kBeforeLunation);
+    ASSERT_TRUE(data.error);
+    EXPECT_EQ(data.error->text, "Error-2 when calling GetPhase() in DisplayMoonData().");
+    EXPECT_FALSE(data.view);
+}
+
+TEST(MoonPictures, BasePicturesLightTheirHalves) {
+    const MoonImage full = MakeMoonPicture(MoonPicture::kFull);
+    ASSERT_EQ(full.pixels.size(), 90u * 90u);
+    EXPECT_TRUE(IsLit(full.at(45, 46)));
+    EXPECT_TRUE(IsLit(full.at(0, 46)));  // on the limb: inside
+    EXPECT_FALSE(IsLit(full.at(0, 0)));
+    EXPECT_GT(full.at(45, 46) & 0xFF, full.at(80, 46) & 0xFF);  // darker towards the limb
+
+    const MoonImage first = MakeMoonPicture(MoonPicture::kFirstQuarter);
+    EXPECT_TRUE(IsLit(first.at(45, 46)));  // the centre column belongs to the right half
+    EXPECT_TRUE(IsLit(first.at(70, 30)));
+    EXPECT_FALSE(IsLit(first.at(44, 46)));
+    EXPECT_NE(first.at(44, 46), first.at(0, 0));  // the unlit disc stands out from the ground
+
+    const MoonImage last = MakeMoonPicture(MoonPicture::kLastQuarter);
+    EXPECT_FALSE(IsLit(last.at(45, 46)));
+    EXPECT_TRUE(IsLit(last.at(44, 46)));
+    EXPECT_TRUE(IsLit(last.at(10, 60)));
+
+    const MoonImage dark = MakeMoonPicture(MoonPicture::kDark);
+    EXPECT_FALSE(IsLit(dark.at(45, 46)));
+    EXPECT_NE(dark.at(45, 46), dark.at(0, 0));
+
+    EXPECT_TRUE(MakeMoonPicture(MoonPicture::kFull, 0, 90).pixels.empty());
+}
+
+TEST(MoonPictures, LoadPaintsExactlyTheOutsideOfTheDisc) {
+    const MoonImage image = LoadMoonPicture(MoonPicture::kFull, kShadow);
+    // Row 0 lies 46 rows above the centre, farther than the radius.
+    for (int x = 0; x < 90; ++x) EXPECT_EQ(image.at(x, 0), kShadow) << x;
+    EXPECT_EQ(image.at(0, 0), kShadow);
+    EXPECT_EQ(image.at(89, 89), kShadow);  // 44^2 + 43^2 > 45^2
+    EXPECT_EQ(image.at(0, 45), kShadow);   // just off the limb
+    // Points at exactly the radius are inside.
+    EXPECT_NE(image.at(0, 46), kShadow);
+    EXPECT_NE(image.at(45, 1), kShadow);
+    EXPECT_NE(image.at(72, 10), kShadow);  // 27^2 + 36^2 = 45^2
+    EXPECT_EQ(image.at(73, 10), kShadow);
+    EXPECT_NE(image.at(89, 46), kShadow);
+    EXPECT_NE(image.at(45, 89), kShadow);
+}
+
+TEST(MoonPictures, CrescentIsCutFromTheLitHalf) {
+    // f = 0.25: the terminator's half-width is r / 2 = 22.5 pixels.
+    const MoonImage waxing = DrawMoon(MoonDrawingOf(0.25, true), kShadow);
+    EXPECT_TRUE(IsLit(waxing.at(88, 46)));  // near the right limb
+    EXPECT_EQ(waxing.at(46, 46), kShadow);  // near the centre
+    EXPECT_EQ(waxing.at(45, 46), kShadow);
+    EXPECT_EQ(waxing.at(67, 46), kShadow);   // 22 pixels from the centre
+    EXPECT_TRUE(IsLit(waxing.at(68, 46)));   // 23 pixels
+    EXPECT_EQ(waxing.at(48, 2), kShadow);    // near the top the ellipse is thin:
+    EXPECT_TRUE(IsLit(waxing.at(50, 2)));    // sqrt(89) / 2 = 4.7 pixels wide
+    EXPECT_FALSE(IsLit(waxing.at(20, 46)));  // the left half stays the dark disc
+    EXPECT_NE(waxing.at(20, 46), kShadow);
+    EXPECT_EQ(waxing.at(89, 89), kShadow);
+
+    const MoonImage waning = DrawMoon(MoonDrawingOf(0.25, false), kShadow);
+    EXPECT_TRUE(IsLit(waning.at(1, 46)));
+    EXPECT_EQ(waning.at(44, 46), kShadow);
+    EXPECT_EQ(waning.at(23, 46), kShadow);  // 22 pixels left of the centre
+    EXPECT_TRUE(IsLit(waning.at(22, 46)));
+    EXPECT_FALSE(IsLit(waning.at(45, 46)));  // the right half is untouched dark disc
+    EXPECT_NE(waning.at(45, 46), kShadow);
+}
+
+TEST(MoonPictures, GibbousShadowLiesOnTheOtherHalf) {
+    const MoonImage waxing = DrawMoon(MoonDrawingOf(0.75, true), kShadow);
+    EXPECT_EQ(waxing.at(1, 46), kShadow);   // left limb
+    EXPECT_EQ(waxing.at(22, 46), kShadow);  // 23 pixels left of the centre
+    EXPECT_TRUE(IsLit(waxing.at(23, 46)));  // 22 pixels
+    EXPECT_TRUE(IsLit(waxing.at(44, 46)));
+    EXPECT_TRUE(IsLit(waxing.at(88, 46)));  // right side lit to the limb
+    EXPECT_TRUE(IsLit(waxing.at(80, 20)));
+
+    const MoonImage waning = DrawMoon(MoonDrawingOf(0.75, false), kShadow);
+    EXPECT_EQ(waning.at(88, 46), kShadow);
+    EXPECT_EQ(waning.at(68, 46), kShadow);  // 23 pixels right of the centre
+    EXPECT_TRUE(IsLit(waning.at(67, 46)));
+    EXPECT_TRUE(IsLit(waning.at(45, 46)));
+    EXPECT_TRUE(IsLit(waning.at(1, 46)));
+}
+
+// The lit area of the drawn disc is the share f of the disc: a crescent is a
+// half disc less a half ellipse, (1 - d) / 2 = f; a gibbous Moon a half disc
+// and a half ellipse, (1 + d) / 2 = f. Lit pixels must sit on the lit side,
+// and nothing outside the disc may show.
+TEST(MoonPictures, LitAreaFollowsTheShareOnTheRightSide) {
+    const MoonDisc disc = MoonDiscOf(90, 90);
+    for (bool waxing : {true, false}) {
+        for (double f = 0.0; f <= 1.0001; f += 0.02) {
+            SCOPED_TRACE(testing::Message() << "f " << f << " waxing " << waxing);
+            const MoonImage image = DrawMoon(MoonDrawingOf(f, waxing), kShadow);
+            int inside = 0, lit = 0;
+            double lit_x = 0.0;
+            for (int y = 0; y < image.height; ++y) {
+                for (int x = 0; x < image.width; ++x) {
+                    const int dx = x - disc.x0, dy = disc.y0 - y;
+                    const uint32_t c = image.at(x, y);
+                    if (dx * dx + dy * dy > disc.r2) {
+                        ASSERT_EQ(c, kShadow) << x << "," << y;
+                        continue;
+                    }
+                    ++inside;
+                    if (IsLit(c)) {
+                        ++lit;
+                        lit_x += dx;
+                    }
+                }
+            }
+            // Pictures shown unpainted near the phases are off by up to 0.01.
+            EXPECT_NEAR(static_cast<double>(lit) / inside, f, 0.03);
+            if (lit > 50 && f < 0.97) {
+                if (waxing)
+                    EXPECT_GT(lit_x / lit, 0.0);
+                else
+                    EXPECT_LT(lit_x / lit, 0.0);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vemla

@@ -9,6 +9,7 @@
 #include "engine/chinese_text.h"
 #include "engine/european.h"
 #include "engine/lunar_phases.h"
+#include "engine/moon_data.h"
 
 namespace {
 
@@ -49,15 +50,15 @@ int main() {
     engine.CJDateToChDates(cjdc, chs, chl);
     const std::string chinese_time = TimeText(cjdc - std::floor(cjdc), false);
 
-    const int32_t lunation = LunationOf(ajd);
+    const MoonDisplayData moon = ComputeMoonData(ajd);
     std::printf("CE    %s %s %s GMT\n", DateText(ce, 2, "-", ",").c_str(), weekday.c_str(), time.c_str());
     std::printf("JC    %s %s\n", DateText(jc, 2, "-", ",").c_str(), weekday.c_str());
     std::printf("CHL   %s %s CCT\n", ChLShortText(chl).c_str(), chinese_time.c_str());
     std::printf("CHS   %s %s CCT\n", ChSShortText(chs, true).c_str(), chinese_time.c_str());
     std::printf("CJDL  %s\n", JulianDateText(cjdl).c_str());
     std::printf("AJD   %s\n", JulianDateText(ajd).c_str());
-    std::printf("Lunation %d, %.2f days since the dark moon\n", lunation,
-                ajd - SyzygyUT(lunation, kDarkMoon));
+    std::printf("Moon  %s\n", moon.age_label.c_str());
+    if (moon.view) std::printf("      %s\n", moon.view->label.c_str());
     std::printf("Delta T %.2f minutes\n", DeltaTForMoment(ajd));
     return 0;
 }

@@ -1,0 +1,180 @@
+// The program-text store: load codes, line errors, fetching, the load
+// messages, and finding the file beside the executable or in share/vemla.
+#include "common/program_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/temp_folder.h"
+
+namespace vemla {
+namespace {
+
+int32_t LoadText(const TempFolder& temp, std::string_view content, ProgramTextStore& store) {
+    return store.Load(temp.Write("texts.dat", content));
+}
+
+int32_t LoadText(const TempFolder& temp, std::string_view content) {
+    ProgramTextStore store;
+    return LoadText(temp, content, store);
+}
+
+TEST(ProgramTextStore, CountsTextsSkippingCommentsBlanksAndLineEnds) {
+    TempFolder temp;
+    ProgramTextStore store;
+    EXPECT_EQ(LoadText(temp,
+                       "\xEF\xBB\xBF# header\r\n\r\n  # indented comment\n \t \n"
+                       "1\tVemla\r\n -7 \tnegative\n+32767\tlast\n-32768\tfirst\n"
+                       "12\ttab\tinside \n99\t#not a comment",
+                       store),
+              6);
+    EXPECT_EQ(store.GetText(1), "Vemla");
+    EXPECT_EQ(store.GetText(-7), "negative");
+    EXPECT_EQ(store.GetText(32767), "last");
+    EXPECT_EQ(store.GetText(-32768), "first");
+    EXPECT_EQ(store.GetText(12), "tab\tinside ");
+    EXPECT_EQ(store.GetText(99), "#not a comment");
+    EXPECT_EQ(store.GetText(65537), "");  // would be 1 if cut to 16 bits
+
+    EXPECT_EQ(LoadText(temp, "# only a comment\n\n"), kTextLoadNoText);
+    EXPECT_EQ(LoadText(temp, ""), kTextLoadEmptyFile);
+    EXPECT_EQ(store.Load(temp.path() / "missing.dat"), kTextLoadCannotOpen);
+    EXPECT_EQ(store.Load(temp.path()), kTextLoadCannotOpen);
+    EXPECT_EQ(store.GetText(1), "");  // a failed load leaves nothing behind
+}
+
+TEST(ProgramTextStore, LineErrorsNameTheirLine) {
+    TempFolder temp;
+    EXPECT_EQ(LoadText(temp, "# c\n1\ta\n\n2\tb\n1\tc\n"), -1505);
+    EXPECT_EQ(LoadText(temp, "1\ta\n+001\tb\n"), -1502);  // the same number written otherwise
+
+    const std::string longest(kMaxTextChars, 'x');
+    ProgramTextStore store;
+    ASSERT_EQ(LoadText(temp, "# c\n5\t" + longest + "\r\n", store), 1);
+    EXPECT_EQ(store.GetText(5), longest);
+    EXPECT_EQ(LoadText(temp, "# c\n5\t" + longest + "x\n"), -1002);
+    // Characters, not bytes: 1024 three-byte characters fit, 1025 do not.
+    std::string wide;
+    for (int i = 0; i < kMaxTextChars; ++i) wide += "\xE5\xB9\xB4";
+    ASSERT_EQ(LoadText(temp, "5\t" + wide, store), 1);
+    EXPECT_EQ(store.GetText(5), wide);
+    EXPECT_EQ(LoadText(temp, "5\t" + wide + "\xE5\xB9\xB4"), -1001);
+
+    // No tab, nothing after it, or a number that is not a 16-bit whole number.
+    for (const char* line : {"17", "17\t", "17 years", "\tno number", "x\ttext", "1.5\ttext",
+                             "32768\ttext", "-32769\ttext", "+-1\ttext", "99999999999999999999\tt"})
+        EXPECT_EQ(LoadText(temp, std::string("1\tok\n") + line + "\n2\tok\n"), -502) << line;
+
+    // Lines past 500 cannot be placed in the too-long and missing bands.
+    const std::string filler(500, '\n');
+    EXPECT_EQ(LoadText(temp, filler.substr(1) + "9\n"), -1000);
+    EXPECT_EQ(LoadText(temp, filler + "9\n"), kTextLoadNotRecovered);
+    EXPECT_EQ(LoadText(temp, filler + "9\t" + longest + "x\n"), kTextLoadTooMuchText);
+    EXPECT_EQ(LoadText(temp, "9\ta\n" + filler + "9\tb\n"), -1500 - 502);
+}
+
+TEST(ProgramTextStore, BrokenUtf8BecomesReplacementCharacters) {
+    TempFolder temp;
+    ProgramTextStore store;
+    const std::string r = "\xEF\xBF\xBD";
+    ASSERT_EQ(LoadText(temp,
+                       "1\ta\xFF"
+                       "b\n2\t\xC0\xAF\n3\t\xED\xA0\x80\n4\t\xE5\xB9\n"
+                       "5\t\xF4\x90\x80\x80\n6\t\xC3\xA9\xF0\x9F\x8C\x95\n",
+                       store),
+              6);
+    EXPECT_EQ(store.GetText(1), "a" + r + "b");
+    EXPECT_EQ(store.GetText(2), r + r);                       // overlong "/"
+    EXPECT_EQ(store.GetText(3), r + r + r);                   // surrogate
+    EXPECT_EQ(store.GetText(4), r + r);                       // cut short at the line end
+    EXPECT_EQ(store.GetText(5), r + r + r + r);               // past U+10FFFF
+    EXPECT_EQ(store.GetText(6), "\xC3\xA9\xF0\x9F\x8C\x95");  // well-formed, kept
+    // Each replaced byte counts as one character.
+    EXPECT_EQ(LoadText(temp, "1\t" + std::string(kMaxTextChars + 1, '\x80')), -1001);
+}
+
+TEST(ProgramTextStore, GtCopiesWholeCharactersIntoTheBuffer) {
+    TempFolder temp;
+    ProgramTextStore store;
+    ASSERT_EQ(LoadText(temp, "3\t\xC3\xA9t\xC3\xA9\n", store), 1);  // "été", 5 bytes
+    char buffer[8] = {};
+    EXPECT_EQ(store.gt(3, 0, buffer, 8, 1), 5);
+    EXPECT_EQ(std::string(buffer, 5), "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(store.gt(3, 0, buffer, 4, 0), 3);  // not half of the last "é"
+    EXPECT_EQ(store.gt(3, 0, buffer, 1, 0), 0);
+    EXPECT_EQ(store.gt(3, 0, nullptr, 8, 0), 0);
+    EXPECT_EQ(store.gt(3, 1, buffer, 8, 0), 0);  // only language 0 was loaded
+    EXPECT_EQ(store.gt(4, 0, buffer, 8, 0), 0);
+}
+
+TEST(ProgramTextLoadMessage, EveryCodeAndBandBoundary) {
+    EXPECT_EQ(ProgramTextLoadMessage(1, "/x"), "");
+    EXPECT_EQ(ProgramTextLoadMessage(0, "/x"), "No program text was read.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1, "/opt/vemla/vemla_text.dat"),
+              "Cannot open file containing program text.\r\n/opt/vemla/vemla_text.dat");
+    EXPECT_EQ(ProgramTextLoadMessage(-2, ""), "Particular memory allocation error.");
+    EXPECT_EQ(ProgramTextLoadMessage(-3, ""), "Too much program text.");
+    EXPECT_EQ(ProgramTextLoadMessage(-4, ""), "Text not recovered.");
+    EXPECT_EQ(ProgramTextLoadMessage(-5, ""), "Error -5");
+    EXPECT_EQ(ProgramTextLoadMessage(-6, ""), "File is empty.");
+    EXPECT_EQ(ProgramTextLoadMessage(-7, ""), "Error reading file.");
+    EXPECT_EQ(ProgramTextLoadMessage(-8, ""), "General memory allocation error.");
+    EXPECT_EQ(ProgramTextLoadMessage(-9, ""), "Error -9");
+    EXPECT_EQ(ProgramTextLoadMessage(-500, ""), "Error -500");
+    EXPECT_EQ(ProgramTextLoadMessage(-501, ""), "Missing string at line 1.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1000, ""), "Missing string at line 500.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1001, ""), "String too long at line 1.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1500, ""), "String too long at line 500.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1501, ""), "Duplicate in program text at line 1.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1512, ""), "Duplicate in program text at line 12.");
+    EXPECT_EQ(ProgramTextLoadMessage(INT32_MIN, ""),
+              "Duplicate in program text at line 2147482148.");
+}
+
+TEST(LoadProgramText, BesideTheExecutableThenInShare) {
+    TempFolder temp;
+    const auto bin = temp.path() / "bin";
+    std::filesystem::create_directories(bin);
+    ProgramTextStore store;
+
+    ProgramTextLoad load = LoadProgramText(store, bin);
+    EXPECT_EQ(load.code, kTextLoadCannotOpen);
+    EXPECT_EQ(load.message,
+              "Cannot open file containing program text.\r\n" + (bin / kProgramTextFile).string());
+
+    temp.Write("share/vemla/vemla_text.dat", "1\tshared\n");
+    load = LoadProgramText(store, temp.path() / "bin/");  // a trailing slash adds no second one
+    EXPECT_TRUE(load.ok());
+    EXPECT_EQ(load.path, temp.path() / "share/vemla/vemla_text.dat");
+    EXPECT_EQ(load.message, "");
+    EXPECT_EQ(store.GetText(1), "shared");
+
+    // A file beside the executable wins, and its errors are not hidden by the other.
+    temp.Write("bin/vemla_text.dat", "1\tbeside\n1\tagain\n");
+    load = LoadProgramText(store, bin);
+    EXPECT_EQ(load.path, bin / kProgramTextFile);
+    EXPECT_EQ(load.message, "Duplicate in program text at line 2.");
+    temp.Write("bin/vemla_text.dat", "1\tbeside\n");
+    EXPECT_EQ(LoadProgramText(store, bin).code, 1);
+    EXPECT_EQ(store.GetText(1), "beside");
+}
+
+TEST(LoadProgramText, ShippedFileHasTheRequestedTexts) {
+    const std::filesystem::path data = std::filesystem::path(VEMLA_TEST_DATA_DIR) / "../../data";
+    ProgramTextStore store;
+    const ProgramTextLoad load = LoadProgramText(store, data);
+    ASSERT_TRUE(load.ok()) << load.message;
+    EXPECT_EQ(store.GetText(1), "Vemla");
+    EXPECT_EQ(store.GetText(10), "Copy selected text to clipboard");
+    for (int32_t number : {11, 17, 18}) EXPECT_NE(store.GetText(number), "") << number;
+}
+
+TEST(ExecutableFolder, HoldsTheRunningTest) {
+    const std::filesystem::path folder = ExecutableFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_TRUE(std::filesystem::exists(folder / "engine_tests"));
+}
+
+}  // namespace
+}  // namespace vemla

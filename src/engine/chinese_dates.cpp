@@ -1,5 +1,7 @@
 #include "engine/chinese_dates.h"
 
+#include <algorithm>
+
 #include "engine/european.h"
 
 namespace vemla {
@@ -14,42 +16,53 @@ bool YearInRange(int64_t year) { return year >= kMinChineseYear && year <= kMaxC
 
 }  // namespace
 
-CalendarEngine::CalendarEngine(CalendarSettings settings)
-    : settings_(settings), current_(std::make_shared<CalendarTables>()) {}
+CalendarEngine::CalendarEngine(CalendarSettings settings) : settings_(settings) {}
 
-std::shared_ptr<const CalendarTables> CalendarEngine::TablesFor(int32_t y) {
-    int method = settings_.Method == kMeanSun ? kMeanSun : kTrueSun;
-    int64_t key = CacheKey(y, method, settings_.Longitude);
+int64_t CalendarEngine::KeyOf(int32_t solar_year) const {
+    return CacheKey(solar_year, settings_.Method, settings_.Longitude);
+}
+
+const CalendarEngine::CachedTables& CalendarEngine::TablesFor(int32_t y) {
+    const int64_t key = KeyOf(y);
     auto found = cache_.find(key);
-    if (found != cache_.end()) return found->second.tables;
+    if (found != cache_.end()) return *found->second;
+    // The current layout is always the one just found or built, so clearing
+    // the cache before building never leaves it dangling.
     if (cache_.size() >= kCacheCapacity) cache_.clear();
-    auto tables = std::make_shared<const CalendarTables>(BuildTablesForSolarYear(y, method, settings_.Longitude));
+    const int method = settings_.Method == kMeanSun ? kMeanSun : kTrueSun;
+    auto entry = std::make_unique<CachedTables>();
+    entry->tables = BuildTablesForSolarYear(y, method, settings_.Longitude);
     ++builds_;
     // Quarter points 4 and 8 (true sun) or 1 and 2 (mean sun) are the December
     // solstices of y - 1 and y by the quarter-point formula, whose days bound
     // solar year y.
-    int first = method == kMeanSun ? 1 : 4;
-    int end = method == kMeanSun ? 2 : 8;
-    cache_[key] = {tables, DayNumberOf(tables->TermQuarters[first]),
-                   DayNumberOf(tables->TermQuarters[end])};
-    return tables;
-}
-
-int32_t CalendarEngine::SolarYearOfDay(int32_t day) {
-    int32_t year = GregorianYearOf(day);
-    int method = settings_.Method == kMeanSun ? kMeanSun : kTrueSun;
-    // The solar year is the Gregorian year or the next; a cached layout whose
-    // bounds hold the day settles it without the quarter-point formula.
-    auto next = cache_.find(CacheKey(year + 1, method, settings_.Longitude));
-    if (next != cache_.end() && day >= next->second.first_day) return year + 1;
-    auto same = cache_.find(CacheKey(year, method, settings_.Longitude));
-    if (same != cache_.end() && day < same->second.end_day) return year;
-    return SolarYearOf(static_cast<double>(day), settings_.Longitude);
+    const auto& q = entry->tables.TermQuarters;
+    entry->first_day = DayNumberOf(q[method == kMeanSun ? 1 : 4]);
+    entry->end_day = DayNumberOf(q[method == kMeanSun ? 2 : 8]);
+    return *cache_.emplace(key, std::move(entry)).first->second;
 }
 
 bool CalendarEngine::BuildAroundDay(int32_t day) {
-    if (!YearInRange(GregorianYearOf(day))) return false;
-    current_ = TablesFor(SolarYearOfDay(day));
+    const int method = settings_.Method == kMeanSun ? kMeanSun : kTrueSun;
+    const CalendarTables& now = current_->tables;
+    if (current_ != &empty_ && now.Method == method && now.Longitude == settings_.Longitude &&
+        current_->first_day <= day && day < current_->end_day)
+        return true;
+    const int32_t year = GregorianYearOf(day);
+    if (!YearInRange(year)) return false;
+    // The solar year is the Gregorian year or the next; a cached layout whose
+    // bounds hold the day settles it without the quarter-point formula.
+    auto next = cache_.find(KeyOf(year + 1));
+    if (next != cache_.end() && day >= next->second->first_day) {
+        current_ = next->second.get();
+        return true;
+    }
+    auto same = cache_.find(KeyOf(year));
+    if (same != cache_.end() && day < same->second->end_day) {
+        current_ = same->second.get();
+        return true;
+    }
+    current_ = &TablesFor(SolarYearOf(static_cast<double>(day), settings_.Longitude));
     return true;
 }
 
@@ -58,33 +71,23 @@ bool CalendarEngine::BuildCalendarTables(double cjdc) { return BuildAroundDay(Da
 bool CalendarEngine::CJDateToChDates(double cjdc, ChDate& chs, ChDate& chl) {
     const int32_t n = DayNumberOf(cjdc);
     if (!BuildAroundDay(n)) return false;
-    const CalendarTables& t = *current_;
+    const CalendarTables& t = current_->tables;
     const int epoch = settings_.Epoch;
 
     if (chs.Valid == kNoChSWanted) {
         chs.Valid = 0;
     } else {
-        // The solar year that begins at the December solstice of CE year Y
-        // bears the cycle and position of year Y + 1.
-        int32_t y0 = GregorianYearOf(t.TermDays[0]);
-        int64_t cycle = CycleOf(y0, epoch);
-        int position = YearPosition(y0);
-        bool found = false;
-        for (int i = 0; i < 72; ++i) {
-            if (i % 24 == 0 && ++position == 61) {
-                position = 1;
-                ++cycle;
-            }
-            if (t.TermDays[i] <= n && n < t.TermDays[i + 1]) {
-                chs.MonthOrTerm = i % 24 + 1;
-                chs.Day = n - t.TermDays[i] + 1;
-                found = true;
-                break;
-            }
-        }
-        if (!found) return false;
-        chs.Cycle = static_cast<int32_t>(cycle);
-        chs.Position = position;
+        // Index 0 is the December solstice of CE year Y0; the solar year it
+        // opens bears the cycle and position of year Y0 + 1, and every 24
+        // terms the next one begins.
+        const auto begin = t.TermDays.begin();
+        const int i = static_cast<int>(std::upper_bound(begin, begin + 73, n) - begin) - 1;
+        if (i < 0 || i >= 72) return false;
+        const int64_t year = static_cast<int64_t>(GregorianYearOf(t.TermDays[0])) + 1 + i / 24;
+        chs.MonthOrTerm = i % 24 + 1;
+        chs.Day = n - t.TermDays[i] + 1;
+        chs.Cycle = static_cast<int32_t>(CycleOf(year, epoch));
+        chs.Position = YearPosition(year);
     }
 
     int m = t.MonthOfDay(n);
@@ -93,9 +96,8 @@ bool CalendarEngine::CJDateToChDates(double cjdc, ChDate& chs, ChDate& chl) {
     chl.Leap = t.MonthLabels[m].leap ? 1 : 0;
     chl.Day = n - t.MonthStartDays[m] + 1;
     // The nian is numbered by the CE year in which its month 1 begins.
-    while (m >= 0 && !t.MonthLabels[m].IsNewYear()) --m;
-    if (m < 0) return false;
-    int32_t y = GregorianYearOf(t.MonthStartDays[m]);
+    const int32_t y = t.NianYear[m];
+    if (y == CalendarTables::kNoNianYear) return false;
     chl.Cycle = static_cast<int32_t>(CycleOf(y, epoch));
     chl.Position = YearPosition(y);
     return true;
@@ -118,7 +120,7 @@ bool CalendarEngine::ChSDateToJDN(ChDate& chs) {
     first.Day = 1;
     first.Calendar = kGregorian;
     if (!BuildAroundDay(DateToJDN(first))) return false;
-    const CalendarTables& t = *current_;
+    const CalendarTables& t = current_->tables;
     int i = chs.MonthOrTerm + 23;
     chs.JDN = t.TermDays[i] + chs.Day - 1;
     chs.Valid = chs.JDN < t.TermDays[i + 1] ? 1 : 0;
@@ -139,7 +141,7 @@ int CalendarEngine::ChLDateToJDN(ChDate& chl) {
     middle.Day = 15;
     middle.Calendar = kGregorian;
     if (!BuildAroundDay(DateToJDN(middle))) return kChLFieldOutOfRange;
-    const CalendarTables& t = *current_;
+    const CalendarTables& t = current_->tables;
 
     // The first month 1 in the layout belongs to the nian before; the second
     // begins the nian of the year wanted.

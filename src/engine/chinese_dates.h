@@ -59,7 +59,8 @@ public:
     // years.
     bool BuildCalendarTables(double cjdc);
     // The tables of the last successful build (empty before the first).
-    const CalendarTables& Tables() const { return *current_; }
+    // Valid until the next conversion or build.
+    const CalendarTables& Tables() const { return current_->tables; }
 
     // The CHS and CHL dates of the day of a CJDC (or a whole day number).
     // Fills Cycle, Position, MonthOrTerm and Day of both, Leap of chl; chs is
@@ -77,22 +78,23 @@ public:
     int64_t BuildCount() const { return builds_; }
 
 private:
-    // The layout around solar year y, from the cache or built afresh.
-    std::shared_ptr<const CalendarTables> TablesFor(int32_t solar_year);
-    // The solar year of a day, helped by the bounds of cached layouts.
-    int32_t SolarYearOfDay(int32_t day);
-    bool BuildAroundDay(int32_t day);
-
+    // One layout with the days of the solar year it was built for.
     struct CachedTables {
-        std::shared_ptr<const CalendarTables> tables;
-        int32_t first_day = 0;  // first day of solar year y (its solar year bounds)
-        int32_t end_day = 0;    // first day of solar year y + 1
+        CalendarTables tables;
+        int32_t first_day = 0;  // the day of the December solstice that opens solar year y
+        int32_t end_day = 0;    // the day of the one that closes it
     };
-    std::unordered_map<int64_t, CachedTables> cache_;
+    // The layout around solar year y, from the cache or built afresh.
+    const CachedTables& TablesFor(int32_t solar_year);
+    bool BuildAroundDay(int32_t day);
+    int64_t KeyOf(int32_t solar_year) const;
+
     static constexpr size_t kCacheCapacity = 1024;
+    std::unordered_map<int64_t, std::unique_ptr<CachedTables>> cache_;
+    CachedTables empty_;
+    const CachedTables* current_ = &empty_;
 
     CalendarSettings settings_;
-    std::shared_ptr<const CalendarTables> current_;
     int64_t builds_ = 0;
 };
 

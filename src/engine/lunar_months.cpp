@@ -1,5 +1,7 @@
 #include "engine/lunar_months.h"
 
+#include <algorithm>
+
 #include "engine/european.h"
 #include "engine/lunar_phases.h"
 
@@ -23,9 +25,12 @@ std::string MonthLabelText(const MonthLabelValue& label) {
 }
 
 int CalendarTables::MonthOfDay(int32_t day) const {
-    for (int m = 0; m + 1 < MonthCount; ++m)
-        if (MonthStartDays[m] <= day && day < MonthStartDays[m + 1]) return m;
-    return -1;
+    if (MonthCount < 2) return -1;
+    // The first month starting after the day; the one before it holds the day.
+    const auto begin = MonthStartDays.begin(), end = begin + MonthCount;
+    const int next = static_cast<int>(std::upper_bound(begin, end, day) - begin);
+    if (next == 0 || next == MonthCount) return -1;  // before the table, or in its open-ended last month
+    return next - 1;
 }
 
 void ComputeMonthStarts(CalendarTables& t) {
@@ -112,6 +117,14 @@ void LabelMonths(CalendarTables& t) {
     }
 }
 
+void MarkNianYears(CalendarTables& t) {
+    int32_t year = CalendarTables::kNoNianYear;
+    for (int m = 0; m < kMaxMonths; ++m) {
+        if (m < t.MonthCount && t.MonthLabels[m].IsNewYear()) year = GregorianYearOf(t.MonthStartDays[m]);
+        t.NianYear[m] = year;
+    }
+}
+
 CalendarTables BuildTablesForSolarYear(int32_t solar_year, int method, int longitude) {
     CalendarTables t;
     static_cast<SolarTermTable&>(t) = ComputeSolarTerms(solar_year, method, longitude);
@@ -119,6 +132,7 @@ CalendarTables BuildTablesForSolarYear(int32_t solar_year, int method, int longi
     t.Longitude = longitude;
     ComputeMonthStarts(t);
     LabelMonths(t);
+    MarkNianYears(t);
     return t;
 }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
 
@@ -47,6 +48,10 @@ struct CalendarTables : SolarTermTable {
     std::array<int32_t, kMaxMonths> MonthStartDays{};    // first day of each month
     std::array<int16_t, kMaxMonths> PrincipalCount{};    // principal terms in each month
     std::array<MonthLabelValue, kMaxMonths> MonthLabels{};
+    // CE year in which month m's nian began (the year of its month 1), or
+    // kNoNianYear for the months before the first month 1 of the table.
+    std::array<int32_t, kMaxMonths> NianYear{};
+    static constexpr int32_t kNoNianYear = INT32_MIN;
 
     // The month m (0 .. MonthCount - 2) with MonthStartDays[m] <= day <
     // MonthStartDays[m + 1], or -1: the last stored month has no known end.
@@ -59,6 +64,8 @@ struct CalendarTables : SolarTermTable {
 void ComputeMonthStarts(CalendarTables& tables);
 // Fills PrincipalCount and MonthLabels.
 void LabelMonths(CalendarTables& tables);
+// Fills NianYear from the labels.
+void MarkNianYears(CalendarTables& tables);
 // The whole layout around solar year y: solar terms, month starts, labels.
 CalendarTables BuildTablesForSolarYear(int32_t solar_year, int method, int longitude);
 

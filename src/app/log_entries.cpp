@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <system_error>
 
 #include "common/strproc.h"
 #include "engine/chinese_text.h"

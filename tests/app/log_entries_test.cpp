@@ -1,0 +1,172 @@
+// The texts of log entries and of automatic entries' headings.
+#include "app/log_entries.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
+
+#include "app/log_preferences_dialog.h"
+
+namespace vemla {
+namespace {
+
+// 2000-01-01 12:00 GMT as the main window shows it with the defaults
+// (longitude 120, epoch -2696, true sun).
+LogContext Noon2000() {
+    LogContext c;
+    c.ajd = 2451545.0;
+    c.window_caption = "Vemla 1.0.0";
+    c.epoch_method = "Epoch = -2696, method = true sun";
+    c.ce_caption = "2000-01-01 CE 12:00 GMT Saturday";
+    c.jc_caption = "1999-12-19 JC 12:00 GMT Saturday";
+    c.chl_caption = "79-16-11-25 CHL 20:00 CCT";
+    c.chs_caption = "79-17-01-11 CHS 20:00 CCT";
+    c.phase_caption = "Crescent moon (waning), 32.2%";
+    c.age_caption = "[-1] 24 days, 13 hrs, 27 mins (82.4%)";
+    return c;
+}
+
+LogPreferences Only(std::initializer_list<LogBox> boxes) {
+    LogPreferences p;
+    p.SetAll(false);
+    for (LogBox box : boxes) *p.Boxes()[box] = true;
+    return p;
+}
+
+class LogEntryTest : public ::testing::Test {
+protected:
+    std::string Entry(const LogPreferences& prefs, bool log_empty = false) {
+        return ComposeLogEntry(Noon2000(), engine_, prefs, log_empty).text;
+    }
+    CalendarEngine engine_;
+};
+
+TEST_F(LogEntryTest, CompactEntryOfEmptyLogOpensWithCaption) {
+    LogPreferences all = Only({});
+    all.SetAll(true);
+    all.verbose = false;
+    EXPECT_EQ(Entry(all, true),
+              "Vemla 1.0.0\r\n\r\n"
+              "79-17-01-11 CHS 20:00 CCT\r\n79-16-11-25 CHL 20:00 CCT\r\n2,451,545.8333 CJDC\r\n"
+              "Epoch = -2696, method = true sun, longitude = 120º E.\r\n"
+              "2000-01-01 CE 12:00 GMT\r\n1999-12-19 JC 12:00 GMT\r\n2,451,545.5000 CJDL\r\n"
+              "2,451,545.0000 AJD\r\nCrescent moon (waning), 32.2%\r\n"
+              "Lunation -1, age of Moon = 24 days, 13 hrs, 27 mins (82.4%)\r\n\r\n");
+}
+
+TEST_F(LogEntryTest, ExpandedEntryWithChineseTerms) {
+    LogPreferences all = Only({});
+    all.SetAll(true);
+    EXPECT_EQ(Entry(all),
+              "79-17-01-11 CHS 20:00 CCT\r\n"
+              "= the 11th day of solar term 1 (Z11, Winter solstice, Dong zhi)\r\n"
+              "in the year (sui) at position 17 of cycle 79.\r\n"
+              "79-16-11-25 CHL 20:00 CCT\r\n"
+              "= the 25th day (earth-horse wu-wu) of month 11 (fire-rat bing-zi ) \r\n"
+              "in the earth-rabbit ji-mao year (nian) at position 16 of cycle 79 (year 4697).\r\n"
+              "2,451,545.8333 CJDC (chronological Julian date, longitude  120º E)\r\n"
+              "Epoch = -2696, method = true sun, longitude = 120º E.\r\n"
+              "--------------------\r\n"
+              "2000-01-01 CE 12:00 GMT\r\n"
+              "= the 1st day of January in the year 2000 in the Common Era Calendar, a Saturday.\r\n"
+              "1999-12-19 JC 12:00 GMT\r\n"
+              "= the 19th day of December in the year 1999 in the Julian Calendar, a Saturday.\r\n"
+              "2,451,545.5000 CJDL (chronological Julian date, London)\r\n"
+              "--------------------\r\n"
+              "2,451,545.0000 AJD (astronomical Julian date)\r\n"
+              "Crescent moon (waning), 32.2% illumination\r\n"
+              "Lunation -1, age of Moon = 24 days, 13 hrs, 27 mins (82.4% of lunation)\r\n\r\n");
+}
+
+TEST_F(LogEntryTest, ExpandedChineseDatesWithoutChineseTerms) {
+    EXPECT_EQ(Entry(Only({kBoxVerbose, kBoxChS, kBoxChL})),
+              "79-17-01-11 CHS 20:00 CCT\r\n"
+              "= the 11th day of solar term 1 (Z11, Winter solstice)\r\n"
+              "in the year (sui) at position 17 of cycle 79.\r\n"
+              "79-16-11-25 CHL 20:00 CCT\r\n"
+              "= the 25th day (earth-horse) of month 11 (fire-rat) \r\n"
+              "in the earth-rabbit year (nian) at position 16 of cycle 79 (year 4697).\r\n\r\n");
+}
+
+// Separators close a group only in expanded entries and only when another
+// group follows it.
+TEST_F(LogEntryTest, SeparatorsBetweenGroups) {
+    const std::string cjdc = "2,451,545.8333 CJDC (chronological Julian date, longitude  120º E)\r\n";
+    const std::string cjdl = "2,451,545.5000 CJDL (chronological Julian date, London)\r\n";
+    const std::string ajd = "2,451,545.0000 AJD (astronomical Julian date)\r\n";
+    const std::string sep = "--------------------\r\n";
+    EXPECT_EQ(Entry(Only({kBoxVerbose, kBoxCJDC})), cjdc + "\r\n");
+    EXPECT_EQ(Entry(Only({kBoxVerbose, kBoxCJDC, kBoxCJDL})), cjdc + sep + cjdl + "\r\n");
+    EXPECT_EQ(Entry(Only({kBoxVerbose, kBoxCJDC, kBoxAJD})), cjdc + sep + ajd + "\r\n");
+    EXPECT_EQ(Entry(Only({kBoxVerbose, kBoxCJDL, kBoxAJD})), cjdl + sep + ajd + "\r\n");
+    EXPECT_EQ(Entry(Only({kBoxVerbose, kBoxCJDC, kBoxCJDL, kBoxAJD})), cjdc + sep + cjdl + sep + ajd + "\r\n");
+    EXPECT_EQ(Entry(Only({kBoxCJDC, kBoxCJDL, kBoxAJD})),
+              "2,451,545.8333 CJDC\r\n2,451,545.5000 CJDL\r\n2,451,545.0000 AJD\r\n\r\n");
+}
+
+TEST_F(LogEntryTest, NothingChosenWritesNoEntry) {
+    for (bool empty : {true, false}) {
+        LogEntryText entry = ComposeLogEntry(Noon2000(), engine_, Only({kBoxEpochEtc, kBoxVerbose}), empty);
+        EXPECT_FALSE(entry.has_entry);
+        EXPECT_EQ(entry.text, empty ? "Vemla 1.0.0\r\n\r\n" : "");
+    }
+}
+
+TEST_F(LogEntryTest, PrimeMeridianComesFromTheEngine) {
+    engine_.SetLongitude(105);
+    EXPECT_EQ(Entry(Only({kBoxVerbose, kBoxCJDC, kBoxEpochEtc})),
+              "2,451,545.7917 CJDC (chronological Julian date, longitude  105º E)\r\n"
+              "Epoch = -2696, method = true sun, longitude = 105º E.\r\n\r\n");
+}
+
+TEST_F(LogEntryTest, JulianDatesGroupedWithFourDecimals) {
+    LogContext c = Noon2000();
+    c.ajd = 2453936.16666667;
+    EXPECT_EQ(ComposeLogEntry(c, engine_, Only({kBoxAJD}), false).text, "2,453,936.1667 AJD\r\n\r\n");
+    c.ajd = 625333.0;
+    EXPECT_EQ(ComposeLogEntry(c, engine_, Only({kBoxAJD}), false).text, "625,333.0000 AJD\r\n\r\n");
+}
+
+TEST(AutoLogHeading, NamesTheOperation) {
+    AutoLogInputs in;
+    in.move_step_item = "CHL month";
+    in.target_item = "Full moon";
+    EXPECT_EQ(AutoLogHeading(kLogNow, in), "Now");
+    EXPECT_EQ(AutoLogHeading(kLogMoveStep, in), "Move forward 1 CHL month");
+    EXPECT_EQ(AutoLogHeading(kLogSearch, in), "Search for next full moon");
+    EXPECT_EQ(AutoLogHeading(kLogOneDayMove, in), "Move forward one day ");
+    in.move_forward = in.next = false;
+    EXPECT_EQ(AutoLogHeading(kLogMoveStep, in), "Move back 1 CHL month");
+    EXPECT_EQ(AutoLogHeading(kLogSearch, in), "Search for previous full moon");
+    EXPECT_EQ(AutoLogHeading(kLogOneDayMove, in), "Move back one day");
+    EXPECT_EQ(AutoLogHeading(6, in), "");
+}
+
+TEST(AutoLogHeading, DayCountOfConversion) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1", "Plus 1 day"}, {"-1", "Plus -1 day"}, {" 30 ", "Plus 30 days"}, {"1,000", "Plus 1,000 days"},
+        {"0", "Plus 0 days"}, {"", ""}};
+    AutoLogInputs in;
+    for (auto [box, heading] : cases) {
+        in.plus_minus_text = box;
+        EXPECT_EQ(AutoLogHeading(kLogConvert, in), heading) << box;
+    }
+    in.plus = false;
+    in.plus_minus_text = "30";
+    EXPECT_EQ(AutoLogHeading(kLogConvert, in), "Minus 30 days");
+}
+
+TEST(AutoLogHeading, UnderlinedInExpandedEntries) {
+    EXPECT_EQ(AutoLogHeadingLines("Now", true), "Now\r\n---\r\n");
+    EXPECT_EQ(AutoLogHeadingLines("Now", false), "Now\r\n");
+    EXPECT_EQ(AutoLogHeadingLines("", true), "\r\n\r\n");
+}
+
+TEST(LogWindowCaption, DropsLastFourCharacters) {
+    EXPECT_EQ(LogWindowCaption("Vemla 1.0.0"), "Log for Vemla 1");
+    EXPECT_EQ(LogWindowCaption("abc"), "Log for ");
+}
+
+}  // namespace
+}  // namespace vemla

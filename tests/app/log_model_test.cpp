@@ -1,0 +1,134 @@
+// The log's text, window, copy and clear, and the preferences dialog.
+#include "app/log_model.h"
+
+#include <gtest/gtest.h>
+
+#include "app/log_preferences_dialog.h"
+#include "log_fake_ui.h"
+
+namespace vemla {
+namespace {
+
+class LogModelTest : public ::testing::Test {
+protected:
+    LogModelTest() {
+        context_.ajd = 2451545.0;
+        context_.window_caption = "Vemla 1.0.0";
+        context_.ce_caption = "2000-01-01 CE 12:00 GMT Saturday";
+        prefs_.SetAll(false);
+        prefs_.include_ce = true;
+        inputs_.auto_log = true;
+    }
+    LogModel log_;
+    LogContext context_;
+    LogPreferences prefs_;
+    AutoLogInputs inputs_;
+    CalendarEngine engine_;
+    test::LogFakeUi ui_;
+};
+
+TEST_F(LogModelTest, FirstEntryOpensWithCaptionOrHeading) {
+    log_.AddToLog(context_, engine_, prefs_);
+    EXPECT_EQ(log_.Text(), "Vemla 1.0.0\r\n\r\n2000-01-01 CE 12:00 GMT\r\n\r\n");
+    EXPECT_TRUE(log_.LogButtonsVisible());
+
+    LogModel automatic;
+    automatic.AutoLog(kLogNow, inputs_, context_, engine_, prefs_);
+    EXPECT_EQ(automatic.Text(), "Now\r\n2000-01-01 CE 12:00 GMT\r\n\r\n");
+}
+
+TEST_F(LogModelTest, ConversionWithoutDayCountHasEmptyHeading) {
+    prefs_.verbose = true;
+    log_.AutoLog(kLogConvert, inputs_, context_, engine_, prefs_);
+    EXPECT_EQ(log_.Text().substr(0, 4), "\r\n\r\n");
+    EXPECT_EQ(log_.Text().substr(4, 23), "2000-01-01 CE 12:00 GMT");
+}
+
+TEST_F(LogModelTest, AutoLogWithoutReckoningsWritesOnlyTheHeading) {
+    prefs_.include_ce = false;
+    prefs_.epoch_etc = true;
+    log_.AutoLog(0, inputs_, context_, engine_, prefs_);
+    log_.AutoLog(kLogNow, inputs_, context_, engine_, prefs_);
+    inputs_.auto_log = false;
+    log_.AutoLog(kLogNow, inputs_, context_, engine_, prefs_);
+    EXPECT_EQ(log_.Text(), "Now\r\n");
+    EXPECT_FALSE(log_.LogButtonsVisible());
+}
+
+TEST_F(LogModelTest, ViewLogAfterAddingOnRequest) {
+    log_.AddToLogOnRequest(context_, engine_, prefs_);
+    EXPECT_FALSE(log_.Visible());
+    prefs_.view_log_when_add = true;
+    log_.AddToLogOnRequest(context_, engine_, prefs_);
+    EXPECT_TRUE(log_.Visible());
+}
+
+TEST_F(LogModelTest, ClearAsksAndEmptiesOnlyOnOk) {
+    log_.AddToLog(context_, engine_, prefs_);
+    log_.Show();
+    ui_.answer = MessageAnswer::kCancel;
+    EXPECT_FALSE(log_.Clear(ui_));
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].title, "Clear log");
+    EXPECT_EQ(ui_.messages[0].text, "Erase all data in the log?");
+    EXPECT_EQ(ui_.messages[0].buttons, MessageButtons::kOkCancel);
+    EXPECT_NE(log_.Text(), "");
+    EXPECT_TRUE(log_.Visible());
+
+    ui_.answer = MessageAnswer::kOk;
+    EXPECT_TRUE(log_.Clear(ui_));
+    EXPECT_EQ(log_.Text(), "");
+    EXPECT_FALSE(log_.LogButtonsVisible());
+    EXPECT_FALSE(log_.Visible());
+}
+
+TEST_F(LogModelTest, ClosingKeepsTheText) {
+    log_.Append("kept\r\n");
+    log_.Show();
+    log_.CloseFromTitleBar();
+    EXPECT_FALSE(log_.Visible());
+    EXPECT_EQ(log_.Text(), "kept\r\n");
+}
+
+TEST_F(LogModelTest, CopySelectionOrWholeLog) {
+    EXPECT_FALSE(log_.CopyToClipboard(ui_, ""));
+    EXPECT_TRUE(ui_.clipboard_writes.empty());
+
+    log_.SetText("line one\r\nline two\r\n");
+    log_.SelectionMade(true);
+    EXPECT_EQ(log_.CopyButtonCaption(), "Copy selected text to clipboard");
+    EXPECT_TRUE(log_.CopyToClipboard(ui_, "one"));
+    EXPECT_EQ(log_.CopyButtonCaption(), "Copy to clipboard");
+    EXPECT_TRUE(log_.CopyToClipboard(ui_, ""));
+    EXPECT_EQ(ui_.clipboard_writes, (std::vector<std::string>{"one", "line one\r\nline two\r\n"}));
+
+    log_.SelectionMade(true);
+    log_.Show();
+    EXPECT_EQ(log_.CopyButtonCaption(), "Copy to clipboard");
+}
+
+TEST(LogPreferencesDialog, SetAllClearAllAndClose) {
+    LogPreferences prefs;
+    LogPreferencesDialog dialog(prefs);
+    dialog.Show();
+    dialog.SetAll();
+    for (bool value : prefs.Values()) EXPECT_TRUE(value);
+    EXPECT_TRUE(dialog.BoxEnabled(kBoxIncludeGanzhi));
+
+    dialog.ClearAll();
+    EXPECT_FALSE(dialog.BoxEnabled(kBoxIncludeGanzhi));
+    dialog.Close();
+    EXPECT_FALSE(dialog.Visible());
+    LogPreferences only_chl;
+    only_chl.SetAll(false);
+    only_chl.include_chl = true;
+    EXPECT_EQ(prefs.Values(), only_chl.Values());
+
+    dialog.ClearAll();
+    dialog.SetBox(kBoxViewLogWhenAdd, true);
+    dialog.Close();
+    EXPECT_FALSE(dialog.Box(kBoxChL));
+}
+
+}  // namespace
+}  // namespace vemla

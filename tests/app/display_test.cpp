@@ -20,63 +20,29 @@ TEST_F(DisplayTest, NoonOfJ2000InEveryRow) {
     EXPECT_EQ(v.rows[kCalCE].value.tooltip,
               "The 1st day of January in the year 2000 in the Common Era Calendar (London).");
     EXPECT_EQ(Value(kCalJC), "1999-12-19 JC 12:00 GMT Saturday");
-    EXPECT_EQ(v.rows[kCalJC].value.tooltip,
-              "The 19th day of December in the year 1999 in the Julian Calendar (London).");
     EXPECT_EQ(Value(kCalCEX), "2000-01-01 CEX 20:00 local Saturday");
-    EXPECT_EQ(v.rows[kCalCEX].value.tooltip,
-              "The 1st day of January in the year 2000 in the Common Era Calendar (local).");
     EXPECT_EQ(Value(kCalAJD), "2,451,545.0000 AJD");
-    EXPECT_EQ(Value(kCalCJDL), "2,451,545.5000 CJDL");
     EXPECT_EQ(Value(kCalCJDC), "2,451,545.8333 CJDC");
-    EXPECT_EQ(Value(kCalCJDX), "2,451,545.8333 CJDX");
-
-    EXPECT_EQ(v.rows[kCalCE].caption.caption, "Common Era date:");
-    EXPECT_EQ(v.rows[kCalCEX].caption.caption, "Common Era date local:");
-    EXPECT_EQ(v.rows[kCalJC].caption.caption, "Julian Calendar date:");
-    EXPECT_EQ(v.rows[kCalCHL].caption.caption, "Chinese Lunar:");
-    EXPECT_EQ(v.rows[kCalCHS].caption.caption, "Chinese Solar:");
     EXPECT_EQ(v.rows[kCalCJDC].caption.caption, "Chronological JD 120º East");
-    EXPECT_EQ(v.rows[kCalCJDL].caption.caption, "Chronological JD London:");
-    EXPECT_EQ(v.rows[kCalCJDX].caption.caption, "Chronological JD local:");
-    EXPECT_EQ(v.rows[kCalAJD].caption.caption, "Astronomical Julian date:");
-
+    EXPECT_EQ(Value(kCalCJDX), "2,451,545.8333 CJDX");
     // The 25th day of the eleventh month of the earth-rabbit year, a wu-wu day.
     EXPECT_EQ(Value(kCalCHL), "79-16-11-25 CHL 20:00 CCT");
     EXPECT_EQ(v.rows[kCalCHL].value.tooltip,
               "The 25th day (earth-horse) of month 11 (fire-rat) in the earth-rabbit year (nian) at "
               "position 16 of cycle 79 (year 4697).");
     EXPECT_EQ(Value(kCalCHS), "79-17-01-11 CHS 20:00 CCT");
-    EXPECT_EQ(v.rows[kCalCHS].value.tooltip,
-              "The 11th day (earth-horse) of solar term 1 (Z11) in the year (sui) at position 17 of "
-              "cycle 79.");
     EXPECT_EQ(v.day_stem_branch.caption, "wu-wu");
     EXPECT_EQ(v.day_element_animal.caption, "earth-horse day");
     EXPECT_EQ(v.month_element_animal.caption, "fire-rat month");
     EXPECT_EQ(v.year_element_animal.caption, "ji-mao earth-rabbit year");
     EXPECT_EQ(v.year_count.caption, "Year 4697");
-    EXPECT_EQ(v.day_stem, 5);     // wu
-    EXPECT_EQ(v.day_branch, 7);   // wu
-    EXPECT_EQ(v.year_stem, 6);    // ji
-    EXPECT_EQ(v.year_branch, 4);  // mao
-
+    EXPECT_EQ(v.day_stem * 100 + v.day_branch, 507);   // wu-wu
+    EXPECT_EQ(v.year_stem * 100 + v.year_branch, 604);  // ji-mao
     EXPECT_EQ(v.local_offset.caption, "GMT +  8:00");
     EXPECT_EQ(v.delta_t.caption, "1 minute");
     // Five and a half days before the dark moon of 2000-01-06.
     EXPECT_EQ(v.moon_phase.caption.rfind("Crescent moon (waning), ", 0), 0u) << v.moon_phase.caption;
     EXPECT_EQ(v.moon_age.caption.rfind("[-1] 24 days, 13 hrs, ", 0), 0u) << v.moon_age.caption;
-    ASSERT_TRUE(v.moon_drawing.has_value());
-    EXPECT_FALSE(v.moon_drawing->waxing);
-}
-
-TEST_F(DisplayTest, LunarNewYearOf2024) {
-    ShowMoment(2460351.0);  // 2024-02-10 12:00 GMT
-    const MainView& v = state.View();
-    EXPECT_EQ(Value(kCalCHL), "79-41-01-01 CHL 20:00 CCT");
-    EXPECT_EQ(v.year_element_animal.caption, "jia-chen wood-dragon year");
-    EXPECT_EQ(v.month_element_animal.caption, "fire-tiger month");
-    EXPECT_EQ(v.year_count.caption, "Year 4722");
-    EXPECT_EQ(v.rows[kCalCHL].value.tooltip.find("\r"), std::string::npos);
-    EXPECT_EQ(v.rows[kCalCHL].value.tooltip.find("\n"), std::string::npos);
 }
 
 TEST_F(DisplayTest, TheEarliestMomentHasNegativeYearsAndCycles) {
@@ -84,58 +50,41 @@ TEST_F(DisplayTest, TheEarliestMomentHasNegativeYearsAndCycles) {
     EXPECT_EQ(Value(kCalCE), "-3000-01-01 CE 12:00 GMT Wednesday");
     EXPECT_EQ(Value(kCalAJD), "625,333.0000 AJD");
     EXPECT_EQ(Value(kCalCHL).rfind("-5-", 0), 0u) << Value(kCalCHL);
-    EXPECT_NE(state.View().delta_t.caption, "More than 24 hours");
 }
 
-TEST_F(DisplayTest, TimesFrom23h59m31sShow24h00) {
+TEST_F(DisplayTest, TimesFrom23h59m31sShow24h00AndConvertBack) {
     ShowMoment(kJ2000 + (11 * 3600 + 59 * 60 + 45) / 86400.0);
     EXPECT_EQ(Value(kCalCE), "2000-01-01 CE 24:00 GMT Saturday");
-    // Clicked and converted, 24:00 is the start of the next day.
     state.ClickDateRow(kCalCE, 1);
-    EXPECT_EQ(state.View().time_text, "24:00");
     state.Convert();
     EXPECT_EQ(ui.TakeMessage(), "");
     EXPECT_EQ(Value(kCalCE), "2000-01-02 CE 00:00 GMT Sunday");
 }
 
 TEST(JulianDateNumberTextTest, FourDecimalsWithCommaGroupsInAnyLocale) {
-    EXPECT_EQ(JulianDateNumberText(2451545.5), "2,451,545.5000");
-    EXPECT_EQ(JulianDateNumberText(625333.0), "625,333.0000");
     EXPECT_EQ(JulianDateNumberText(12345.67891), "12,345.6789");
     EXPECT_EQ(JulianDateNumberText(2451545.99996), "2,451,546.0000");  // rounding carries
     EXPECT_EQ(JulianDateNumberText(999.25), "999.2500");
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
-        if (std::setlocale(LC_ALL, name) == nullptr) continue;
-        EXPECT_EQ(JulianDateNumberText(2451545.5), "2,451,545.5000") << name;
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) {  // where installed
+        EXPECT_EQ(JulianDateNumberText(2451545.5), "2,451,545.5000");
         std::setlocale(LC_ALL, "C");
     }
 }
 
-TEST(LocalOffsetTextTest, HoursWithTheBlankOfAPositiveNumber) {
-    EXPECT_EQ(LocalOffsetText(0), "GMT");
-    EXPECT_EQ(LocalOffsetText(480), "GMT +  8:00");
+TEST(LocalOffsetTest, ComesFromTheTimeZoneInForce) {
     EXPECT_EQ(LocalOffsetText(-330), "GMT -  5:30");
     EXPECT_EQ(LocalOffsetText(645), "GMT +  10:45");
-    EXPECT_EQ(LocalOffsetText(-45), "GMT -  0:45");
-}
-
-TEST(LocalOffsetTest, ComesFromTheTimeZoneInForce) {
     FakeUserInterface ui;
     MainState state(ui);
-    {
-        ScopedTimeZone zone("NST+3:30");
-        EXPECT_EQ(state.ShowLocalOffset(), -210);
-        EXPECT_EQ(state.View().local_offset.caption, "GMT -  3:30");
-    }
-    {
-        ScopedTimeZone zone("UTC0");
-        EXPECT_EQ(state.ShowLocalOffset(), 0);
-        EXPECT_EQ(state.View().local_offset.caption, "GMT");
-    }
-    {
-        // Daylight-saving time all year round: the offset in force counts.
-        ScopedTimeZone zone("AAA-1BBB,0/0,J365/25");
-        EXPECT_EQ(state.ShowLocalOffset(), 120);
+    const std::pair<const char*, const char*> zones[] = {
+        {"NST+3:30", "GMT -  3:30"},
+        {"UTC0", "GMT"},
+        {"AAA-1BBB,0/0,J365/25", "GMT +  2:00"},  // summer time all year
+    };
+    for (const auto& [zone, text] : zones) {
+        ScopedTimeZone scoped(zone);
+        state.ShowLocalOffset();
+        EXPECT_EQ(state.View().local_offset.caption, text) << zone;
     }
 }
 
@@ -143,9 +92,7 @@ TEST(DeltaTTextTest, UpToOneDayAsADuration) {
     EXPECT_EQ(DeltaTText(1440.0), "1 day");
     EXPECT_EQ(DeltaTText(1440.2), "More than 24 hours");
     EXPECT_EQ(DeltaTText(125.4), "2 hours and 5 minutes");
-    EXPECT_EQ(DeltaTText(1.1), "1 minute");
     EXPECT_EQ(DeltaTText(2.5), "2 minutes");  // halves to even
-    EXPECT_EQ(DeltaTText(-0.05), "0 minutes");
 }
 
 }  // namespace

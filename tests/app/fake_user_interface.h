@@ -1,6 +1,5 @@
-// A UserInterface that records what the program asks of the platform and
-// answers from fixed values, plus a scoped time zone for tests that depend
-// on the local offset.
+// A UserInterface that records what the program asks of the platform, and a
+// scoped TZ for tests that depend on the local offset.
 #pragma once
 
 #include <cstdlib>
@@ -14,29 +13,27 @@
 namespace vemla::test {
 
 struct ShownMessage {
-    std::string title;
-    std::string text;
+    std::string title, text;
     MessageIcon icon;
-    MessageButtons buttons;
 };
 
 class FakeUserInterface : public UserInterface {
 public:
     MessageAnswer ShowMessage(const std::string& title, const std::string& text, MessageIcon icon,
-                              MessageButtons buttons) override {
-        messages.push_back({title, text, icon, buttons});
-        return answer;
+                              MessageButtons) override {
+        messages.push_back({title, text, icon});
+        return MessageAnswer::kOk;
     }
     void SetClipboardText(const std::string& text) override { clipboard.push_back(text); }
-    void DoPendingEvents() override { ++pending_event_runs; }
+    void DoPendingEvents() override {}
     bool OpenWebLink(const std::string& url) override {
         opened_links.push_back(url);
         return browser_works;
     }
     double CurrentAJD() override { return now; }
 
-    // The text of the only message shown since the last call, or "" when
-    // none or several were shown; clears the record.
+    // The text of the only message shown since the last call ("" for none or
+    // several); forgets the messages.
     std::string TakeMessage() {
         std::string text = messages.size() == 1 ? messages[0].text : "";
         messages.clear();
@@ -44,15 +41,11 @@ public:
     }
 
     std::vector<ShownMessage> messages;
-    std::vector<std::string> clipboard;
-    std::vector<std::string> opened_links;
-    int pending_event_runs = 0;
-    MessageAnswer answer = MessageAnswer::kOk;
+    std::vector<std::string> clipboard, opened_links;
     bool browser_works = true;
-    double now = 2451545.0;  // 2000-01-01 12:00 GMT
+    double now = 2451545.0;
 };
 
-// Sets TZ for the life of the object and restores the previous zone.
 class ScopedTimeZone {
 public:
     explicit ScopedTimeZone(const char* zone) {
@@ -61,10 +54,8 @@ public:
         tzset();
     }
     ~ScopedTimeZone() {
-        if (old_)
-            setenv("TZ", old_->c_str(), 1);
-        else
-            unsetenv("TZ");
+        if (old_) setenv("TZ", old_->c_str(), 1);
+        else unsetenv("TZ");
         tzset();
     }
     ScopedTimeZone(const ScopedTimeZone&) = delete;

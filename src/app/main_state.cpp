@@ -85,8 +85,7 @@ void MainState::Startup(const std::function<bool(MainState&)>& restore) {
     DisplayMoonData();
     ShowDeltaT();
     SetTheFocus();
-    SetShowLocal(settings_.show_local);
-    ApplyRowVisibility();
+    SetShowLocal(settings_.show_local);  // also sets the Julian-date rows' visibility
     initializing_ = false;
 
     if (restored) {
@@ -107,6 +106,14 @@ void MainState::SetCalendar(int calendar) {
 }
 
 void MainState::ApplySettings() {
+    // A setting outside its list (from a damaged saved state) takes its default.
+    const Settings defaults;
+    auto keep_in_list = [](int& index, size_t count, int fallback) {
+        if (!InRange(index, count)) index = fallback;
+    };
+    keep_in_list(settings_.epoch_index, kEpochItems.size(), defaults.epoch_index);
+    keep_in_list(settings_.method_index, kMethodItems.size(), defaults.method_index);
+    keep_in_list(settings_.longitude_index, kLongitudeItemCount, defaults.longitude_index);
     engine_.SetLongitude(settings_.Longitude());
     engine_.SetEpoch(settings_.Epoch());
     engine_.SetMethod(settings_.method_index == 0 ? kTrueSun : kMeanSun);

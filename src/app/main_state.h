@@ -152,6 +152,7 @@ private:
     void ApplyRowVisibility();
     void ApplyElementAnimalAvailability();
     void SetElementAnimal(int element, int animal);
+    void FocusAfterElementAnimalChoice();
     void ApplyRowEntry(int calendar, EntryBoxes& boxes) const;
     void SetAbbreviation(const std::string& abbreviation);
     void ShowMessage(std::string_view title, std::string_view text);

@@ -69,18 +69,23 @@ void MainState::SetElementAnimal(int element, int animal) {
 void MainState::SelectElement(int index) {
     if (index < 0 || index > kNoElement) return;
     SetElementAnimal(index, settings_.animal_index);
-    const bool searching = IsElementAnimalTarget(settings_.target_index);
-    const Control next = searching ? Control::kSearch : Control::kCompute;
-    view_.focus = view_.control(next).enabled ? (searching ? Focus::kSearch : Focus::kCompute) : Focus::kNow;
+    FocusAfterElementAnimalChoice();
 }
 
 void MainState::SelectAnimal(int index) {
     if (index < 0 || index > kNoAnimal) return;
-    const int element = settings_.element_index;
-    SetElementAnimal(element, index);
+    SetElementAnimal(settings_.element_index, index);
+    FocusAfterElementAnimalChoice();
+}
+
+// Search for the element-animal target just described, or convert the date
+// whose position it names; Now when that button is disabled.
+void MainState::FocusAfterElementAnimalChoice() {
     const bool searching = IsElementAnimalTarget(settings_.target_index);
-    const Control next = searching ? Control::kSearch : Control::kCompute;
-    view_.focus = view_.control(next).enabled ? (searching ? Focus::kSearch : Focus::kCompute) : Focus::kNow;
+    if (view_.control(searching ? Control::kSearch : Control::kCompute).enabled)
+        view_.focus = searching ? Focus::kSearch : Focus::kCompute;
+    else
+        view_.focus = Focus::kNow;
 }
 
 // --- Parsing and Convert --------------------------------------------------

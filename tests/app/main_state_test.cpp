@@ -39,6 +39,13 @@ TEST_F(MainStateTest, RestoredStateIsShownInsteadOfThePresent) {
     ui.now = kJ2000 + 1;
     failed.Startup([](MainState&) { return false; });
     EXPECT_EQ(failed.CurrentAJD(), kJ2000 + 1);
+
+    MainState damaged(ui);
+    damaged.Startup([](MainState& s) {
+        s.MutableSettings().longitude_index = 99;
+        return true;
+    });
+    EXPECT_EQ(damaged.CCT(), "CCT");
 }
 
 TEST_F(MainStateTest, LongitudeRenamesTheMeridianAndEmptiesTheEntry) {

@@ -1,0 +1,63 @@
+// The texts of the main window's date rows for one moment: the Western rows
+// (CE, JC, CEX and the London and local chronological Julian dates) and the
+// Chinese rows (CHL, CHS, CJDC, the element-animal names of day, month and
+// year, the year count), with their tooltips; and the texts of the local
+// offset and delta T.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/chinese_dates.h"
+
+namespace vemla {
+
+// A Julian-date number with four decimals, "," between groups of three
+// digits and "." as the decimal point, whatever the locale: the date entry
+// reads exactly this form back. "2,451,545.0000".
+std::string JulianDateNumberText(double jd);
+
+// "12:00 GMT", "20:00 CCT", "20:00 local": the hours and minutes of the day
+// fraction of a chronological Julian date and the zone's name.
+std::string LondonTime(double cjdl);
+std::string BeijingTime(double cjdc, std::string_view abbreviation);
+std::string LocalTime(double cjdx);
+
+// "GMT", or "GMT +  8:00" / "GMT -  5:30" for an offset in minutes east.
+std::string LocalOffsetText(int offset_minutes);
+
+// "1 day", "2 hours and 5 minutes" ... up to a day; "More than 24 hours" beyond.
+std::string DeltaTText(double delta_t_minutes);
+
+struct WesternDatesText {
+    std::string ce, ce_tooltip;
+    std::string jc, jc_tooltip;
+    std::string cex, cex_tooltip;
+    std::string cjdl, cjdx;
+};
+
+// The Western rows of a moment (AJD) under a local offset in minutes east.
+WesternDatesText WesternDatesOf(double ajd, int local_offset);
+
+// "Chronological JD 120º East".
+std::string CJDCCaption(int longitude);
+
+struct ChineseDatesText {
+    bool ok = false;  // false when the day lies beyond the engine's years
+    ChDate chs, chl;
+    std::string cjdc_caption, cjdc;
+    std::string chs_text, chs_tooltip;
+    std::string chl_text, chl_tooltip;
+    std::string day_stem_branch;     // "jia-zi"
+    std::string day_element_animal;  // "wood-rat day"
+    std::string month_text;          // "fire-tiger month"
+    std::string year_text;           // "jia-chen wood-dragon year"
+    std::string year_count;          // "Year 4722"
+    int day_stem = 0, day_branch = 0, year_stem = 0, year_branch = 0;
+};
+
+// The Chinese rows of a moment (AJD) at the engine's prime meridian, epoch
+// and method; `abbreviation` names the meridian after the times.
+ChineseDatesText ChineseDatesOf(CalendarEngine& engine, double ajd, std::string_view abbreviation);
+
+}  // namespace vemla

@@ -1,0 +1,144 @@
+// Typed dates: the grammar, the parse errors and their messages, the range of
+// the displayed moment and Convert's plus/minus days.
+#include "app/date_entry.h"
+
+#include "main_state_fixture.h"
+
+namespace vemla::test {
+namespace {
+
+TEST(ParseTimeTest, ReadsHoursAndMinutesUpToTheEndOfTheDay) {
+    EXPECT_EQ(ParseTime("7:5"), 7 * 60 + 5);
+    EXPECT_EQ(ParseTime(" 12 : 00 "), 720);
+    EXPECT_EQ(ParseTime("23:50:10"), 23 * 60 + 50);
+    EXPECT_EQ(ParseTime("24:00"), 1440);
+    for (const char* bad : {"24:01", "23:60", "-1:00", "123:00", ":30", "1200", "0.5:00"})
+        EXPECT_EQ(ParseTime(bad), -1) << bad;
+}
+
+TEST_F(MainStateTest, EachFaultyEntryGetsItsMessageAndChangesNothing) {
+    const std::string chl_form =
+        "Invalid CHL date.  CHL dates must be in the form: cycle-position-month-day element-animal\r\n"
+        "Use '?' for position if only element-animal known, e.g., 70-?-12-30 wood-dog.\r\n"
+        "Specify element-animal using the drop-down boxes.";
+    struct {
+        const char *date, *time, *plus_minus;
+        std::string message;
+    } const cases[] = {
+        {"", "", "", "No date specified."},
+        {"2000-01-01 1", "", "",
+         "Calendar must be specified (one of CE, CEX, JC, CHL, CHS, CJDL, CJDC, CJDX and AJD)."},
+        {"2000-01-01 12:00 CE", "", "", "Time specification not permitted in date string."},
+        {"2000-01-01 CE", "25:00", "", "Invalid time specification.  Times must be, e.g., 23:50."},
+        {"2000/01/01 CE", "", "", "Date separator must be a dash, '-'."},
+        {"2000-02-30 CE", "", "", "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day"},
+        {"1901-02-29 JC", "", "", "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day"},
+        {"79-16-13-01 CHL", "", "", chl_form},
+        {"79-16-4*-01 CHL", "", "", chl_form},  // 1999 has no leap fourth month
+        {"79-17-01-17 CHS", "", "",
+         "Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day\r\n"},
+        {"2451545-1-1 AJD", "", "",
+         "Invalid CJDL, CJDC, CJDX or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 AJD."},
+        {"2000-13-01 CEX", "", "", "Invalid CEX date.  CEX dates must be in ISO 8601 format: year-month-day"},
+        // The twelfth month of 1999 (from 2000-01-07) has 29 days.
+        {"79-16-12-30 CHL", "", "", "Invalid CHL date.  Day number exceeds number of days in the month."},
+        {"", "", "5 days", "Invalid plus/minus days."},
+        {"-3001-12-31 CE", "", "", "Date too early."},
+        {"625332.9 AJD", "", "", "Date too early."},
+    };
+    for (const auto& c : cases) {
+        state.SetPlusMinusText(c.plus_minus);
+        Convert(c.date, c.time);
+        ASSERT_EQ(ui.messages.size(), 1u) << c.date;
+        EXPECT_EQ(ui.messages[0].title, "Invalid date or time entry");
+        EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
+        EXPECT_EQ(ui.TakeMessage(), c.message) << c.date;
+        EXPECT_EQ(state.View().time_text, "") << c.date;  // the report empties the time box
+        EXPECT_EQ(state.CurrentAJD(), kJ2000);
+    }
+    // Without a code the current calendar's is added: here a lunar date.
+    Convert("2000-01-01");
+    EXPECT_EQ(state.View().date_text, "2000-01-01 CHL");
+    EXPECT_EQ(ui.TakeMessage(), chl_form);
+}
+
+TEST_F(MainStateTest, EachCalendarReadsItsTimeInItsOwnZone) {
+    Convert("2000-01-01 ce", "7:5");
+    EXPECT_EQ(state.View().date_text, "2000-01-01 CE");
+    EXPECT_EQ(Set().time_zone_index, kZoneGMT);
+    EXPECT_EQ(Value(kCalCE), "2000-01-01 CE 07:05 GMT Saturday");
+    EXPECT_TRUE(state.View().rows[kCalCE].caption.highlighted);
+    Convert("79-16-11-25 CHL");  // noon at the meridian
+    EXPECT_EQ(state.View().time_text, "12:00");
+    EXPECT_EQ(Set().time_zone_index, kZoneMeridian);
+    EXPECT_EQ(Value(kCalCE), "2000-01-01 CE 04:00 GMT Saturday");
+    Convert("2000-01-01 CE", "24:00");
+    EXPECT_EQ(Value(kCalCE), "2000-01-02 CE 00:00 GMT Sunday");
+    Convert("79-40-2*-11 CHL", "08:00");
+    EXPECT_EQ(Value(kCalCE), "2023-04-01 CE 00:00 GMT Saturday");
+    Convert("79-17-03-01 CHS (Z12)", "08:00");
+    EXPECT_EQ(Value(kCalCE), "2000-01-21 CE 00:00 GMT Friday");
+    // Julian-date numbers bring their own time, which fills the time box.
+    Convert("2451545.75 CJDL", "03:00");
+    EXPECT_EQ(state.View().time_text, "18:00");
+    EXPECT_EQ(Value(kCalCE), "2000-01-01 CE 18:00 GMT Saturday");
+    Convert("2451546.0 CJDC");
+    EXPECT_EQ(Set().time_zone_index, kZoneMeridian);
+    EXPECT_EQ(Value(kCalCE), "2000-01-01 CE 16:00 GMT Saturday");
+    EXPECT_EQ(state.Calendar(), kCalCJDC);
+    EXPECT_EQ(ui.TakeMessage(), "");
+    Convert("2,451,545 AJD");
+    EXPECT_EQ(state.View().time_text, "12:00");
+    EXPECT_EQ(Set().time_zone_index, kZoneGMT);
+}
+
+TEST_F(MainStateTest, TheRangeEndsAtNoonOfBothMillennialNewYears) {
+    Convert("3000-01-01 CE", "12:00");
+    EXPECT_EQ(state.CurrentAJD(), kMaxAJDate);
+    Convert("3000-01-01 CE", "12:01");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "Date out of range");
+    EXPECT_EQ(ui.TakeMessage(), "Date is later than 3000-01-01 CE.");
+    Convert("-3000-01-01 CE", "12:00");
+    EXPECT_EQ(state.CurrentAJD(), kMinAJDate);
+    Convert("-3000-01-01 CE", "11:59");
+    EXPECT_EQ(ui.TakeMessage(), "Date is earlier than -3000-01-01 CE.");
+    state.SetPlusMinusText("99999999999999999999");
+    Convert("2000-01-01 CE");
+    EXPECT_EQ(ui.TakeMessage(), "Date is later than 3000-01-01 CE.");
+    EXPECT_EQ(state.CurrentAJD(), kMinAJDate);
+}
+
+TEST_F(MainStateTest, ConvertingTheDisplayedDateChangesNothing) {
+    Convert("2000-01-01 CE");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "Convert date");
+    EXPECT_EQ(ui.TakeMessage(), "Calendar dates unchanged.");
+    Convert("2451545.00003 AJD");  // a few seconds later: the same captions
+    EXPECT_EQ(ui.TakeMessage(), "Calendar dates unchanged.");
+}
+
+TEST_F(MainStateTest, PlusMinusDaysStartFromTheDisplayedDate) {
+    int logged = 0;
+    state.auto_log = [&logged](int kind) { logged = kind; };
+    state.SetPlusMinusText(" +1.5 ");
+    state.PlusMinusEnter();  // nothing without a date
+    EXPECT_EQ(state.CurrentAJD(), kJ2000);
+    state.Convert();  // the lunar date shown, 20:00 CCT
+    EXPECT_EQ(ui.TakeMessage(), "");
+    EXPECT_EQ(state.View().date_text, "79-16-11-25 CHL");
+    EXPECT_EQ(state.CurrentAJD(), kJ2000 + 1.5);
+    EXPECT_EQ(ui.clipboard.back(), "79-16-11-25 CHL 20:00 CCT");
+    EXPECT_EQ(logged, 0);  // auto log is off
+    state.SetAutoLog(true);
+    state.SetPlus(false);
+    state.SetPlusMinusText("1,000");
+    state.SetDateText("2000-01-01 CE");
+    state.SetTimeText("");
+    state.PlusMinusEnter();
+    EXPECT_EQ(state.CurrentAJD(), kJ2000 - 1000);
+    EXPECT_EQ(logged, kAutoLogConvert);
+}
+
+}  // namespace
+}  // namespace vemla::test

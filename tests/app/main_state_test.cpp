@@ -1,0 +1,181 @@
+// Start-up, Reset, the setting changes and the window's rules.
+#include "main_state_fixture.h"
+
+namespace vemla::test {
+namespace {
+
+TEST_F(MainStateTest, FirstStartShowsThePresentWithTheDefaults) {
+    const MainView& v = state.View();
+    EXPECT_TRUE(state.StartupCompleted() && !state.Initializing());
+    EXPECT_EQ(Value(kCalCE), "2000-01-01 CE 12:00 GMT Saturday");
+    for (int i = 0; i < kCalendarCount; ++i) EXPECT_EQ(v.rows[i].caption.highlighted, i == kCalCHL);
+    EXPECT_EQ(state.EpochMethod(true), "Epoch = -2696, method = true sun");
+    EXPECT_EQ(state.Longitude(), 120);
+    EXPECT_EQ(v.time_zone_items[kZoneMeridian], "CCT");
+    EXPECT_EQ(kMoveStepItems[Set().move_step_index], "day");
+    EXPECT_EQ(kRefreshPeriodItems[Set().refresh_period_index], "1");
+    EXPECT_EQ(kTargetItems[Set().target_index], "Full moon");
+    EXPECT_TRUE(Set().show_local && !Set().show_cjds && !Set().auto_log);
+    EXPECT_TRUE(v.rows[kCalCEX].value.visible);
+    EXPECT_FALSE(v.rows[kCalCJDL].value.visible || v.rows[kCalCJDX].value.visible);
+    EXPECT_TRUE(Ctl(Control::kSaveState).enabled && Ctl(Control::kRestoreState).enabled);
+    EXPECT_FALSE(Ctl(Control::kViewLog).visible || Ctl(Control::kClearLog).visible);  // empty log
+    EXPECT_EQ(v.focus, Focus::kNow);
+}
+
+TEST_F(MainStateTest, RestoredStateIsShownInsteadOfThePresent) {
+    MainState restored(ui);
+    restored.Startup([](MainState& s) {
+        s.MutableSettings().longitude_index = 16;
+        s.SetCurrentAJD(kJ2000 + 100);
+        s.SetCalendar(kCalAJD);
+        return true;
+    });
+    EXPECT_EQ(restored.View().rows[kCalCHL].value.caption, "79-17-03-06 CHL 19:44 BEI");
+    EXPECT_EQ(restored.Calendar(), kCalCHL);  // the restored calendar does not survive
+    EXPECT_FALSE(restored.View().control(Control::kSaveState).enabled);
+
+    MainState failed(ui);
+    ui.now = kJ2000 + 1;
+    failed.Startup([](MainState&) { return false; });
+    EXPECT_EQ(failed.CurrentAJD(), kJ2000 + 1);
+
+    MainState damaged(ui);
+    damaged.Startup([](MainState& s) {
+        s.MutableSettings().longitude_index = 99;
+        return true;
+    });
+    EXPECT_EQ(damaged.CCT(), "CCT");
+}
+
+TEST_F(MainStateTest, LongitudeRenamesTheMeridianAndEmptiesTheEntry) {
+    state.SetDateText("2000-01-01 CE");
+    state.SetTimeText("10:00");
+    state.SetTimeZoneIndex(kZoneGMT);
+    state.SetLongitudeIndex(116 - 100);
+    EXPECT_EQ(state.View().cct_text, "BEI");
+    EXPECT_EQ(state.View().time_zone_items[kZoneMeridian], "BEI");
+    EXPECT_EQ(Set().time_zone_index, -1);
+    EXPECT_EQ(state.View().date_text + state.View().time_text, "");
+    EXPECT_EQ(state.View().rows[kCalCJDC].caption.caption, "Chronological JD 116º East");
+    EXPECT_EQ(Value(kCalCHL), "79-16-11-25 CHL 19:44 BEI");
+    state.SetLongitudeIndex(30);
+    EXPECT_EQ(state.CCT(), "L30");
+    state.SetLongitudeIndex(0);
+    EXPECT_EQ(state.CCT(), "L00");
+}
+
+TEST_F(MainStateTest, AbbreviationIsCutOrPaddedToThreeCharacters) {
+    state.CmdSaveStateEnabled(false);
+    state.CommitAbbreviation("abcdef");
+    EXPECT_EQ(state.View().time_zone_items[kZoneMeridian], "abc");
+    EXPECT_EQ(Value(kCalCHL), "79-16-11-25 CHL 20:00 abc");
+    EXPECT_TRUE(Ctl(Control::kSaveState).enabled);
+    state.CommitAbbreviation("  x ");
+    EXPECT_EQ(state.CCT(), "x  ");
+    state.CommitAbbreviation("");
+    EXPECT_EQ(state.CCT(), "L20");
+    state.CommitAbbreviation("北京市场");
+    EXPECT_EQ(state.CCT(), "北京市");
+    state.CmdSaveStateEnabled(false);
+    state.CommitAbbreviation("北京市");  // unchanged: not a change of the settings
+    EXPECT_FALSE(Ctl(Control::kSaveState).enabled);
+    // On the first day of a term its code replaces the name, however many
+    // bytes the name's characters take.
+    ShowMoment(kJ2000 - 10);
+    EXPECT_EQ(Value(kCalCHS), "79-17-01-01 CHS (Z11) 20:00 ");
+    state.SetLongitudeIndex(21);
+    state.SetLongitudeIndex(20);
+    EXPECT_EQ(state.CCT(), "北京市");
+}
+
+TEST_F(MainStateTest, ResetKeepsTheCalendarSettingsAndTheMoment) {
+    state.SetEpochIndex(1);
+    state.SetMethodIndex(1);
+    state.SetLongitudeIndex(16);
+    state.SetShowCJDs(true);
+    state.SetShowLocal(false);
+    state.SetAutoLog(true);
+    state.SetPlus(false);
+    ShowMoment(kJ2000 + 3);
+    state.ClickDateRow(kCalAJD, 0);
+    state.Reset();
+    EXPECT_TRUE(Set().epoch_index == 1 && Set().method_index == 1 && state.Longitude() == 116);
+    EXPECT_EQ(state.CurrentAJD(), kJ2000 + 3);
+    EXPECT_TRUE(Set().show_local && !Set().show_cjds && !Set().auto_log && Set().plus);
+    EXPECT_TRUE(state.View().rows[kCalCHL].caption.highlighted);
+    EXPECT_FALSE(state.View().rows[kCalAJD].caption.highlighted);
+    EXPECT_FALSE(state.View().rows[kCalCJDL].value.visible);
+}
+
+TEST_F(MainStateTest, ShowLocalAndShowCJDsSwitchTheirRows) {
+    const MainView& v = state.View();
+    state.SetShowCJDs(true);
+    EXPECT_TRUE(v.rows[kCalCJDC].value.visible && v.rows[kCalCJDX].caption.visible);
+    EXPECT_FALSE(v.month_element_animal.visible || v.year_element_animal.visible);
+    state.SetShowLocal(false);
+    EXPECT_FALSE(v.rows[kCalCEX].caption.visible || v.rows[kCalCJDX].value.visible);
+    EXPECT_TRUE(v.rows[kCalCJDL].value.visible);
+    // Without the Julian-date rows, local dates bring back only the CEX row.
+    state.SetShowCJDs(false);
+    state.SetShowLocal(true);
+    EXPECT_TRUE(v.rows[kCalCEX].value.visible && !v.rows[kCalCJDX].value.visible);
+    EXPECT_TRUE(v.month_element_animal.visible && v.year_element_animal.visible);
+}
+
+TEST_F(MainStateTest, EpochAndMethodRedisplayTheChineseDates) {
+    state.SetEpochIndex(1);
+    EXPECT_EQ(Value(kCalCHL), "78-16-11-25 CHL 20:00 CCT");
+    EXPECT_EQ(state.View().year_count.caption, "Year 4637");
+    // The mean sun reaches Z12 of 2000 a day after the true sun.
+    ShowMoment(kJ2000 + 20);
+    EXPECT_EQ(Value(kCalCHS), "78-17-03-01 CHS (Z12) 20:00 ");
+    state.SetMethodIndex(1);
+    EXPECT_EQ(state.EpochMethod(false), "epoch = -2636, method = mean sun");
+    EXPECT_EQ(Value(kCalCHS), "78-17-02-16 CHS 20:00 CCT");
+}
+
+TEST_F(MainStateTest, RepeatedMovesDisableSaveStateAndTheLogButtons) {
+    bool log_empty = false;
+    state.log_is_empty = [&log_empty] { return log_empty; };
+    state.SetTheFocus();
+    EXPECT_TRUE(Ctl(Control::kViewLog).visible && Ctl(Control::kClearLog).enabled);
+    state.SetRepeat(true);
+    state.CmdSaveStateEnabled(true);
+    state.SetTheFocus();
+    EXPECT_FALSE(Ctl(Control::kSaveState).enabled || Ctl(Control::kRestoreState).enabled);
+    EXPECT_FALSE(Ctl(Control::kViewLog).enabled || Ctl(Control::kClearLog).enabled);
+    log_empty = true;
+    state.SetTheFocus();
+    EXPECT_FALSE(Ctl(Control::kViewLog).visible || Ctl(Control::kClearLog).visible);
+}
+
+TEST_F(MainStateTest, ElementAndAnimalBoxesServeUnknownPositionsAndSearches) {
+    state.SetDateText("79-?-11-25 chl");
+    EXPECT_TRUE(Ctl(Control::kElement).enabled && Ctl(Control::kAnimal).enabled);
+    state.SelectElement(2);  // earth
+    state.SelectAnimal(3);   // rabbit
+    EXPECT_EQ(state.View().focus, Focus::kCompute);
+    state.Convert();
+    EXPECT_EQ(Value(kCalCHL), "79-16-11-25 CHL 12:00 CCT");
+    state.SetDateText("79-?-11-25 CHS");
+    EXPECT_FALSE(Ctl(Control::kElement).enabled);
+    EXPECT_EQ(Set().element_index, 5);
+    EXPECT_EQ(Set().animal_index, 12);
+
+    // An element-animal search target takes its text from the boxes.
+    state.SetTargetIndex(15);
+    state.SelectAnimal(0);
+    EXPECT_EQ(state.View().target_items[15], "Element-rat (-zi) day");
+    EXPECT_EQ(state.View().focus, Focus::kSearch);
+    state.SelectElement(0);
+    EXPECT_EQ(state.View().target_items[15], "wood-rat (jia-zi) day");
+    state.SelectAnimal(12);
+    EXPECT_EQ(state.View().target_items[15], "wood-animal (jia-, yi-) day");
+    state.SetTargetIndex(17);
+    state.SelectElement(5);
+    EXPECT_EQ(state.View().target_items[17], "Element-animal year");
+}
+
+}  // namespace
+}  // namespace vemla::test

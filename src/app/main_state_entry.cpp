@@ -4,17 +4,12 @@
 
 #include "app/clickable_dates.h"
 #include "app/main_state.h"
-#include "app/web_addresses.h"
+#include "common/web_links.h"
 #include "common/strproc.h"
 #include "engine/european.h"
 
 namespace vemla {
 namespace {
-
-constexpr std::string_view kBrowserTitle = "Cannot launch web browser";
-constexpr std::string_view kBrowserText =
-    "Error launching web browser.  Please make sure that your web browser is correctly installed "
-    "and configured.";
 
 // The moment of the clock, cut to whole seconds.
 double WholeSeconds(double ajd) {
@@ -219,13 +214,14 @@ void MainState::ShowNow() {
 }
 
 void MainState::OpenWebLink(std::string_view address) {
-    if (!ui_.OpenWebLink(std::string(address))) ShowMessage(kBrowserTitle, kBrowserText);
+    if (auto failure = WebLinkFailureMessage(ui_.OpenWebLink(std::string(address))))
+        ShowMessage(failure->title, failure->text);
 }
 
-void MainState::OpenHomePage() { OpenWebLink(kHomePageAddress); }
+void MainState::OpenHomePage() { OpenWebLink(kMakerHomePage); }
 
 void MainState::OpenOnlineDocumentation() {
-    OpenWebLink(kOnlineDocumentationAddress);
+    OpenWebLink(kOnlineHelpPage);
     SetTheFocus();
 }
 

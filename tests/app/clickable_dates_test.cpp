@@ -1,7 +1,7 @@
 // Clicks on the date rows and the moon labels, Now and the web links.
 #include <vector>
 
-#include "app/web_addresses.h"
+#include "common/web_links.h"
 #include "main_state_fixture.h"
 
 namespace vemla::test {
@@ -94,7 +94,7 @@ TEST_F(ClickTest, MoonLabelsAndWebLinks) {
     EXPECT_TRUE(ui.messages.empty());
     ui.browser_works = false;
     state.OpenHomePage();
-    EXPECT_EQ(ui.opened_links.back(), kHomePageAddress);
+    EXPECT_EQ(ui.opened_links.back(), kMakerHomePage);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "Cannot launch web browser");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);

@@ -90,7 +90,7 @@ TEST_F(ClickTest, MoonLabelsAndWebLinks) {
     EXPECT_EQ(ui.clipboard,
               (std::vector<std::string>{state.View().moon_phase.caption, state.View().moon_age.caption}));
     state.OpenOnlineDocumentation();
-    EXPECT_EQ(ui.opened_links.back(), kOnlineDocumentationAddress);
+    EXPECT_EQ(ui.opened_links.back(), kOnlineHelpPage);
     EXPECT_TRUE(ui.messages.empty());
     ui.browser_works = false;
     state.OpenHomePage();

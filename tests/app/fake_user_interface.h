@@ -15,14 +15,15 @@ namespace vemla::test {
 struct ShownMessage {
     std::string title, text;
     MessageIcon icon;
+    MessageButtons buttons;
 };
 
 class FakeUserInterface : public UserInterface {
 public:
     MessageAnswer ShowMessage(const std::string& title, const std::string& text, MessageIcon icon,
-                              MessageButtons) override {
-        messages.push_back({title, text, icon});
-        return MessageAnswer::kOk;
+                              MessageButtons buttons) override {
+        messages.push_back({title, text, icon, buttons});
+        return answer;
     }
     void SetClipboardText(const std::string& text) override { clipboard.push_back(text); }
     void DoPendingEvents() override {}
@@ -40,6 +41,7 @@ public:
         return text;
     }
 
+    MessageAnswer answer = MessageAnswer::kOk;  // to every question
     std::vector<ShownMessage> messages;
     std::vector<std::string> clipboard, opened_links;
     bool browser_works = true;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/log_preferences_dialog.h"
-#include "log_fake_ui.h"
+#include "fake_user_interface.h"
 
 namespace vemla {
 namespace {
@@ -24,7 +24,7 @@ protected:
     LogPreferences prefs_;
     AutoLogInputs inputs_;
     CalendarEngine engine_;
-    test::LogFakeUi ui_;
+    test::FakeUserInterface ui_;
 };
 
 TEST_F(LogModelTest, FirstEntryOpensWithCaptionOrHeading) {
@@ -92,7 +92,7 @@ TEST_F(LogModelTest, ClosingKeepsTheText) {
 
 TEST_F(LogModelTest, CopySelectionOrWholeLog) {
     EXPECT_FALSE(log_.CopyToClipboard(ui_, ""));
-    EXPECT_TRUE(ui_.clipboard_writes.empty());
+    EXPECT_TRUE(ui_.clipboard.empty());
 
     log_.SetText("line one\r\nline two\r\n");
     log_.SelectionMade(true);
@@ -100,7 +100,7 @@ TEST_F(LogModelTest, CopySelectionOrWholeLog) {
     EXPECT_TRUE(log_.CopyToClipboard(ui_, "one"));
     EXPECT_EQ(log_.CopyButtonCaption(), "Copy to clipboard");
     EXPECT_TRUE(log_.CopyToClipboard(ui_, ""));
-    EXPECT_EQ(ui_.clipboard_writes, (std::vector<std::string>{"one", "line one\r\nline two\r\n"}));
+    EXPECT_EQ(ui_.clipboard, (std::vector<std::string>{"one", "line one\r\nline two\r\n"}));
 
     log_.SelectionMade(true);
     log_.Show();

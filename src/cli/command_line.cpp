@@ -1,0 +1,238 @@
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
+
+#include "app/application.h"
+#include "app/state_file_io.h"
+#include "cli/moment_output.h"
+#include "cli/terminal_ui.h"
+
+namespace vemla {
+namespace {
+
+struct GlobalOptions {
+    std::optional<int> epoch;
+    std::optional<std::string> method;
+    std::optional<int> longitude;
+    std::optional<std::string> abbreviation;
+    std::optional<std::string> state_file;
+    bool json = false;
+    bool log = false;
+    std::optional<std::string> log_items;
+    bool expanded = false, compact = false;
+    bool chinese_terms = false, no_chinese_terms = false;
+};
+
+struct ConvertOptions {
+    std::string entry;
+    std::optional<std::string> time;
+    std::optional<std::string> zone;
+    std::optional<std::string> plus, minus;
+    std::optional<std::string> calendar;
+};
+
+// Log items by their command-line names.
+const std::map<std::string, bool LogPreferences::*> kLogItems = {
+    {"chl", &LogPreferences::include_chl},   {"chs", &LogPreferences::include_chs},
+    {"cjdc", &LogPreferences::include_cjdc}, {"epoch", &LogPreferences::epoch_etc},
+    {"ce", &LogPreferences::include_ce},     {"jc", &LogPreferences::include_jc},
+    {"cjdl", &LogPreferences::include_cjdl}, {"ajd", &LogPreferences::include_ajd},
+    {"phase", &LogPreferences::phase_and_illumination},
+    {"lunation", &LogPreferences::lunation_and_age}};
+
+std::string WithUnixLineEnds(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+class Run {
+public:
+    Run(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+
+    // Prints the program's messages; true when one of them refuses the action.
+    bool ReportMessages() {
+        bool refused = false;
+        for (const auto& message : ui_.TakeMessages()) {
+            err_ << WithUnixLineEnds(message.text) << "\n";
+            if (message.text != "Calendar dates unchanged.") refused = true;
+        }
+        return refused;
+    }
+
+    int Start(const std::filesystem::path& program_folder, const GlobalOptions& options) {
+        auto made = Application::Create(ui_, {program_folder, std::nullopt});
+        if (auto* message = std::get_if<std::string>(&made)) {
+            err_ << WithUnixLineEnds(*message) << "\n";
+            return kExitRefused;
+        }
+        app_ = std::move(std::get<std::unique_ptr<Application>>(made));
+        app_->Startup();
+        MainState& m = app_->Main();
+        if (options.state_file) {
+            auto read = ReadStateFile(*options.state_file);
+            ParsedState parsed;
+            if (auto* text = std::get_if<std::string>(&read)) parsed = ParseStateFile(*text);
+            if (!parsed) {
+                err_ << "Unable to restore the saved state.\n";
+                return kExitRefused;
+            }
+            app_->ApplyState(*parsed.state, true);
+        }
+        if (options.epoch) m.SetEpochIndex(*options.epoch == kEpochHuangdi ? 0 : 1);
+        if (options.method) m.SetMethodIndex(*options.method == "mean" ? 1 : 0);
+        if (options.longitude) m.SetLongitudeIndex(*options.longitude - kMinLongitude);
+        if (options.abbreviation) m.CommitAbbreviation(*options.abbreviation);
+        ApplyLogOptions(options);
+        m.DisplayAll();
+        ui_.TakeMessages();
+        return kExitOk;
+    }
+
+    int Convert(const ConvertOptions& c) {
+        MainState& m = app_->Main();
+        if (c.calendar) m.SetCalendar(GetCalendar(*c.calendar));
+        m.SetDateText(c.entry);
+        if (c.time) m.SetTimeText(*c.time);
+        if (c.zone) {
+            static const std::map<std::string, int> kZones = {
+                {"gmt", kZoneGMT}, {"meridian", kZoneMeridian}, {"local", kZoneLocal}};
+            m.SetTimeZoneIndex(kZones.at(*c.zone));
+        }
+        if (c.plus || c.minus) {
+            m.SetPlus(c.plus.has_value());
+            m.SetPlusMinusText(c.plus ? *c.plus : *c.minus);
+        }
+        m.Convert();
+        return ReportMessages() ? kExitRefused : kExitOk;
+    }
+
+    void Print(const GlobalOptions& options) {
+        MainState& m = app_->Main();
+        std::string log;
+        if (options.log) {
+            app_->Log().AddToLog(app_->MakeLogContext(), m.Engine(), m.LogPrefs());
+            log = WithUnixLineEnds(app_->Log().Text());
+        }
+        if (options.json) {
+            nlohmann::json object = MomentJson(m);
+            if (options.log) object["log"] = log;
+            out_ << object.dump() << "\n";
+        } else if (options.log) {
+            out_ << log;
+        } else {
+            out_ << MomentText(m);
+        }
+    }
+
+private:
+    void ApplyLogOptions(const GlobalOptions& options) {
+        LogPreferences& prefs = app_->Main().LogPrefs();
+        if (options.log_items) {
+            for (const auto& [name, member] : kLogItems) prefs.*member = false;
+            std::string items = *options.log_items;
+            size_t start = 0;
+            while (start <= items.size()) {
+                size_t comma = items.find(',', start);
+                std::string item = items.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+                if (auto found = kLogItems.find(item); found != kLogItems.end()) prefs.*(found->second) = true;
+                if (comma == std::string::npos) break;
+                start = comma + 1;
+            }
+        }
+        if (options.expanded) prefs.verbose = true;
+        if (options.compact) prefs.verbose = false;
+        if (options.chinese_terms) prefs.include_ganzhi = true;
+        if (options.no_chinese_terms) prefs.include_ganzhi = false;
+    }
+
+    std::ostream& out_;
+    std::ostream& err_;
+    TerminalUserInterface ui_;
+    std::unique_ptr<Application> app_;
+};
+
+// Checks that a comma-separated list names only known log items.
+std::string CheckLogItems(const std::string& items) {
+    size_t start = 0;
+    while (true) {
+        size_t comma = items.find(',', start);
+        std::string item = items.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (!kLogItems.count(item)) return "unknown log item '" + item + "'";
+        if (comma == std::string::npos) return "";
+        start = comma + 1;
+    }
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::path& program_folder,
+                   std::ostream& out, std::ostream& err) {
+    CLI::App app{"Vemla: one moment in the Common Era, Julian and Chinese calendars, Julian dates and "
+                 "the Moon's phase.",
+                 "vemla-cli"};
+    app.require_subcommand(1);
+    GlobalOptions options;
+    app.add_option("--epoch", options.epoch, "Year of position 1 of cycle 1: -2696 or -2636")
+        ->check(CLI::IsMember({kEpochHuangdi, kEpochAlternative}));
+    app.add_option("--method", options.method, "Solar terms from the true or the mean Sun: true or mean")
+        ->check(CLI::IsMember({"true", "mean"}));
+    app.add_option("--longitude", options.longitude, "Prime meridian of the Chinese calendar, 100 to 145 degrees East")
+        ->check(CLI::Range(kMinLongitude, kMaxLongitude));
+    app.add_option("--abbreviation", options.abbreviation,
+                   "Name shown for the prime meridian's time (three characters kept)");
+    app.add_option("--state", options.state_file, "Take the settings and the moment from this saved state file");
+    app.add_flag("--json", options.json, "Print one JSON object instead of text");
+    app.add_flag("--log", options.log, "Print the log entry that Add to log would write");
+    app.add_option("--log-items", options.log_items,
+                   "Comma-separated log lines: chl, chs, cjdc, epoch, ce, jc, cjdl, ajd, phase, lunation")
+        ->check([](const std::string& items) { return CheckLogItems(items); });
+    auto* expanded = app.add_flag("--expanded", options.expanded, "Expanded log entries");
+    app.add_flag("--compact", options.compact, "Compact log entries")->excludes(expanded);
+    auto* terms = app.add_flag("--chinese-terms", options.chinese_terms, "Chinese terms in expanded entries");
+    app.add_flag("--no-chinese-terms", options.no_chinese_terms, "No Chinese terms in expanded entries")
+        ->excludes(terms);
+
+    ConvertOptions convert;
+    CLI::App* convert_cmd = app.add_subcommand(
+        "convert", "Show a typed date: 2024-02-10 CE, 79-41-01-01 CHL, 79-41-04-07 CHS, 2460351.5 CJDL ...");
+    convert_cmd->add_option("entry", convert.entry, "The date as typed in the date box")->required();
+    convert_cmd->add_option("--time", convert.time, "Time of day, HH:MM");
+    convert_cmd->add_option("--zone", convert.zone, "Zone of the time: gmt, meridian or local")
+        ->check(CLI::IsMember({"gmt", "meridian", "local"}));
+    auto* plus = convert_cmd->add_option("--plus", convert.plus, "Days to add");
+    convert_cmd->add_option("--minus", convert.minus, "Days to subtract")->excludes(plus);
+    convert_cmd->add_option("--calendar", convert.calendar, "Calendar of an entry without a code (CE, JC, CHL ...)")
+        ->check(CLI::IsMember({"CE", "JC", "CHL", "CHS", "AJD", "CJDC", "CJDL", "CJDX", "CEX"}));
+    app.add_subcommand("now", "Show the present moment");
+
+    std::vector<std::string> argv_storage{"vemla-cli"};
+    argv_storage.insert(argv_storage.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : argv_storage) argv.push_back(a.data());
+    try {
+        app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return kExitOk;
+    } catch (const CLI::CallForAllHelp&) {
+        out << app.help("", CLI::AppFormatMode::All);
+        return kExitOk;
+    } catch (const CLI::ParseError& e) {
+        err << e.what() << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+
+    Run run(out, err);
+    if (int code = run.Start(program_folder, options); code != kExitOk) return code;
+    if (convert_cmd->parsed()) {
+        if (int code = run.Convert(convert); code != kExitOk) return code;
+    }
+    run.Print(options);
+    return kExitOk;
+}
+
+}  // namespace vemla

@@ -1,0 +1,135 @@
+// vemla-cli's commands, outputs and exit codes.
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+#include "app/state_file.h"
+#include "app/state_file_io.h"
+#include "app/fake_user_interface.h"
+#include "common/temp_folder.h"
+
+namespace vemla {
+namespace {
+
+struct Result {
+    int code;
+    std::string out, err;
+};
+
+Result RunCli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    int code = RunCommandLine(args, VEMLA_SOURCE_DATA_DIR, out, err);
+    return {code, out.str(), err.str()};
+}
+
+class CommandLine : public ::testing::Test {
+protected:
+    test::ScopedTimeZone utc{"UTC"};
+};
+
+TEST_F(CommandLine, ConvertPrintsTheRowsAsTheWindowShowsThem) {
+    Result r = RunCli({"convert", "2000-01-01 CE", "--time", "12:00", "--zone", "gmt"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_NE(r.out.find("Common Era date: 2000-01-01 CE 12:00 GMT Saturday\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Julian Calendar date: 1999-12-19 JC 12:00 GMT Saturday\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Chinese Lunar: 79-16-11-25 CHL 20:00 CCT\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Chronological JD 120º East 2,451,545.8333 CJDC\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Astronomical Julian date: 2,451,545.0000 AJD\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Local time: GMT\n"), std::string::npos);
+}
+
+TEST_F(CommandLine, JsonIsTheDocumentedObject) {
+    Result r = RunCli({"--json", "convert", "79-41-01-01", "--calendar", "CHL"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_DOUBLE_EQ(j["ajd"].get<double>() + 0.5 + 120.0 / 360.0, 2460351.5);  // noon at the meridian
+    EXPECT_EQ(j["rows"]["CHL"], "79-41-01-01 CHL 12:00 CCT");
+    EXPECT_EQ(j["rows"]["CE"], "2024-02-10 CE 04:00 GMT Saturday");
+    EXPECT_EQ(j["rows"].size(), 9u);
+    EXPECT_EQ(j["chl"], (nlohmann::json{{"cycle", 79}, {"position", 41}, {"month", 1}, {"leap", false}, {"day", 1}}));
+    EXPECT_EQ(j["chs"], (nlohmann::json{{"cycle", 79}, {"position", 41}, {"term", 4}, {"day", 7}}));
+    EXPECT_EQ(j["elementAnimal"]["year"], "wood-dragon");
+    EXPECT_EQ(j["elementAnimal"]["month"], "fire-tiger");
+    EXPECT_EQ(j["yearCount"], 4722);
+    EXPECT_TRUE(j["moon"].contains("phase"));
+    EXPECT_EQ(j["localOffset"], "GMT");
+    EXPECT_TRUE(j.contains("deltaT"));
+}
+
+TEST_F(CommandLine, GlobalSettings) {
+    Result r = RunCli({"--json", "--epoch", "-2636", "--longitude", "116", "convert", "2024-02-10 CE"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["chl"]["cycle"], 78);
+    EXPECT_NE(j["rows"]["CHL"].get<std::string>().find(" BEI"), std::string::npos);
+    r = RunCli({"--json", "--method", "mean", "--abbreviation", "abcdef", "convert", "2024-02-10 CE"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_NE(nlohmann::json::parse(r.out)["rows"]["CHL"].get<std::string>().find(" abc"), std::string::npos);
+}
+
+TEST_F(CommandLine, PlusAndMinusDays) {
+    Result r = RunCli({"--json", "convert", "2000-01-01 CE", "--plus", "1"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["rows"]["CE"].get<std::string>().substr(0, 10), "2000-01-02");
+    r = RunCli({"--json", "convert", "2000-01-01 CE", "--minus", "1,000"});
+    EXPECT_EQ(nlohmann::json::parse(r.out)["rows"]["CE"].get<std::string>().substr(0, 10), "1997-04-06");
+}
+
+TEST_F(CommandLine, RefusalsGoToStandardErrorWithExitOne) {
+    Result r = RunCli({"convert", "2000-13-01 CE"});
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("Invalid CE date.", 0), 0u);
+    r = RunCli({"convert", "3000-01-02 CE"});
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_FALSE(r.err.empty());
+}
+
+TEST_F(CommandLine, UsageErrorsExitTwoAndHelpDocumentsTheCommands) {
+    EXPECT_EQ(RunCli({}).code, kExitUsage);
+    EXPECT_EQ(RunCli({"convert"}).code, kExitUsage);
+    EXPECT_EQ(RunCli({"--epoch", "2000", "now"}).code, kExitUsage);
+    EXPECT_EQ(RunCli({"--longitude", "99", "now"}).code, kExitUsage);
+    EXPECT_EQ(RunCli({"--frobnicate", "now"}).code, kExitUsage);
+    EXPECT_EQ(RunCli({"--log-items", "chl,moon", "now"}).code, kExitUsage);
+    EXPECT_EQ(RunCli({"convert", "2000-01-01 CE", "--plus", "1", "--minus", "1"}).code, kExitUsage);
+    Result help = RunCli({"--help"});
+    EXPECT_EQ(help.code, kExitOk);
+    for (const char* word : {"convert", "now", "--epoch", "--method", "--longitude", "--json", "--state", "--log"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+}
+
+TEST_F(CommandLine, StateFileOnlyWhenNamed) {
+    TempFolder folder;
+    SavedState state;
+    state.moment = 2451545.0;
+    state.longitude_index = 16;
+    state.abbreviations = DefaultAbbreviations();
+    const auto path = folder.path() / "vemla.usr";
+    ASSERT_FALSE(SaveStateFile(path, FormatStateFile(state)).has_value());
+    Result r = RunCli({"--json", "--state", path.string(), "now"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_DOUBLE_EQ(j["ajd"].get<double>(), 2451545.0);
+    EXPECT_NE(j["rows"]["CHL"].get<std::string>().find(" BEI"), std::string::npos);
+    folder.Write("broken.usr", "2451545\r\n");
+    r = RunCli({"--state", (folder.path() / "broken.usr").string(), "now"});
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_EQ(r.err, "Unable to restore the saved state.\n");
+}
+
+TEST_F(CommandLine, LogEntryAsAddToLogWritesIt) {
+    Result r = RunCli({"--log", "--log-items", "ce,cjdl", "--compact", "convert", "2000-01-01 CE"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    const std::string caption_end = "\n\n";
+    const size_t body = r.out.find(caption_end);
+    ASSERT_NE(body, std::string::npos);
+    EXPECT_EQ(r.out.substr(0, 6), "Vemla ");
+    EXPECT_EQ(r.out.substr(body + 2), "2000-01-01 CE 12:00 GMT\n2,451,545.5000 CJDL\n\n");
+}
+
+}  // namespace
+}  // namespace vemla

@@ -26,6 +26,11 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
     main_->log_is_empty = [this] { return log_.Text().empty(); };
     main_->auto_log = [this](int kind) {
         log_.AutoLog(kind, MakeAutoLogInputs(), MakeLogContext(), main_->Engine(), main_->LogPrefs());
+        // An entry shows View log and Clear log at once, as Add to log does.
+        if (log_.LogButtonsVisible()) {
+            main_->SetControlVisible(Control::kViewLog, true);
+            main_->SetControlVisible(Control::kClearLog, true);
+        }
     };
 }
 

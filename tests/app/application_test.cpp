@@ -163,5 +163,17 @@ TEST_F(ApplicationTest, LogButtons) {
     EXPECT_FALSE(app->Main().View().control(Control::kViewLog).visible);
 }
 
+// The first automatic entry shows View log and Clear log, with no other
+// action needed.
+TEST_F(ApplicationTest, AutoLogEntryShowsTheLogButtons) {
+    auto app = Make(std::nullopt);
+    app->Main().SetAutoLog(true);
+    EXPECT_FALSE(app->Main().View().control(Control::kViewLog).visible);
+    app->Main().ShowNow();
+    ASSERT_FALSE(app->Log().Text().empty());
+    EXPECT_TRUE(app->Main().View().control(Control::kViewLog).visible);
+    EXPECT_TRUE(app->Main().View().control(Control::kClearLog).visible);
+}
+
 }  // namespace
 }  // namespace vemla

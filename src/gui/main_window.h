@@ -1,0 +1,148 @@
+// The main window frmMain: the settings, the date entry, the nine date rows
+// with the element-animal names, the Moon and delta T, and the buttons that
+// reach the log, the saved state, the lists and the help.
+//
+// It holds no state of its own: every action is forwarded to the
+// application, and Refresh() then binds every widget to the view model.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+#include "app/view_model.h"
+#include "engine/moon_data.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vemla {
+
+class Application;
+class ClickableLabel;
+class HelpWindow;
+class LogPreferencesWindow;
+class LogWindow;
+class Pictures;
+class UserInterface;
+
+class MainWindow : public QWidget {
+public:
+    MainWindow(Application& app, UserInterface& ui, const Pictures& pictures);
+    ~MainWindow() override;
+
+    // Binds every widget of this window and of the log windows to the
+    // application's state. With `apply_focus`, the keyboard focus goes where
+    // the view model puts it.
+    void Refresh(bool apply_focus = true);
+
+    LogWindow* Log() const { return log_; }
+    LogPreferencesWindow* Preferences() const { return preferences_; }
+    HelpWindow* Help() const { return help_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct DateRow {
+        QLabel* caption = nullptr;
+        ClickableLabel* value = nullptr;
+    };
+
+    QGroupBox* MakeSettings();
+    QGroupBox* MakeEntry();
+    QGroupBox* MakeDates();
+    QWidget* MakeButtons();
+    void Connect();
+    void SetTabOrder();
+
+    // Runs an action of the application, then redraws.
+    template <class F>
+    void Act(F&& action, bool apply_focus = true);
+
+    void BindLabel(QLabel* label, const LabelView& view);
+    void BindControls();
+    void BindMoonPicture(const std::optional<MoonDrawing>& drawing);
+    void ApplyFocus(Focus focus);
+    void OpenHelp();
+
+    Application& app_;
+    UserInterface& ui_;
+    const Pictures& pictures_;
+
+    // Settings
+    QComboBox* epoch_ = nullptr;
+    QComboBox* method_ = nullptr;
+    QComboBox* longitude_ = nullptr;
+    QLineEdit* cct_ = nullptr;
+    QCheckBox* show_local_ = nullptr;
+    QCheckBox* show_cjds_ = nullptr;
+    QCheckBox* auto_log_ = nullptr;
+    // Date entry
+    QLineEdit* date_ = nullptr;
+    QLineEdit* time_ = nullptr;
+    QComboBox* time_zone_ = nullptr;
+    QLineEdit* plus_minus_ = nullptr;
+    QRadioButton* plus_ = nullptr;
+    QRadioButton* minus_ = nullptr;
+    QLabel* element_caption_ = nullptr;
+    QComboBox* element_ = nullptr;
+    QLabel* animal_caption_ = nullptr;
+    QComboBox* animal_ = nullptr;
+    QPushButton* compute_ = nullptr;
+    QPushButton* clear_date_ = nullptr;
+    QPushButton* reset_ = nullptr;
+    // The displayed moment
+    std::array<DateRow, kCalendarCount> rows_{};
+    QLabel* day_stem_branch_ = nullptr;
+    QLabel* day_element_animal_ = nullptr;
+    QLabel* month_element_animal_ = nullptr;
+    QLabel* year_element_animal_ = nullptr;
+    QLabel* year_count_ = nullptr;
+    std::array<QLabel*, 2> stem_pictures_{};    // picStem: 0 the year, 1 the day
+    std::array<QLabel*, 2> branch_pictures_{};  // picBranch: 0 the year, 1 the day
+    QLabel* local_offset_ = nullptr;
+    QLabel* delta_t_ = nullptr;
+    ClickableLabel* moon_phase_ = nullptr;
+    ClickableLabel* moon_age_ = nullptr;
+    QLabel* moon_picture_ = nullptr;
+    std::optional<MoonDrawing> drawn_moon_;  // what moon_picture_ shows
+    // Buttons
+    QPushButton* now_ = nullptr;
+    QPushButton* display_year_data_ = nullptr;
+    QPushButton* list_lunar_new_years_ = nullptr;
+    QPushButton* list_leap_months_ = nullptr;
+    QPushButton* list_julian_ce_new_years_ = nullptr;
+    QPushButton* test_ = nullptr;
+    QPushButton* compare_suns_ = nullptr;
+    QPushButton* add_to_log_ = nullptr;
+    QPushButton* view_log_ = nullptr;
+    QPushButton* clear_log_ = nullptr;
+    QPushButton* log_preferences_ = nullptr;
+    QPushButton* save_state_ = nullptr;
+    QPushButton* restore_state_ = nullptr;
+    QPushButton* help_button_ = nullptr;
+    QPushButton* quit_ = nullptr;
+    ClickableLabel* home_page_ = nullptr;
+    ClickableLabel* online_documentation_ = nullptr;
+
+    // The controls the view model enables and shows, by Control.
+    std::array<QWidget*, kControlCount> controls_{};
+
+    LogWindow* log_ = nullptr;
+    LogPreferencesWindow* preferences_ = nullptr;
+    HelpWindow* help_ = nullptr;
+
+    bool refreshing_ = false;
+    bool refresh_again_ = false;
+    bool focus_again_ = false;
+};
+
+}  // namespace vemla

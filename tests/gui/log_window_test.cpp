@@ -1,0 +1,159 @@
+// The log window and its preferences dialog, reached from the main window.
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include <ctime>
+
+#include "gui_harness.h"
+
+namespace vemla::test {
+
+class LogWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        qputenv("TZ", "UTC");
+        tzset();
+    }
+
+    void addViewCopyAndClose() {
+        Harness h;
+        h.Click("cmdAddToLog");
+        QVERIFY(h.Main("cmdViewLog")->isVisible());
+        QVERIFY(h.Main("cmdClearLog")->isVisible());
+        LogWindow* log = h.window->Log();
+        QVERIFY(!log->isVisible());
+
+        h.Click("cmdViewLog");
+        QVERIFY(log->isVisible());
+        QCOMPARE(log->windowTitle(), "Log for " + h.window->windowTitle().chopped(4));
+        auto* text = h.InLog<QPlainTextEdit>("txbText");
+        QCOMPARE(LogTextFromBox(text->toPlainText()), h.app->Log().Text());
+        QVERIFY(text->toPlainText().contains("79-41-01-01 CHL"));
+        QCOMPARE(log->focusWidget(), h.InLog("cmdClose"));
+
+        // Nothing selected: the whole log, with its own line ends.
+        h.Click(h.InLog("cmdCopyToClipboard"));
+        QCOMPARE(ClipboardText().toStdString(), h.app->Log().Text());
+
+        // A selection made with the mouse changes the button, and only it is copied.
+        QTextCursor cursor = text->textCursor();
+        cursor.setPosition(0);
+        cursor.setPosition(5, QTextCursor::KeepAnchor);
+        text->setTextCursor(cursor);
+        QTest::mouseRelease(text->viewport(), Qt::LeftButton);
+        QCOMPARE(h.InLog<QPushButton>("cmdCopyToClipboard")->text(), QString("Copy selected text to clipboard"));
+        h.Click(h.InLog("cmdCopyToClipboard"));
+        QCOMPARE(ClipboardText(), text->toPlainText().left(5));
+        QCOMPARE(h.InLog<QPushButton>("cmdCopyToClipboard")->text(), QString("Copy to clipboard"));
+
+        // The user's edits are the log.
+        text->moveCursor(QTextCursor::End);
+        QTest::keyClicks(text, "my note");
+        QVERIFY(h.app->Log().Text().ends_with("my note"));
+
+        // Close, and closing from the title bar, both keep the log.
+        h.Click(h.InLog("cmdClose"));
+        QVERIFY(!log->isVisible());
+        h.Click("cmdViewLog");
+        QVERIFY(log->isVisible());
+        QVERIFY(log->close());
+        QVERIFY(!log->isVisible());
+        QVERIFY(h.messages.empty());
+        QVERIFY(h.app->Log().Text().ends_with("my note"));
+        QVERIFY(h.Main("cmdViewLog")->isVisible());
+    }
+
+    void clearAsksFirst() {
+        Harness h;
+        h.Click("cmdAddToLog");
+        h.Click("cmdViewLog");
+
+        h.answer = MessageAnswer::kCancel;
+        h.Click(h.InLog("cmdClear"));
+        ShownMessage m = h.TakeMessage();
+        QCOMPARE(m.title, std::string("Clear log"));
+        QCOMPARE(m.text, std::string("Erase all data in the log?"));
+        QCOMPARE(m.buttons, MessageButtons::kOkCancel);
+        QVERIFY(h.window->Log()->isVisible());
+        QVERIFY(!h.app->Log().Text().empty());
+
+        h.answer = MessageAnswer::kOk;
+        h.Click(h.InLog("cmdClear"));
+        QCOMPARE(h.TakeMessage().title, std::string("Clear log"));
+        QVERIFY(!h.window->Log()->isVisible());
+        QVERIFY(h.InLog<QPlainTextEdit>("txbText")->toPlainText().isEmpty());
+        QVERIFY(!h.Main("cmdViewLog")->isVisible());
+        QVERIFY(!h.Main("cmdClearLog")->isVisible());
+
+        // The main window's own Clear log asks the same.
+        h.Click("cmdAddToLog");
+        h.Click("cmdClearLog");
+        QCOMPARE(h.TakeMessage().text, std::string("Erase all data in the log?"));
+        QVERIFY(h.app->Log().Text().empty());
+    }
+
+    // With auto log on, Now writes an entry; "View log after adding an
+    // entry" opens the window on Add to log.
+    void autoLogAndViewAfterAdding() {
+        Harness h;
+        h.Click("chkAutoLog");
+        h.Click("cmdNow");
+        QVERIFY(!h.app->Log().Text().empty());
+        QVERIFY(h.Main("cmdViewLog")->isVisible());
+
+        h.Click("cmdLogPreferences");
+        h.Click(h.InPreferences("chkViewLogWhenAdd"));
+        h.Click(h.InPreferences("cmdClose"));
+        h.Click("cmdAddToLog");
+        QVERIFY(h.window->Log()->isVisible());
+    }
+
+    void preferencesDialog() {
+        Harness h;
+        LogPreferencesWindow* dialog = h.window->Preferences();
+        h.Click("cmdSaveState");
+        QVERIFY(!h.Main("cmdSaveState")->isEnabled());
+
+        h.Click("cmdLogPreferences");
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QString("Configure log entries"));
+        QCOMPARE(dialog->focusWidget(), h.InPreferences("cmdClose"));
+        QVERIFY(h.InPreferences<QCheckBox>("chkIncludeChL")->isChecked());
+        QVERIFY(!h.InPreferences<QCheckBox>("chkIncludeJC")->isChecked());
+
+        h.Click(h.InPreferences("chkVerbose"));
+        QVERIFY(!h.app->Main().LogPrefs().verbose);
+        QVERIFY(!h.InPreferences("chkIncludeGanzhi")->isEnabled());
+
+        h.Click(h.InPreferences("cmdSetClear_0"));
+        QList<QCheckBox*> boxes = dialog->findChildren<QCheckBox*>();
+        QCOMPARE(boxes.size(), 13);
+        for (QCheckBox* box : boxes) QVERIFY2(box->isChecked(), qPrintable(box->objectName()));
+        QVERIFY(h.InPreferences("chkIncludeGanzhi")->isEnabled());
+
+        h.Click(h.InPreferences("cmdSetClear_1"));
+        for (QCheckBox* box : boxes) QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+
+        // Closing with nothing chosen keeps the lunar date, and counts as a change.
+        h.Click(h.InPreferences("cmdClose"));
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(h.app->Main().LogPrefs().include_chl);
+        QVERIFY(h.Main("cmdSaveState")->isEnabled());
+
+        // The title bar's close does the same.
+        h.Click("cmdLogPreferences");
+        h.Click(h.InPreferences("chkIncludeChL"));
+        QVERIFY(dialog->close());
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(h.InPreferences<QCheckBox>("chkIncludeChL")->isChecked());
+    }
+};
+
+}  // namespace vemla::test
+
+QTEST_MAIN(vemla::test::LogWindowTest)
+#include "log_window_test.moc"

@@ -1,0 +1,99 @@
+// Save state and Restore state from the main window, and a start with a
+// saved state.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+#include <ctime>
+
+#include "gui_harness.h"
+
+namespace vemla::test {
+
+class StateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        qputenv("TZ", "UTC");
+        tzset();
+    }
+
+    void saveThenRestore() {
+        Harness h;
+        h.Click("cmdSaveState");
+        QVERIFY(h.messages.empty());
+        QVERIFY(QFile::exists(h.StateFile()));
+        QVERIFY(!h.Main("cmdSaveState")->isEnabled());
+        QVERIFY(!h.Main("cmdRestoreState")->isEnabled());
+
+        auto* epoch = h.Main<QComboBox>("cboEpoch");
+        epoch->setCurrentIndex(1);
+        emit epoch->activated(1);
+        auto* longitude = h.Main<QComboBox>("cboLongitude");
+        longitude->setCurrentIndex(10);
+        emit longitude->activated(10);
+        h.Click("chkShowCJDs");
+        QTest::keyClicks(h.Main("txbDate"), "2000-01-01 CE");
+        QTest::keyClick(h.Main("txbDate"), Qt::Key_Return);
+        QVERIFY(h.Main("cmdRestoreState")->isEnabled());
+
+        h.answer = MessageAnswer::kNo;
+        h.Click("cmdRestoreState");
+        const ShownMessage m = h.TakeMessage();
+        QCOMPARE(m.title, std::string("Restore state"));
+        QCOMPARE(m.text, std::string("Restore previous log configuration also?"));
+        QCOMPARE(m.buttons, MessageButtons::kYesNo);
+        QCOMPARE(epoch->currentIndex(), 0);
+        QCOMPARE(longitude->currentText(), QString("120"));
+        QCOMPARE(h.Main<QLineEdit>("txbCCT")->text(), QString("CCT"));
+        QVERIFY(!h.Main<QCheckBox>("chkShowCJDs")->isChecked());
+        QVERIFY(!h.Main("lblChronologicalJulianDateLondon_1")->isVisible());
+        QCOMPARE(h.Text("lblCommonEraDate_1"), QString("2024-02-10 CE 00:00 GMT Saturday"));
+        QCOMPARE(h.Main<QLineEdit>("txbDate")->text(), QString());
+        QVERIFY(!h.Main("cmdSaveState")->isEnabled());
+        QVERIFY(!h.Main("cmdRestoreState")->isEnabled());
+    }
+
+    // The next start shows the saved moment, not the present one.
+    void startWithSavedState() {
+        QTemporaryDir config;
+        {
+            Harness first(config.path());
+            QTest::keyClicks(first.Main("txbDate"), "2000-01-01 CE");
+            QTest::keyClick(first.Main("txbDate"), Qt::Key_Return);
+            first.Click("chkShowCJDs");
+            first.Click("cmdSaveState");
+        }
+        Harness second(config.path());
+        QCOMPARE(second.Text("lblCommonEraDate_1"), QString("2000-01-01 CE 12:00 GMT Saturday"));
+        QVERIFY(second.Main<QCheckBox>("chkShowCJDs")->isChecked());
+        QVERIFY(second.Main("lblChronologicalJulianDateLondon_1")->isVisible());
+        QVERIFY(!second.Main("cmdSaveState")->isEnabled());
+        QCOMPARE(second.Main("lblChineseLunarDate_0")->palette().color(QPalette::Window), QColor(255, 255, 255));
+    }
+
+    void failuresAreReported() {
+        Harness h;
+        h.Click("cmdRestoreState");  // nothing saved yet
+        ShownMessage m = h.TakeMessage();
+        QCOMPARE(m.title, std::string("Restore state"));
+        QCOMPARE(m.text, std::string("Unable to restore the saved state."));
+
+        // A folder where the file should be: saving fails and says why.
+        QVERIFY(QDir().mkpath(h.StateFile()));
+        h.Click("cmdSaveState");
+        m = h.TakeMessage();
+        QCOMPARE(m.title, std::string("Save state"));
+        QVERIFY(QString::fromStdString(m.text).startsWith("Error when attempting to save the state: "));
+        QCOMPARE(m.icon, MessageIcon::kExclamation);
+        QVERIFY(h.Main("cmdSaveState")->isEnabled());
+    }
+};
+
+}  // namespace vemla::test
+
+QTEST_MAIN(vemla::test::StateTest)
+#include "state_test.moc"

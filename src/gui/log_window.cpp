@@ -82,6 +82,13 @@ void LogWindow::Refresh(const QWidget* main_window) {
     }
 }
 
+void LogWindow::Present() {
+    if (!isVisible()) return;
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+}
+
 // The log opens over the right part of the main window, as tall as it, and
 // reaches a little beyond its right edge.
 void LogWindow::PlaceBeside(const QWidget* main_window) {

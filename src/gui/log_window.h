@@ -26,6 +26,8 @@ public:
     // Shows or hides the window as the log asks and brings the text and the
     // copy button up to date. `main_window` places the window when it opens.
     void Refresh(const QWidget* main_window);
+    // Brings the shown window to the front, restored if it was minimised.
+    void Present();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -393,7 +393,10 @@ void MainWindow::Connect() {
     // Buttons
     connect(now_, &QPushButton::clicked, this, [this, &m] { Act([&] { m.ShowNow(); }); });
     connect(add_to_log_, &QPushButton::clicked, this, [this] { Act([&] { app_.AddToLog(); }); });
-    connect(view_log_, &QPushButton::clicked, this, [this] { Act([&] { app_.ViewLog(); }); });
+    connect(view_log_, &QPushButton::clicked, this, [this] {
+        Act([&] { app_.ViewLog(); });
+        log_->Present();
+    });
     connect(clear_log_, &QPushButton::clicked, this, [this] { Act([&] { app_.ClearLog(); }); });
     connect(log_preferences_, &QPushButton::clicked, this, [this] { Act([&] { app_.Preferences().Show(); }, false); });
     connect(save_state_, &QPushButton::clicked, this, [this] { Act([&] { app_.SaveState(); }); });

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <map>
 #include <optional>
@@ -33,7 +34,21 @@ struct ConvertOptions {
     std::optional<std::string> zone;
     std::optional<std::string> plus, minus;
     std::optional<std::string> calendar;
+    std::optional<std::string> element, animal;
 };
+
+// Index of a name in a list of names, for the element and animal boxes.
+template <size_t N>
+int IndexOf(const std::array<std::string_view, N>& names, const std::string& name) {
+    for (size_t i = 0; i < N; ++i)
+        if (names[i] == name) return static_cast<int>(i);
+    return static_cast<int>(N);  // the empty last item
+}
+
+template <size_t N>
+std::vector<std::string> Names(const std::array<std::string_view, N>& names) {
+    return {names.begin(), names.end()};
+}
 
 // Log items by their command-line names.
 const std::map<std::string, bool LogPreferences::*> kLogItems = {
@@ -96,6 +111,9 @@ public:
         MainState& m = app_->Main();
         if (c.calendar) m.SetCalendar(GetCalendar(*c.calendar));
         m.SetDateText(c.entry);
+        // The year's element and animal for a lunar date whose position is "?".
+        if (c.element) m.SelectElement(IndexOf(kElementNames, *c.element));
+        if (c.animal) m.SelectAnimal(IndexOf(kAnimalNames, *c.animal));
         if (c.time) m.SetTimeText(*c.time);
         if (c.zone) {
             static const std::map<std::string, int> kZones = {
@@ -207,6 +225,10 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
     convert_cmd->add_option("--minus", convert.minus, "Days to subtract")->excludes(plus);
     convert_cmd->add_option("--calendar", convert.calendar, "Calendar of an entry without a code (CE, JC, CHL ...)")
         ->check(CLI::IsMember({"CE", "JC", "CHL", "CHS", "AJD", "CJDC", "CJDL", "CJDX", "CEX"}));
+    convert_cmd->add_option("--element", convert.element, "Element of the year of a CHL entry with position ?")
+        ->check(CLI::IsMember(Names(kElementNames)));
+    convert_cmd->add_option("--animal", convert.animal, "Animal of the year of a CHL entry with position ?")
+        ->check(CLI::IsMember(Names(kAnimalNames)));
     app.add_subcommand("now", "Show the present moment");
 
     std::vector<std::string> argv_storage{"vemla-cli"};

@@ -70,6 +70,14 @@ TEST_F(CommandLine, GlobalSettings) {
     EXPECT_NE(nlohmann::json::parse(r.out)["rows"]["CHL"].get<std::string>().find(" abc"), std::string::npos);
 }
 
+TEST_F(CommandLine, UnknownPositionTakesTheYearsElementAndAnimal) {
+    Result r = RunCli({"--json", "convert", "79-?-01-01 CHL", "--element", "wood", "--animal", "dragon"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["rows"]["CHL"], "79-41-01-01 CHL 12:00 CCT");
+    EXPECT_EQ(RunCli({"convert", "79-?-01-01 CHL"}).code, kExitRefused);
+    EXPECT_EQ(RunCli({"convert", "79-?-01-01 CHL", "--element", "wood", "--animal", "cat"}).code, kExitUsage);
+}
+
 TEST_F(CommandLine, PlusAndMinusDays) {
     Result r = RunCli({"--json", "convert", "2000-01-01 CE", "--plus", "1"});
     ASSERT_EQ(r.code, kExitOk) << r.err;

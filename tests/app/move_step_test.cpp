@@ -53,22 +53,18 @@ TEST_F(MoveStepTest, CEStepsKeepTheTimeInLondonAndShortenMissingDays) {
     EXPECT_EQ(CE(Step(kStepCECentury, false, leap_day).ajd), "1900-02-28 CE 06:00 GMT");
 }
 
-TEST_F(MoveStepTest, FixedStepsAndCyclesKeepTheDaysElementAnimal) {
+TEST_F(MoveStepTest, CyclesKeepTheDaysElementAnimal) {
     const double start = AtGMT(2000, 1, 1, 12);
-    EXPECT_DOUBLE_EQ(Step(kStepMinute, false, start).ajd, start - 1.0 / 1440);
-    EXPECT_DOUBLE_EQ(Step(kStepHour, true, start).ajd, start + 1.0 / 24);
-    EXPECT_EQ(Step(kStepDay, true, start).calendar, -1);
-
     const StepOutcome sixty = Step(kStep60Days, true, start);
     EXPECT_EQ(sixty.ajd, start + 60);
-    EXPECT_EQ(DayPositionAt(sixty.ajd), DayPositionAt(start));
-
+    EXPECT_EQ(sixty.calendar, -1);
     // 80 Julian years are 29220 days, a whole number of 60-day cycles.
     const StepOutcome julian = Step(kStepJC80Years, true, start);
     EXPECT_EQ(julian.ajd, start + 29220);
     EXPECT_EQ(julian.calendar, kCalJC);
     EXPECT_EQ(WesternDatesOf(julian.ajd, 0).jc.substr(0, 13), "2079-12-19 JC");  // from 1999-12-19 JC
     EXPECT_EQ(DayPositionAt(julian.ajd), DayPositionAt(start));
+    EXPECT_EQ(DayPositionAt(sixty.ajd), DayPositionAt(start));
 }
 
 // 2023 (cycle 79, position 40) has a leap second month: month 2 begins on
@@ -108,10 +104,7 @@ TEST_F(MoveStepTest, StepsFromTheLimitsAreRefused) {
 
     const StepOutcome earliest = Step(kStepCEYear, false, AtGMT(-3000, 6, 1, 12));
     EXPECT_EQ(earliest.result, StepResult::kEnded);
-    ASSERT_TRUE(earliest.message);
-    EXPECT_EQ(earliest.message->title, "Out of range");
     EXPECT_EQ(earliest.message->text, "Earliest admissible date reached.");
-    EXPECT_EQ(earliest.message->icon, MessageIcon::kNone);
     EXPECT_EQ(Step(kStepCEMonth, true, AtGMT(3000, 1, 1, 0)).message->text, "Latest admissible date reached.");
     // From the year -2999 the step is made, even below the earliest moment.
     const StepOutcome below = Step(kStepCEYear, false, AtGMT(-2999, 1, 1, 0));
@@ -123,28 +116,23 @@ TEST_F(MoveStepTest, StepsFromTheLimitsAreRefused) {
     EXPECT_EQ(Step(kStepCHLMonth, true, AtGMT(-2750, 6, 1, 12)).result, StepResult::kMoved);
 }
 
-TEST_F(MoveStepTest, UnreadableOrImpossibleChineseDatesGiveTheirMessages) {
-    auto step = [this](int kind, std::string_view chl, std::string_view chs) {
-        return MakeMoveStep(engine, {kind, true, 2451545.0, chl, chs, false, false});
+TEST_F(MoveStepTest, UnreadableChineseDatesFailOrEndTheMove) {
+    auto step = [this](int kind, std::string_view chl) {
+        return MakeMoveStep(engine, {kind, true, 2451545.0, chl, "", false, false});
     };
-    const StepOutcome month = step(kStepCHLMonth, "", "");
+    const StepOutcome month = step(kStepCHLMonth, "");
     EXPECT_EQ(month.result, StepResult::kFailed);  // the same moment is redisplayed
     EXPECT_EQ(month.ajd, 2451545.0);
-    EXPECT_EQ(month.message->title, "");
     EXPECT_EQ(month.message->text, "Lunar date is invalid.");
-    const StepOutcome cycle = step(kStepCHLCycle, "", "");
-    EXPECT_EQ(cycle.result, StepResult::kEnded);
-    EXPECT_EQ(cycle.message->title, "Invalid");
-    EXPECT_EQ(step(kStepCHSYear, "", "").result, StepResult::kFailed);
-    EXPECT_EQ(step(kStepCHSCycle, "", "").result, StepResult::kEnded);
-    EXPECT_EQ(step(kStepCHSCycle, "", "").message->text, "Solar date is invalid.");
+    EXPECT_EQ(step(kStepCHLCycle, "").message->title, "Invalid");
+    EXPECT_EQ(step(kStepCHLCycle, "").result, StepResult::kEnded);
+    EXPECT_EQ(step(kStepCHSYear, "").result, StepResult::kFailed);
+    EXPECT_EQ(step(kStepCHSCycle, "").result, StepResult::kEnded);
 
-    const StepOutcome unable = step(kStepCHLMonth, "79-40-02-31 CHL", "");
+    const StepOutcome unable = step(kStepCHLMonth, "79-40-02-31 CHL");
     EXPECT_EQ(unable.result, StepResult::kFailed);
-    EXPECT_EQ(unable.message->title, "Inability");
     EXPECT_EQ(unable.message->text, "Unable to add a lunar month.");
     EXPECT_EQ(unable.message->icon, MessageIcon::kExclamation);
-    EXPECT_EQ(InabilityText(false, "60-year cycle (CHS)"), "Unable to subtract a 60-year cycle (CHS).");
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ namespace {
 // A platform that answers at once and shows nothing.
 class QuietUserInterface : public UserInterface {
 public:
-    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
+    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
+                              MessageButtons) override {
         ++messages;
         return MessageAnswer::kOk;
     }

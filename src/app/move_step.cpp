@@ -21,10 +21,12 @@ DayAndFraction Split(double cjd) {
     return {DayNumberOf(cjd), cjd - day};
 }
 
-StepOutcome Moved(double ajd, int calendar = -1) { return {StepResult::kMoved, ajd, calendar, std::nullopt}; }
+StepOutcome Moved(double ajd, int calendar = -1) {
+    return {StepResult::kMoved, ajd, calendar, std::nullopt};
+}
 
-StepOutcome WithMessage(StepResult result, double ajd, std::string_view title, std::string_view text,
-                        MessageIcon icon = MessageIcon::kNone) {
+StepOutcome WithMessage(StepResult result, double ajd, std::string_view title,
+                        std::string_view text, MessageIcon icon = MessageIcon::kNone) {
     return {result, ajd, -1, StepMessage{std::string(title), std::string(text), icon}};
 }
 
@@ -80,7 +82,8 @@ StepOutcome LunarStep(CalendarEngine& engine, const StepRequest& r) {
     const bool cycle_step = r.step == kStepCHLCycle;
     ChDate chl;
     if (!ReadChLDateText(r.chl_text, chl)) {
-        if (cycle_step) return WithMessage(StepResult::kEnded, 0.0, kInvalidTitle, kLunarDateInvalidText);
+        if (cycle_step)
+            return WithMessage(StepResult::kEnded, 0.0, kInvalidTitle, kLunarDateInvalidText);
         return WithMessage(StepResult::kFailed, r.ajd, "", kLunarDateInvalidText);
     }
     if (CheckCycleLimit(chl.Cycle, r.forward)) return Refused(r.forward);
@@ -106,8 +109,9 @@ StepOutcome LunarStep(CalendarEngine& engine, const StepRequest& r) {
         return WithMessage(failure, r.ajd, kInabilityTitle, InabilityText(r.forward, unit),
                            MessageIcon::kExclamation);
     if (engine.ChLDateToJDN(chl) != kChLExists)
-        return WithMessage(failure, r.ajd, "",
-                           cycle_step ? "Invalid lunar date results." : "Invalid lunar date results");
+        return WithMessage(
+            failure, r.ajd, "",
+            cycle_step ? "Invalid lunar date results." : "Invalid lunar date results");
 
     const int longitude = engine.Settings().Longitude;
     const DayAndFraction start = Split(AJDToCJDC(r.ajd, longitude));
@@ -118,7 +122,8 @@ StepOutcome SolarStep(CalendarEngine& engine, const StepRequest& r) {
     const bool cycle_step = r.step == kStepCHSCycle;
     const StepResult failure = cycle_step ? StepResult::kEnded : StepResult::kFailed;
     ChDate chs;
-    if (!ReadChSDateText(r.chs_text, chs)) return WithMessage(failure, r.ajd, "", kSolarDateInvalidText);
+    if (!ReadChSDateText(r.chs_text, chs))
+        return WithMessage(failure, r.ajd, "", kSolarDateInvalidText);
     if (CheckCycleLimit(chs.Cycle, r.forward)) return Refused(r.forward);
 
     bool stepped = false;
@@ -141,8 +146,9 @@ StepOutcome SolarStep(CalendarEngine& engine, const StepRequest& r) {
         return WithMessage(failure, r.ajd, kInabilityTitle, InabilityText(r.forward, unit),
                            MessageIcon::kExclamation);
     if (!engine.ChSDateToJDN(chs))
-        return WithMessage(failure, r.ajd, "",
-                           cycle_step ? "Invalid solar date results." : "Invalid solar date results");
+        return WithMessage(
+            failure, r.ajd, "",
+            cycle_step ? "Invalid solar date results." : "Invalid solar date results");
 
     const int longitude = engine.Settings().Longitude;
     const DayAndFraction start = Split(AJDToCJDC(r.ajd, longitude));
@@ -155,10 +161,13 @@ bool CheckCycleLimit(int32_t cycle, bool forward) {
     return forward ? cycle >= kMaxMoveCycle : cycle <= kMinMoveCycle;
 }
 
-bool CheckYearLimit(int32_t year, bool forward) { return forward ? year >= kMaxMoveYear : year <= kMinMoveYear; }
+bool CheckYearLimit(int32_t year, bool forward) {
+    return forward ? year >= kMaxMoveYear : year <= kMinMoveYear;
+}
 
 std::string InabilityText(bool forward, std::string_view unit) {
-    return std::string("Unable to ") + (forward ? "add a" : "subtract a") + " " + std::string(unit) + ".";
+    return std::string("Unable to ") + (forward ? "add a" : "subtract a") + " " +
+           std::string(unit) + ".";
 }
 
 StepOutcome MakeMoveStep(CalendarEngine& engine, const StepRequest& r) {

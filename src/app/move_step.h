@@ -77,10 +77,10 @@ struct StepOutcome {
 struct StepRequest {
     int step = kStepDay;
     bool forward = true;
-    double ajd = 0.0;            // the displayed moment
-    std::string_view chl_text;   // the displayed CHL value, read by the CHL steps
-    std::string_view chs_text;   // the displayed CHS value, read by the CHS steps
-    bool keep_30th = false;      // the option is available and checked
+    double ajd = 0.0;           // the displayed moment
+    std::string_view chl_text;  // the displayed CHL value, read by the CHL steps
+    std::string_view chs_text;  // the displayed CHS value, read by the CHS steps
+    bool keep_30th = false;     // the option is available and checked
     bool keep_leap = false;
 };
 

@@ -12,7 +12,9 @@ namespace {
 // taken for the displayed moment itself.
 constexpr double kTypedDateTolerance = 0.0007;
 
-bool InRange(int index, size_t count) { return index >= 0 && static_cast<size_t>(index) < count; }
+bool InRange(int index, size_t count) {
+    return index >= 0 && static_cast<size_t>(index) < count;
+}
 
 }  // namespace
 
@@ -57,7 +59,9 @@ void Mover::SetKeepLeap(bool checked) {
 
 // --- The keep options -------------------------------------------------------
 
-bool Mover::KeepOption(Control box, bool checked) const { return main_.View().control(box).enabled && checked; }
+bool Mover::KeepOption(Control box, bool checked) const {
+    return main_.View().control(box).enabled && checked;
+}
 
 void Mover::SetKeepAvailable(Control box, bool available) {
     main_.SetControlEnabled(box, available);
@@ -69,17 +73,17 @@ void Mover::UpdateKeep30th() {
     const Settings& s = main_.CurrentSettings();
     ChDate chl;
     const bool available = ReadChLDateText(main_.ValueCaption(kCalCHL), chl) && chl.Day == 30 &&
-                           s.move_step_index >= kStepCHLMonth && s.move_step_index <= kStepCHLCycle &&
-                           s.repeatedly;
+                           s.move_step_index >= kStepCHLMonth &&
+                           s.move_step_index <= kStepCHLCycle && s.repeatedly;
     SetKeepAvailable(Control::kKeep30th, available);
 }
 
 void Mover::UpdateKeepLeap() {
     const Settings& s = main_.CurrentSettings();
     ChDate chl;
-    const bool available = ReadChLDateText(main_.ValueCaption(kCalCHL), chl) && chl.Leap == 1 &&
-                           (s.move_step_index == kStepCHLYear || s.move_step_index == kStepCHLCycle) &&
-                           s.repeatedly;
+    const bool available =
+        ReadChLDateText(main_.ValueCaption(kCalCHL), chl) && chl.Leap == 1 &&
+        (s.move_step_index == kStepCHLYear || s.move_step_index == kStepCHLCycle) && s.repeatedly;
     SetKeepAvailable(Control::kKeepLeap, available);
 }
 

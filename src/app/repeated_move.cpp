@@ -68,9 +68,10 @@ void RepeatedMove::StepIfDue() {
             const double ajd = main_.CurrentAJD();
             if (ajd < kMinAJDate || ajd > kMaxAJDate) {
                 StopRun();
-                ui_.ShowMessage(std::string(kOutOfRangeTitle),
-                                std::string(ajd < kMinAJDate ? kEarliestExceededText : kLatestExceededText),
-                                MessageIcon::kExclamation, MessageButtons::kOk);
+                ui_.ShowMessage(
+                    std::string(kOutOfRangeTitle),
+                    std::string(ajd < kMinAJDate ? kEarliestExceededText : kLatestExceededText),
+                    MessageIcon::kExclamation, MessageButtons::kOk);
                 EndMove();
                 return;
             }
@@ -145,11 +146,12 @@ void RepeatedMove::EndMove() {
 }
 
 void RepeatedMove::EnableControls(bool enabled) {
-    for (Control c : {Control::kMoveFrame, Control::kMove, Control::kMoveOneDay, Control::kConvertFrame,
-                      Control::kCompute, Control::kClearDate, Control::kSearchFrame, Control::kSearch,
-                      Control::kReset, Control::kAddToLog, Control::kLogPreferences, Control::kViewLog,
-                      Control::kClearLog, Control::kHelp, Control::kQuit, Control::kSaveState,
-                      Control::kRestoreState}) {
+    for (Control c :
+         {Control::kMoveFrame, Control::kMove, Control::kMoveOneDay, Control::kConvertFrame,
+          Control::kCompute, Control::kClearDate, Control::kSearchFrame, Control::kSearch,
+          Control::kReset, Control::kAddToLog, Control::kLogPreferences, Control::kViewLog,
+          Control::kClearLog, Control::kHelp, Control::kQuit, Control::kSaveState,
+          Control::kRestoreState}) {
         const bool only_if_visible = c == Control::kViewLog || c == Control::kClearLog;
         if (only_if_visible && !main_.View().control(c).visible) continue;
         main_.SetControlEnabled(c, enabled);

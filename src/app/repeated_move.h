@@ -78,8 +78,8 @@ private:
     Mover& mover_;
 
     RunState state_ = RunState::kIdle;
-    bool tick_ = false;   // a step is due
-    bool error_ = false;  // a step of this move failed
+    bool tick_ = false;      // a step is due
+    bool error_ = false;     // a step of this move failed
     bool stepping_ = false;  // a step is being made (its messages may let a tick in)
     bool timer_running_ = false;
     int interval_ms_ = 1000;

@@ -18,15 +18,20 @@ int32_t CEDay(int y, int m, int d) {
     date.Year = y, date.Month = m, date.Day = d, date.Calendar = kGregorian;
     return DateToJDN(date);
 }
-double AtGMT(int y, int m, int d, double hours) { return CJDLToAJD(CEDay(y, m, d) + hours / 24); }
-double AtCCT(int y, int m, int d, double hours) { return CJDCToAJD(CEDay(y, m, d) + hours / 24, 120); }
+double AtGMT(int y, int m, int d, double hours) {
+    return CJDLToAJD(CEDay(y, m, d) + hours / 24);
+}
+double AtCCT(int y, int m, int d, double hours) {
+    return CJDCToAJD(CEDay(y, m, d) + hours / 24, 120);
+}
 
 class MoveStepTest : public ::testing::Test {
 protected:
     // A step from a moment, reading the Chinese dates the window would show.
     StepOutcome Step(int step, bool forward, double ajd, bool keep_30th = false) {
         const ChineseDatesText shown = ChineseDatesOf(engine, ajd, "CCT");
-        return MakeMoveStep(engine, {step, forward, ajd, shown.chl_text, shown.chs_text, keep_30th, false});
+        return MakeMoveStep(engine,
+                            {step, forward, ajd, shown.chl_text, shown.chs_text, keep_30th, false});
     }
     // The CE or CHL row of a moment, without the weekday.
     std::string CE(double ajd) {
@@ -44,8 +49,10 @@ TEST_F(MoveStepTest, CEStepsKeepTheTimeInLondonAndShortenMissingDays) {
     EXPECT_EQ(CE(o.ajd), "2001-02-28 CE 12:00 GMT");
     EXPECT_EQ(o.calendar, kCalCE);
     EXPECT_EQ(CE(Step(kStepCEMonth, true, o.ajd).ajd), "2001-03-28 CE 12:00 GMT");
-    EXPECT_EQ(CE(Step(kStepCEMonth, false, AtGMT(2000, 3, 31, 23.5)).ajd), "2000-02-29 CE 23:30 GMT");
-    EXPECT_EQ(CE(Step(kStepCEMonth, false, AtGMT(2000, 1, 15, 0.25)).ajd), "1999-12-15 CE 00:15 GMT");
+    EXPECT_EQ(CE(Step(kStepCEMonth, false, AtGMT(2000, 3, 31, 23.5)).ajd),
+              "2000-02-29 CE 23:30 GMT");
+    EXPECT_EQ(CE(Step(kStepCEMonth, false, AtGMT(2000, 1, 15, 0.25)).ajd),
+              "1999-12-15 CE 00:15 GMT");
 
     const double leap_day = AtGMT(2000, 2, 29, 6);
     EXPECT_EQ(CE(Step(kStepCEYear, true, leap_day).ajd), "2001-02-28 CE 06:00 GMT");
@@ -62,7 +69,8 @@ TEST_F(MoveStepTest, CyclesKeepTheDaysElementAnimal) {
     const StepOutcome julian = Step(kStepJC80Years, true, start);
     EXPECT_EQ(julian.ajd, start + 29220);
     EXPECT_EQ(julian.calendar, kCalJC);
-    EXPECT_EQ(WesternDatesOf(julian.ajd, 0).jc.substr(0, 13), "2079-12-19 JC");  // from 1999-12-19 JC
+    EXPECT_EQ(WesternDatesOf(julian.ajd, 0).jc.substr(0, 13),
+              "2079-12-19 JC");  // from 1999-12-19 JC
     EXPECT_EQ(DayPositionAt(julian.ajd), DayPositionAt(start));
     EXPECT_EQ(DayPositionAt(sixty.ajd), DayPositionAt(start));
 }
@@ -98,14 +106,17 @@ TEST_F(MoveStepTest, SolarStepsLandOnTheDaysOfTheTerms) {
 
 TEST_F(MoveStepTest, StepsFromTheLimitsAreRefused) {
     EXPECT_TRUE(CheckYearLimit(-3000, false) && CheckYearLimit(3000, true));
-    EXPECT_FALSE(CheckYearLimit(-2999, false) || CheckYearLimit(2999, true) || CheckYearLimit(-3000, true));
+    EXPECT_FALSE(CheckYearLimit(-2999, false) || CheckYearLimit(2999, true) ||
+                 CheckYearLimit(-3000, true));
     EXPECT_TRUE(CheckCycleLimit(0, false) && CheckCycleLimit(96, true));
-    EXPECT_FALSE(CheckCycleLimit(1, false) || CheckCycleLimit(95, true) || CheckCycleLimit(0, true));
+    EXPECT_FALSE(CheckCycleLimit(1, false) || CheckCycleLimit(95, true) ||
+                 CheckCycleLimit(0, true));
 
     const StepOutcome earliest = Step(kStepCEYear, false, AtGMT(-3000, 6, 1, 12));
     EXPECT_EQ(earliest.result, StepResult::kEnded);
     EXPECT_EQ(earliest.message->text, "Earliest admissible date reached.");
-    EXPECT_EQ(Step(kStepCEMonth, true, AtGMT(3000, 1, 1, 0)).message->text, "Latest admissible date reached.");
+    EXPECT_EQ(Step(kStepCEMonth, true, AtGMT(3000, 1, 1, 0)).message->text,
+              "Latest admissible date reached.");
     // From the year -2999 the step is made, even below the earliest moment.
     const StepOutcome below = Step(kStepCEYear, false, AtGMT(-2999, 1, 1, 0));
     EXPECT_EQ(below.result, StepResult::kMoved);

@@ -25,7 +25,8 @@ struct FakeClock {
     uint64_t starts = 0;
     void Advance(int64_t ms) {
         for (const int64_t end = now + ms;;) {
-            if (run.TimerStarts() != starts) starts = run.TimerStarts(), due = now + run.TimerIntervalMs();
+            if (run.TimerStarts() != starts)
+                starts = run.TimerStarts(), due = now + run.TimerIntervalMs();
             if (!run.TimerRunning() || due > end) return void(now = end);
             now = due;
             due += run.TimerIntervalMs();
@@ -50,8 +51,8 @@ protected:
     std::string CHL() const { return Value(kCalCHL).substr(0, Value(kCalCHL).find(" CHL")); }
     void ExpectWindowFree() {
         EXPECT_EQ(run.State(), RunState::kIdle);
-        for (Control c : {Control::kMoveFrame, Control::kMove, Control::kSearchFrame, Control::kEpoch,
-                          Control::kSaveState})
+        for (Control c : {Control::kMoveFrame, Control::kMove, Control::kSearchFrame,
+                          Control::kEpoch, Control::kSaveState})
             EXPECT_TRUE(Ctl(c).enabled) << static_cast<int>(c);
         EXPECT_TRUE(Ctl(Control::kNow).visible && Ctl(Control::kListLunarNewYears).visible);
         EXPECT_FALSE(Ctl(Control::kStopPauseResume).visible || state.View().clock_enabled);
@@ -70,7 +71,8 @@ TEST_F(RepeatedMoveTest, RunStepsAtOnceThenOnEachTickAndPausesResumesAndStops) {
     Choose(kStepDay, true, true);
     run.Move();
     EXPECT_EQ(state.CurrentAJD(), kJ2000 + 1);
-    EXPECT_FALSE(Ctl(Control::kMoveFrame).enabled || Ctl(Control::kEpoch).enabled || Ctl(Control::kNow).visible);
+    EXPECT_FALSE(Ctl(Control::kMoveFrame).enabled || Ctl(Control::kEpoch).enabled ||
+                 Ctl(Control::kNow).visible);
     EXPECT_TRUE(Ctl(Control::kStopPauseResume).visible);
     clock.Advance(4999);
     EXPECT_EQ(logged.size(), 1u);

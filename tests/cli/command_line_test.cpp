@@ -129,6 +129,24 @@ TEST_F(CommandLine, StateFileOnlyWhenNamed) {
     EXPECT_EQ(r.err, "Unable to restore the saved state.\n");
 }
 
+TEST_F(CommandLine, MovePrintsEveryDisplayedMoment) {
+    // 2023 has a leap second month of 29 days: with keep 30th, day 30 comes back in month 4.
+    Result r = RunCli({"--json", "move", "chl month", "--from", "79-40-02-30 CHL", "--count", "3", "--keep-30th"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    std::istringstream lines(r.out);
+    std::vector<std::string> chl;
+    for (std::string line; std::getline(lines, line);) chl.push_back(nlohmann::json::parse(line)["rows"]["CHL"]);
+    EXPECT_EQ(chl, (std::vector<std::string>{"79-40-2*-29 CHL 12:00 CCT", "79-40-03-29 CHL 12:00 CCT",
+                                             "79-40-04-30 CHL 12:00 CCT"}));
+    r = RunCli({"--log", "--log-items", "ce", "--compact", "move", "CE MONTH", "--from", "2024-01-31 CE", "--count", "2"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_NE(r.out.find("\n\n2024-02-29 CE 12:00 GMT\n\n2024-03-29 CE 12:00 GMT\n\n"), std::string::npos) << r.out;
+    EXPECT_EQ(RunCli({"move", "fortnight"}).code, kExitUsage);
+    r = RunCli({"move", "CE year", "--from", "3000-01-01 CE"});
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_FALSE(r.err.empty());
+}
+
 TEST_F(CommandLine, LogEntryAsAddToLogWritesIt) {
     Result r = RunCli({"--log", "--log-items", "ce,cjdl", "--compact", "convert", "2000-01-01 CE"});
     ASSERT_EQ(r.code, kExitOk) << r.err;

@@ -22,7 +22,9 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
       paths_(std::move(paths)),
       texts_(std::move(texts)),
       main_(std::make_unique<MainState>(ui, texts_.GetText(1))),
-      preferences_(main_->LogPrefs()) {
+      preferences_(main_->LogPrefs()),
+      mover_(*main_, ui),
+      run_(*main_, ui, mover_) {
     main_->log_is_empty = [this] { return log_.Text().empty(); };
     main_->auto_log = [this](int kind) {
         log_.AutoLog(kind, MakeAutoLogInputs(), MakeLogContext(), main_->Engine(), main_->LogPrefs());
@@ -32,6 +34,7 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
             main_->SetControlVisible(Control::kClearLog, true);
         }
     };
+    main_->update_keep_30th = [this] { mover_.UpdateKeep30th(); };
 }
 
 void Application::Startup() {
@@ -129,6 +132,8 @@ void Application::ApplyState(const SavedState& s, bool apply_log_configuration) 
     settings.repeatedly = false;
     settings.keep_30th = false;
     settings.keep_leap = false;
+    m.SetControlVisible(Control::kKeep30th, false);
+    m.SetControlVisible(Control::kKeepLeap, false);
     m.SetEpochIndex(s.EpochIndex());
     if (apply_log_configuration) m.LogPrefs() = s.log;
     m.SetShowLocal(s.show_local);

@@ -14,6 +14,8 @@
 #include "app/log_model.h"
 #include "app/log_preferences_dialog.h"
 #include "app/main_state.h"
+#include "app/mover.h"
+#include "app/repeated_move.h"
 #include "app/state_file.h"
 #include "app/user_interface.h"
 #include "common/program_text.h"
@@ -45,6 +47,10 @@ public:
     LogModel& Log() { return log_; }
     LogPreferencesDialog& Preferences() { return preferences_; }
     const ProgramTextStore& Texts() const { return texts_; }
+    // The move panel: its controls, the one-day move; and the Move button
+    // with its repeated runs.
+    vemla::Mover& Mover() { return mover_; }
+    vemla::RepeatedMove& RepeatedMove() { return run_; }
 
     // The buttons of the main window that reach the log and the saved state.
     void AddToLog();
@@ -74,6 +80,8 @@ private:
     std::unique_ptr<MainState> main_;
     LogModel log_;
     LogPreferencesDialog preferences_;
+    vemla::Mover mover_;
+    vemla::RepeatedMove run_;
 };
 
 }  // namespace vemla

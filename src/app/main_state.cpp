@@ -273,8 +273,8 @@ void MainState::HighlightCalendar() {
 void MainState::SetTheFocus() {
     if (view_.control(Control::kDate).enabled && !view_.date_text.empty())
         view_.focus = Focus::kDate;  // the window puts the caret after the last character
-    else if (view_.control(Control::kNow).enabled)
-        view_.focus = Focus::kNow;
+    else if (view_.control(Control::kNow).enabled && view_.control(Control::kNow).visible)
+        view_.focus = Focus::kNow;  // hidden while a repeated move runs
     const bool has_log = !LogIsEmpty();
     for (Control c : {Control::kViewLog, Control::kClearLog}) {
         view_.control(c).visible = has_log;

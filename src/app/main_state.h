@@ -83,6 +83,11 @@ public:
     void SetControlEnabled(Control control, bool enabled) { view_.control(control).enabled = enabled; }
     void SetControlVisible(Control control, bool visible) { view_.control(control).visible = visible; }
     void SetClockEnabled(bool enabled) { view_.clock_enabled = enabled; }
+    void SetFocus(Focus focus) { view_.focus = focus; }
+    void SetPauseResumeCaption(std::string_view caption) { view_.pause_resume_caption = caption; }
+    // An automatic log entry of a kind (1 Now .. 5 one-day move) when auto log is on.
+    void AutoLog(int kind);
+    bool LogIsEmpty() const { return !log_is_empty || log_is_empty(); }
 
     // --- Settings and their rules ----------------------------------------
     void Reset();
@@ -147,8 +152,6 @@ public:
     void EnableDisableFunctions();
 
 private:
-    bool LogIsEmpty() const { return !log_is_empty || log_is_empty(); }
-    void AutoLog(int kind);
     void ApplyRowVisibility();
     void ApplyElementAnimalAvailability();
     void SetElementAnimal(int element, int animal);

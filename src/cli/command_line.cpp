@@ -2,11 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <map>
 #include <optional>
 
 #include "app/application.h"
+#include "app/mover.h"
 #include "app/state_file_io.h"
 #include "cli/moment_output.h"
 #include "cli/terminal_ui.h"
@@ -27,13 +29,47 @@ struct GlobalOptions {
     bool chinese_terms = false, no_chinese_terms = false;
 };
 
+struct MoveOptions {
+    std::string step;
+    bool back = false;
+    int count = 1;
+    bool keep_30th = false, keep_leap = false;
+};
+
+// Index of a combo-box item named case-insensitively, or -1.
+template <size_t N>
+int ItemIndex(const std::array<std::string_view, N>& items, const std::string& name) {
+    auto lower = [](std::string_view text) {
+        std::string out(text);
+        for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return out;
+    };
+    for (size_t i = 0; i < N; ++i)
+        if (lower(items[i]) == lower(name)) return static_cast<int>(i);
+    return -1;
+}
+
 struct ConvertOptions {
     std::string entry;
     std::optional<std::string> time;
     std::optional<std::string> zone;
     std::optional<std::string> plus, minus;
     std::optional<std::string> calendar;
+    std::optional<std::string> element, animal;
 };
+
+// Index of a name in a list of names, for the element and animal boxes.
+template <size_t N>
+int IndexOf(const std::array<std::string_view, N>& names, const std::string& name) {
+    for (size_t i = 0; i < N; ++i)
+        if (names[i] == name) return static_cast<int>(i);
+    return static_cast<int>(N);  // the empty last item
+}
+
+template <size_t N>
+std::vector<std::string> Names(const std::array<std::string_view, N>& names) {
+    return {names.begin(), names.end()};
+}
 
 // Log items by their command-line names.
 const std::map<std::string, bool LogPreferences::*> kLogItems = {
@@ -96,6 +132,9 @@ public:
         MainState& m = app_->Main();
         if (c.calendar) m.SetCalendar(GetCalendar(*c.calendar));
         m.SetDateText(c.entry);
+        // The year's element and animal for a lunar date whose position is "?".
+        if (c.element) m.SelectElement(IndexOf(kElementNames, *c.element));
+        if (c.animal) m.SelectAnimal(IndexOf(kAnimalNames, *c.animal));
         if (c.time) m.SetTimeText(*c.time);
         if (c.zone) {
             static const std::map<std::string, int> kZones = {
@@ -110,12 +149,39 @@ public:
         return ReportMessages() ? kExitRefused : kExitOk;
     }
 
+    // Moves the displayed moment `count` times, printing it after each step.
+    int Move(const MoveOptions& move, const GlobalOptions& options) {
+        Mover& mover = app_->Mover();
+        MainState& m = app_->Main();
+        mover.SelectDirection(!move.back);
+        mover.SelectStep(ItemIndex(kMoveStepItems, move.step));
+        // Several steps are a repeated move: the keep options apply to runs,
+        // and are decided once, from the date the run starts on.
+        const bool run = move.count > 1;
+        mover.SetRepeatedly(run);
+        mover.SetKeep30th(move.keep_30th);
+        mover.SetKeepLeap(move.keep_leap);
+        m.SetRepeat(run);
+        int code = kExitOk;
+        for (int i = 0; i < move.count && code == kExitOk; ++i) {
+            const StepResult result = mover.MoveStep();
+            if (ReportMessages() || result != StepResult::kMoved)
+                code = kExitRefused;
+            else
+                Print(options);
+        }
+        m.SetRepeat(false);
+        return code;
+    }
+
     void Print(const GlobalOptions& options) {
         MainState& m = app_->Main();
         std::string log;
         if (options.log) {
+            // Each displayed moment adds one entry; only the new text is printed.
+            const size_t printed = app_->Log().Text().size();
             app_->Log().AddToLog(app_->MakeLogContext(), m.Engine(), m.LogPrefs());
-            log = WithUnixLineEnds(app_->Log().Text());
+            log = WithUnixLineEnds(app_->Log().Text().substr(printed));
         }
         if (options.json) {
             nlohmann::json object = MomentJson(m);
@@ -207,7 +273,24 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
     convert_cmd->add_option("--minus", convert.minus, "Days to subtract")->excludes(plus);
     convert_cmd->add_option("--calendar", convert.calendar, "Calendar of an entry without a code (CE, JC, CHL ...)")
         ->check(CLI::IsMember({"CE", "JC", "CHL", "CHS", "AJD", "CJDC", "CJDL", "CJDX", "CEX"}));
+    convert_cmd->add_option("--element", convert.element, "Element of the year of a CHL entry with position ?")
+        ->check(CLI::IsMember(Names(kElementNames)));
+    convert_cmd->add_option("--animal", convert.animal, "Animal of the year of a CHL entry with position ?")
+        ->check(CLI::IsMember(Names(kAnimalNames)));
     app.add_subcommand("now", "Show the present moment");
+
+    MoveOptions move;
+    std::optional<std::string> move_from;
+    std::vector<std::string> step_names(kMoveStepItems.begin(), kMoveStepItems.end());
+    CLI::App* move_cmd = app.add_subcommand("move", "Move the moment by a step and show it after each step");
+    move_cmd->add_option("step", move.step, "The step as in the step box: minute, hour, day, CE month, ...")
+        ->required()
+        ->check(CLI::IsMember(step_names, CLI::ignore_case));
+    move_cmd->add_flag("--back", move.back, "Move back instead of forward");
+    move_cmd->add_option("--count", move.count, "Number of steps")->check(CLI::Range(1, 100000));
+    move_cmd->add_option("--from", move_from, "Start from this entry instead of the present moment");
+    move_cmd->add_flag("--keep-30th", move.keep_30th, "Return to day 30 where the month has one");
+    move_cmd->add_flag("--keep-leap", move.keep_leap, "Return to the leap month where the year has one");
 
     std::vector<std::string> argv_storage{"vemla-cli"};
     argv_storage.insert(argv_storage.end(), args.begin(), args.end());
@@ -230,6 +313,14 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
     if (int code = run.Start(program_folder, options); code != kExitOk) return code;
     if (convert_cmd->parsed()) {
         if (int code = run.Convert(convert); code != kExitOk) return code;
+    }
+    if (move_cmd->parsed()) {
+        if (move_from) {
+            ConvertOptions from;
+            from.entry = *move_from;
+            if (int code = run.Convert(from); code != kExitOk) return code;
+        }
+        return run.Move(move, options);
     }
     run.Print(options);
     return kExitOk;

@@ -70,6 +70,14 @@ TEST_F(CommandLine, GlobalSettings) {
     EXPECT_NE(nlohmann::json::parse(r.out)["rows"]["CHL"].get<std::string>().find(" abc"), std::string::npos);
 }
 
+TEST_F(CommandLine, UnknownPositionTakesTheYearsElementAndAnimal) {
+    Result r = RunCli({"--json", "convert", "79-?-01-01 CHL", "--element", "wood", "--animal", "dragon"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["rows"]["CHL"], "79-41-01-01 CHL 12:00 CCT");
+    EXPECT_EQ(RunCli({"convert", "79-?-01-01 CHL"}).code, kExitRefused);
+    EXPECT_EQ(RunCli({"convert", "79-?-01-01 CHL", "--element", "wood", "--animal", "cat"}).code, kExitUsage);
+}
+
 TEST_F(CommandLine, PlusAndMinusDays) {
     Result r = RunCli({"--json", "convert", "2000-01-01 CE", "--plus", "1"});
     ASSERT_EQ(r.code, kExitOk) << r.err;
@@ -119,6 +127,24 @@ TEST_F(CommandLine, StateFileOnlyWhenNamed) {
     r = RunCli({"--state", (folder.path() / "broken.usr").string(), "now"});
     EXPECT_EQ(r.code, kExitRefused);
     EXPECT_EQ(r.err, "Unable to restore the saved state.\n");
+}
+
+TEST_F(CommandLine, MovePrintsEveryDisplayedMoment) {
+    // 2023 has a leap second month of 29 days: with keep 30th, day 30 comes back in month 4.
+    Result r = RunCli({"--json", "move", "chl month", "--from", "79-40-02-30 CHL", "--count", "3", "--keep-30th"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    std::istringstream lines(r.out);
+    std::vector<std::string> chl;
+    for (std::string line; std::getline(lines, line);) chl.push_back(nlohmann::json::parse(line)["rows"]["CHL"]);
+    EXPECT_EQ(chl, (std::vector<std::string>{"79-40-2*-29 CHL 12:00 CCT", "79-40-03-29 CHL 12:00 CCT",
+                                             "79-40-04-30 CHL 12:00 CCT"}));
+    r = RunCli({"--log", "--log-items", "ce", "--compact", "move", "CE MONTH", "--from", "2024-01-31 CE", "--count", "2"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_NE(r.out.find("\n\n2024-02-29 CE 12:00 GMT\n\n2024-03-29 CE 12:00 GMT\n\n"), std::string::npos) << r.out;
+    EXPECT_EQ(RunCli({"move", "fortnight"}).code, kExitUsage);
+    r = RunCli({"move", "CE year", "--from", "3000-01-01 CE"});
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_FALSE(r.err.empty());
 }
 
 TEST_F(CommandLine, LogEntryAsAddToLogWritesIt) {

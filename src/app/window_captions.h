@@ -10,6 +10,9 @@
 #include <span>
 #include <string_view>
 
+#include "app/mover.h"
+#include "app/repeated_move.h"
+
 namespace vemla {
 
 struct ControlCaption {
@@ -27,7 +30,7 @@ inline constexpr std::array kMainWindowCaptions = std::to_array<ControlCaption>(
     {"chkShowCJDs", "Show chronological JDs"},
     {"chkAutoLog", "Auto log"},
     // Date entry
-    {"fraEntry", "Date entry"},
+    {"fraConvert", "Date entry"},
     {"lblDate", "Date:"},
     {"lblTime", "Time:"},
     {"lblPlusMinus", "days"},
@@ -44,6 +47,17 @@ inline constexpr std::array kMainWindowCaptions = std::to_array<ControlCaption>(
     {"lblDeltaT_0", "Delta T:"},
     {"lblPhaseOfMoon_0", "Phase of Moon:"},
     {"lblAgeOfMoon_0", "Lunation and age:"},
+    // Moves
+    {"fraMove", "Move"},
+    {"optMoveDirection_0", kForwardCaption},
+    {"optMoveDirection_1", kBackCaption},
+    {"chkRepeatedly", kRepeatedlyCaption},
+    {"chkKeep30th", kKeep30thCaption},
+    {"chkKeepLeap", kKeepLeapCaption},
+    {"cmdMove", kMoveCaption},
+    {"cmdMoveOneDay", kMoveOneDayCaption},
+    {"lblRefreshPeriod", kRefreshPeriodCaption},
+    {"cmdStop", kStopCaption},
     // Buttons
     {"cmdNow", "Now"},
     {"cmdDisplayYearData", "Dates/times/CJDs of dark moons & solar terms"},

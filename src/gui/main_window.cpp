@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/application.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(Application& app, UserInterface& ui, const Pictures& pict
     left->addWidget(MakeSettings());
     left->addWidget(MakeEntry());
     left->addWidget(MakeDates(), 1);
+    left->addWidget(MakeMove());
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addWidget(MakeButtons());
@@ -112,6 +114,22 @@ MainWindow::MainWindow(Application& app, UserInterface& ui, const Pictures& pict
     controls_[static_cast<int>(Control::kAnimal)] = animal_;
     controls_[static_cast<int>(Control::kTest)] = test_;
     controls_[static_cast<int>(Control::kCompareSuns)] = compare_suns_;
+    controls_[static_cast<int>(Control::kMove)] = move_;
+    controls_[static_cast<int>(Control::kMoveFrame)] = move_frame_;
+    controls_[static_cast<int>(Control::kMoveOneDay)] = move_one_day_;
+    controls_[static_cast<int>(Control::kKeep30th)] = keep_30th_;
+    controls_[static_cast<int>(Control::kKeepLeap)] = keep_leap_;
+    controls_[static_cast<int>(Control::kRefreshPeriod)] = refresh_period_;
+    controls_[static_cast<int>(Control::kStopPauseResume)] = stop_pause_resume_;
+    controls_[static_cast<int>(Control::kStop)] = stop_;
+    controls_[static_cast<int>(Control::kPauseResume)] = pause_resume_;
+    controls_[static_cast<int>(Control::kConvertFrame)] = convert_frame_;
+    controls_[static_cast<int>(Control::kHelp)] = help_button_;
+    controls_[static_cast<int>(Control::kListJulianCENewYears)] = list_julian_ce_new_years_;
+    controls_[static_cast<int>(Control::kEpoch)] = epoch_;
+
+    clock_ = new QTimer(this);
+    clock_->setObjectName("Clock");
 
     Connect();
     SetTabOrder();
@@ -157,7 +175,8 @@ QGroupBox* MainWindow::MakeSettings() {
 }
 
 QGroupBox* MainWindow::MakeEntry() {
-    auto* frame = Make<QGroupBox>(kMainWindowCaptions, "fraEntry", this);
+    auto* frame = Make<QGroupBox>(kMainWindowCaptions, "fraConvert", this);
+    convert_frame_ = frame;
     date_ = Make<QLineEdit>(kMainWindowCaptions, "txbDate", frame);
     date_->setMinimumWidth(date_->fontMetrics().horizontalAdvance("79-41-12*-30 CHL wood-dragon") + 12);
     time_ = Make<QLineEdit>(kMainWindowCaptions, "txbTime", frame);
@@ -297,6 +316,71 @@ QGroupBox* MainWindow::MakeDates() {
     return frame;
 }
 
+QWidget* MainWindow::MakeMove() {
+    auto* frame = Make<QGroupBox>(kMainWindowCaptions, "fraMove", this);
+    move_frame_ = frame;
+    for (int i = 0; i < 2; ++i)
+        move_direction_[i] =
+            Make<QRadioButton>(kMainWindowCaptions, qPrintable(Element("optMoveDirection", i)), frame);
+    move_step_ = Make<QComboBox>(kMainWindowCaptions, "cboMoveStep", frame);
+    for (std::string_view item : kMoveStepItems) move_step_->addItem(ToQString(item));
+    repeatedly_ = Make<QCheckBox>(kMainWindowCaptions, "chkRepeatedly", frame);
+    keep_30th_ = Make<QCheckBox>(kMainWindowCaptions, "chkKeep30th", frame);
+    keep_leap_ = Make<QCheckBox>(kMainWindowCaptions, "chkKeepLeap", frame);
+    move_ = Make<QPushButton>(kMainWindowCaptions, "cmdMove", frame);
+    move_one_day_ = Make<QPushButton>(kMainWindowCaptions, "cmdMoveOneDay", frame);
+
+    auto* first = new QHBoxLayout;
+    first->addWidget(move_direction_[0]);
+    first->addWidget(move_direction_[1]);
+    first->addWidget(move_step_);
+    first->addStretch(1);
+    first->addWidget(move_);
+    auto* second = new QHBoxLayout;
+    second->addWidget(repeatedly_);
+    second->addWidget(keep_30th_);
+    second->addWidget(keep_leap_);
+    second->addStretch(1);
+    second->addWidget(move_one_day_);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addLayout(first);
+    layout->addLayout(second);
+
+    // The pace of a run and its Stop and Pause/Resume stand outside the move
+    // frame, which a run disables.
+    auto* pace = new QGroupBox(this);
+    pace->setObjectName("fraRefreshPeriod");
+    refresh_period_caption_ = Make<QLabel>(kMainWindowCaptions, "lblRefreshPeriod", pace);
+    refresh_period_ = Make<QComboBox>(kMainWindowCaptions, "cboRefreshPeriod", pace);
+    for (std::string_view item : kRefreshPeriodItems) refresh_period_->addItem(ToQString(item));
+    stop_pause_resume_ = new QWidget(pace);
+    stop_pause_resume_->setObjectName("fraStopPauseResume");
+    stop_ = Make<QPushButton>(kMainWindowCaptions, "cmdStop", stop_pause_resume_);
+    pause_resume_ = Make<QPushButton>(kMainWindowCaptions, "cmdPauseResume", stop_pause_resume_);
+    auto* run = new QHBoxLayout(stop_pause_resume_);
+    run->setContentsMargins(0, 0, 0, 0);
+    run->addWidget(stop_);
+    run->addWidget(pause_resume_);
+    // The frame keeps its place while hidden, so the panel does not jump.
+    QSizePolicy keep = stop_pause_resume_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    stop_pause_resume_->setSizePolicy(keep);
+
+    auto* period = new QHBoxLayout;
+    period->addWidget(refresh_period_caption_);
+    period->addWidget(refresh_period_);
+    auto* pace_layout = new QVBoxLayout(pace);
+    pace_layout->addLayout(period);
+    pace_layout->addWidget(stop_pause_resume_);
+
+    auto* panel = new QWidget(this);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(frame, 1);
+    row->addWidget(pace);
+    return panel;
+}
+
 QWidget* MainWindow::MakeButtons() {
     auto* panel = new QWidget(this);
     panel->setObjectName("fraButtons");
@@ -377,6 +461,25 @@ void MainWindow::Connect() {
     connect(clear_date_, &QPushButton::clicked, this, [this, &m] { Act([&] { m.Clear(); }); });
     connect(reset_, &QPushButton::clicked, this, [this, &m] { Act([&] { m.Reset(); }); });
 
+    // Moves
+    Mover& mover = app_.Mover();
+    RepeatedMove& run = app_.RepeatedMove();
+    for (int i = 0; i < 2; ++i)
+        connect(move_direction_[i], &QRadioButton::clicked, this,
+                [this, &mover, i] { Act([&] { mover.SelectDirection(i == 0); }); });
+    connect(move_step_, &QComboBox::activated, this, [this, &mover](int i) { Act([&] { mover.SelectStep(i); }); });
+    connect(repeatedly_, &QCheckBox::clicked, this,
+            [this, &mover](bool on) { Act([&] { mover.SetRepeatedly(on); }); });
+    connect(keep_30th_, &QCheckBox::clicked, this, [this, &mover](bool on) { Act([&] { mover.SetKeep30th(on); }); });
+    connect(keep_leap_, &QCheckBox::clicked, this, [this, &mover](bool on) { Act([&] { mover.SetKeepLeap(on); }); });
+    connect(move_, &QPushButton::clicked, this, [this, &run] { Act([&] { run.Move(); }); });
+    connect(move_one_day_, &QPushButton::clicked, this, [this, &mover] { Act([&] { mover.MoveOneDay(); }); });
+    connect(stop_, &QPushButton::clicked, this, [this, &run] { Act([&] { run.Stop(); }); });
+    connect(pause_resume_, &QPushButton::clicked, this, [this, &run] { Act([&] { run.PauseResume(); }); });
+    connect(refresh_period_, &QComboBox::activated, this,
+            [this, &run](int i) { Act([&] { run.SelectRefreshPeriod(i); }); });
+    connect(clock_, &QTimer::timeout, this, [this, &run] { Act([&] { run.Tick(); }); });
+
     // The displayed moment
     for (const RowInfo& info : kRows) {
         const int calendar = info.calendar;
@@ -408,18 +511,23 @@ void MainWindow::Connect() {
             [this, &m] { Act([&] { m.OpenOnlineDocumentation(); }); });
 
     // Enter presses a focused button, F1 opens the help from the date box,
-    // Now and Help.
+    // Now, Move, Help, and Pause/Resume while it reads "Resume".
     for (QPushButton* b : findChildren<QPushButton*>()) b->installEventFilter(this);
     date_->installEventFilter(this);
 }
 
 void MainWindow::SetTabOrder() {
-    const std::array<QWidget*, 25> order = {
-        date_,       time_,        time_zone_,  compute_,    plus_,
-        minus_,      plus_minus_,  element_,    animal_,     clear_date_,
-        reset_,      now_,         display_year_data_, list_lunar_new_years_, list_leap_months_,
-        list_julian_ce_new_years_, add_to_log_, view_log_,  clear_log_,  log_preferences_,
-        save_state_, restore_state_, help_button_, quit_,    epoch_};
+    const std::array<QWidget*, 39> order = {
+        date_,        time_,          time_zone_,        compute_,
+        plus_,        minus_,         plus_minus_,       element_,
+        animal_,      clear_date_,    reset_,            move_direction_[0],
+        move_direction_[1], move_step_, repeatedly_,     keep_30th_,
+        keep_leap_,   move_,          move_one_day_,     refresh_period_,
+        stop_,        pause_resume_,  now_,              display_year_data_,
+        list_lunar_new_years_, list_leap_months_, list_julian_ce_new_years_, test_,
+        compare_suns_, add_to_log_,   view_log_,         clear_log_,
+        log_preferences_, save_state_, restore_state_,   help_button_,
+        quit_,        online_documentation_, epoch_};
     for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     setTabOrder(epoch_, method_);
     setTabOrder(method_, longitude_);
@@ -440,10 +548,13 @@ void MainWindow::Act(F&& action, bool apply_focus) {
 void MainWindow::OpenHelp() { help_->Open(); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
-        (watched == date_ || watched == now_ || watched == help_button_)) {
-        OpenHelp();
-        return true;
+    if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        const bool opens = watched == date_ || watched == now_ || watched == move_ || watched == help_button_ ||
+                           (watched == pause_resume_ && app_.RepeatedMove().PauseResumeF1OpensHelp());
+        if (opens) {
+            OpenHelp();
+            return true;
+        }
     }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -527,7 +638,16 @@ void MainWindow::Refresh(bool apply_focus) {
         SetIndex(element_, s.element_index);
         SetIndex(animal_, s.animal_index);
 
+        move_direction_[s.move_forward ? 0 : 1]->setChecked(true);
+        SetIndex(move_step_, s.move_step_index);
+        repeatedly_->setChecked(s.repeatedly);
+        keep_30th_->setChecked(s.keep_30th);
+        keep_leap_->setChecked(s.keep_leap);
+        SetIndex(refresh_period_, s.refresh_period_index);
+        pause_resume_->setText(ButtonText(v.pause_resume_caption));
+
         BindControls();
+        BindClock();
         log_->Refresh(this);
         preferences_->Refresh(this);
         if (focus) ApplyFocus(v.focus);
@@ -555,7 +675,20 @@ void MainWindow::BindControls() {
     }
     element_caption_->setEnabled(v.control(Control::kElement).enabled);
     animal_caption_->setEnabled(v.control(Control::kAnimal).enabled);
-    list_julian_ce_new_years_->setEnabled(false);
+    refresh_period_caption_->setEnabled(v.control(Control::kRefreshPeriod).enabled);
+}
+
+// The Clock runs while the repeated move wants it; a new start begins a new
+// period.
+void MainWindow::BindClock() {
+    const RepeatedMove& run = app_.RepeatedMove();
+    if (!run.TimerRunning()) {
+        clock_->stop();
+        return;
+    }
+    if (!clock_->isActive() || clock_->interval() != run.TimerIntervalMs() || clock_starts_ != run.TimerStarts())
+        clock_->start(run.TimerIntervalMs());
+    clock_starts_ = run.TimerStarts();
 }
 
 void MainWindow::BindMoonPicture(const std::optional<MoonDrawing>& drawing) {
@@ -579,8 +712,10 @@ void MainWindow::ApplyFocus(Focus focus) {
         case Focus::kNow: target = now_; break;
         case Focus::kCompute: target = compute_; break;
         case Focus::kQuit: target = quit_; break;
+        case Focus::kMove: target = move_; break;
+        case Focus::kStop: target = stop_; break;
+        case Focus::kPauseResume: target = pause_resume_; break;
         case Focus::kSearch:
-        case Focus::kMove:
         case Focus::kNone: break;
     }
     if (!target || !target->isEnabled() || !target->isVisible()) return;

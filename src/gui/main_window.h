@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 #include "app/view_model.h"
@@ -21,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace vemla {
 
@@ -59,6 +61,7 @@ private:
     QGroupBox* MakeSettings();
     QGroupBox* MakeEntry();
     QGroupBox* MakeDates();
+    QWidget* MakeMove();
     QWidget* MakeButtons();
     void Connect();
     void SetTabOrder();
@@ -70,6 +73,7 @@ private:
     void BindLabel(QLabel* label, const LabelView& view);
     void BindControls();
     void BindMoonPicture(const std::optional<MoonDrawing>& drawing);
+    void BindClock();
     void ApplyFocus(Focus focus);
     void OpenHelp();
 
@@ -114,6 +118,23 @@ private:
     ClickableLabel* moon_age_ = nullptr;
     QLabel* moon_picture_ = nullptr;
     std::optional<MoonDrawing> drawn_moon_;  // what moon_picture_ shows
+    // Moves
+    QGroupBox* convert_frame_ = nullptr;
+    QGroupBox* move_frame_ = nullptr;
+    std::array<QRadioButton*, 2> move_direction_{};  // forward, back
+    QComboBox* move_step_ = nullptr;
+    QCheckBox* repeatedly_ = nullptr;
+    QCheckBox* keep_30th_ = nullptr;
+    QCheckBox* keep_leap_ = nullptr;
+    QPushButton* move_ = nullptr;
+    QPushButton* move_one_day_ = nullptr;
+    QLabel* refresh_period_caption_ = nullptr;
+    QComboBox* refresh_period_ = nullptr;
+    QWidget* stop_pause_resume_ = nullptr;
+    QPushButton* stop_ = nullptr;
+    QPushButton* pause_resume_ = nullptr;
+    QTimer* clock_ = nullptr;  // paces repeated moves
+    uint64_t clock_starts_ = 0;
     // Buttons
     QPushButton* now_ = nullptr;
     QPushButton* display_year_data_ = nullptr;

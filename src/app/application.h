@@ -14,6 +14,7 @@
 #include "app/log_model.h"
 #include "app/log_preferences_dialog.h"
 #include "app/main_state.h"
+#include "app/searcher.h"
 #include "app/state_file.h"
 #include "app/user_interface.h"
 #include "common/program_text.h"
@@ -44,6 +45,7 @@ public:
     MainState& Main() { return *main_; }
     LogModel& Log() { return log_; }
     LogPreferencesDialog& Preferences() { return preferences_; }
+    EventSearcher& Searcher() { return searcher_; }
     const ProgramTextStore& Texts() const { return texts_; }
 
     // The buttons of the main window that reach the log and the saved state.
@@ -74,6 +76,7 @@ private:
     std::unique_ptr<MainState> main_;
     LogModel log_;
     LogPreferencesDialog preferences_;
+    EventSearcher searcher_;
 };
 
 }  // namespace vemla

@@ -63,7 +63,7 @@ struct ControlView {
 };
 
 // Where the keyboard focus goes.
-enum class Focus { kNone, kDate, kNow, kCompute, kSearch, kMove, kQuit };
+enum class Focus { kNone, kDate, kNow, kCompute, kSearch, kMove, kQuit, kHelp };
 
 inline constexpr int kCalendarCount = static_cast<int>(kCalendarCodes.size());
 

@@ -1,6 +1,8 @@
 #include "app/event_search.h"
 
+#include <climits>
 #include <cmath>
+#include <vector>
 
 #include "app/date_entry.h"
 #include "engine/cycles.h"
@@ -65,6 +67,51 @@ bool CoincidenceTermWanted(int term, int target) {
         default: return true;
     }
 }
+
+// The days of the solstice and equinox terms (terms 1, 7, 13 and 19; or
+// only the December solstices, term 1) around a day, from the quarter-point
+// formula. The tables' own terms fall on these days or a day beside them
+// under either method, so a day further from all of them cannot begin such
+// a term, and its tables need not be built.
+class QuarterTermDays {
+public:
+    QuarterTermDays(const CalendarSettings& settings, bool december_only)
+        : method_(settings.Method), longitude_(settings.Longitude), december_only_(december_only) {}
+
+    bool Near(int32_t day) {
+        const int32_t year = GregorianYearOf(day);
+        if (year != year_) Fill(year);
+        for (int32_t d : days_)
+            if (d - 1 <= day && day <= d + 1) return true;
+        return false;
+    }
+
+private:
+    // The terms of the years before, of and after `year`.
+    void Fill(int32_t year) {
+        year_ = year;
+        days_.clear();
+        auto december = [this](int32_t y) { return QuarterPointCJDC(kDecemberSolstice, y, longitude_); };
+        for (int32_t y = year - 1; y <= year + 1; ++y) {
+            days_.push_back(DayNumberOf(december(y)));
+            if (december_only_) continue;
+            if (method_ == kMeanSun) {
+                // The mean Sun cuts the solar year into equal parts.
+                const double q0 = december(y - 1), q1 = december(y);
+                for (int k : {6, 12, 18}) days_.push_back(DayNumberOf(q0 + (q1 - q0) * k / 24.0));
+            } else {
+                for (int k : {kMarchEquinox, kJuneSolstice, kSeptemberEquinox})
+                    days_.push_back(DayNumberOf(QuarterPointCJDC(k, y, longitude_)));
+            }
+        }
+    }
+
+    int method_;
+    int longitude_;
+    bool december_only_;
+    int32_t year_ = INT32_MIN;
+    std::vector<int32_t> days_;
+};
 
 }  // namespace
 
@@ -134,19 +181,29 @@ std::optional<double> FindPhaseOnTermStart(CalendarEngine& engine, double ajd, i
                                            const std::function<void(int)>& on_candidate, int limit) {
     const int p = target == kTargetTermFullMoon || target == kTargetQuarterFullMoon ? kFullMoon : kDarkMoon;
     const int longitude = engine.Settings().Longitude;
-    double y = ajd;
-    int32_t k = LunationOf(y);
+    std::optional<QuarterTermDays> quarters;
+    if (target == kTargetWinterSolsticeDarkMoon || target == kTargetQuarterDarkMoon ||
+        target == kTargetQuarterFullMoon)
+        quarters.emplace(engine.Settings(), target == kTargetWinterSolsticeDarkMoon);
+    int32_t k = LunationOf(ajd);
     for (int n = 1; n <= limit; ++n) {
         if (on_candidate) on_candidate(n);
-        const PhaseAtMoment now = PhaseAt(k, y);
-        if (next) {
-            if (now.phase >= p) ++k;
-        } else if (p > now.phase || (p == now.phase && now.exact)) {
-            --k;
+        if (n == 1) {
+            const PhaseAtMoment now = PhaseAt(k, ajd);
+            if (next) {
+                if (now.phase >= p) ++k;
+            } else if (p > now.phase || (p == now.phase && now.exact)) {
+                --k;
+            }
+        } else {
+            // The last candidate is exactly phase p of lunation k.
+            k += next ? 1 : -1;
         }
-        y = SyzygyUT(k, p);
+        const double y = SyzygyUT(k, p);
+        const double cjdc = AJDToCJDC(y, longitude);
+        if (quarters && !quarters->Near(DayNumberOf(cjdc))) continue;
         ChDate chs, chl;
-        if (!engine.CJDateToChDates(AJDToCJDC(y, longitude), chs, chl)) continue;
+        if (!engine.CJDateToChDates(cjdc, chs, chl)) continue;
         if (chs.Day == 1 && CoincidenceTermWanted(chs.MonthOrTerm, target)) return y;
     }
     return std::nullopt;

@@ -27,8 +27,9 @@ int QuarterDarkMoonCandidates(CalendarEngine& engine) {
     int examined = 0;
     while (examined < kMaxCoincidenceCandidates) {
         int n = 0;
-        const auto found = FindPhaseOnTermStart(engine, x, kTargetQuarterDarkMoon, true, [&](int c) { n = c; },
-                                                kMaxCoincidenceCandidates - examined);
+        const auto found = FindPhaseOnTermStart(
+            engine, x, kTargetQuarterDarkMoon, true, [&](int c) { n = c; },
+            kMaxCoincidenceCandidates - examined);
         examined += n;
         if (!found) break;
         x = *found;
@@ -48,7 +49,11 @@ void BM_QuarterDarkMoon1000Candidates(benchmark::State& state) {
     }
     state.counters["layouts_built"] = static_cast<double>(builds);
 }
-BENCHMARK(BM_QuarterDarkMoon1000Candidates)->ArgName("cold")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QuarterDarkMoon1000Candidates)
+    ->ArgName("cold")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_QuarterDarkMoonLongest(benchmark::State& state) {
     const bool cold = state.range(0) != 0;
@@ -57,13 +62,17 @@ void BM_QuarterDarkMoonLongest(benchmark::State& state) {
     int64_t builds = 0;
     for (auto _ : state) {
         CalendarEngine fresh;
-        benchmark::DoNotOptimize(
-            FindPhaseOnTermStart(cold ? fresh : warm_engine, kLongestQuarterSearch, kTargetQuarterDarkMoon, true));
+        benchmark::DoNotOptimize(FindPhaseOnTermStart(
+            cold ? fresh : warm_engine, kLongestQuarterSearch, kTargetQuarterDarkMoon, true));
         builds = fresh.BuildCount();
     }
     state.counters["layouts_built"] = static_cast<double>(builds);
 }
-BENCHMARK(BM_QuarterDarkMoonLongest)->ArgName("cold")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QuarterDarkMoonLongest)
+    ->ArgName("cold")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_WinterSolsticeDarkMoonFruitless(benchmark::State& state) {
     const bool cold = state.range(0) != 0;
@@ -79,12 +88,17 @@ void BM_WinterSolsticeDarkMoonFruitless(benchmark::State& state) {
     }
     state.counters["layouts_built"] = static_cast<double>(builds);
 }
-BENCHMARK(BM_WinterSolsticeDarkMoonFruitless)->ArgName("cold")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WinterSolsticeDarkMoonFruitless)
+    ->ArgName("cold")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond);
 
 // A platform that answers at once and shows nothing.
 class SilentUserInterface : public UserInterface {
-public:
-    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
+  public:
+    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
+                              MessageButtons) override {
         ++messages;
         return MessageAnswer::kOk;
     }

@@ -49,22 +49,31 @@ std::optional<int32_t> NewYearDay(CalendarEngine& engine, const ChDate& nian) {
 bool TermIndexWanted(int i, int target) {
     const int r = i % 24;
     switch (target) {
-        case kTargetWinterSolstice: return r == 0;
-        case kTargetVernalEquinox: return r == 6;
-        case kTargetSummerSolstice: return r == 12;
-        case kTargetAutumnalEquinox: return r == 18;
-        case kTargetSolsticeOrEquinox: return r % 6 == 0;
-        default: return true;
+        case kTargetWinterSolstice:
+            return r == 0;
+        case kTargetVernalEquinox:
+            return r == 6;
+        case kTargetSummerSolstice:
+            return r == 12;
+        case kTargetAutumnalEquinox:
+            return r == 18;
+        case kTargetSolsticeOrEquinox:
+            return r % 6 == 0;
+        default:
+            return true;
     }
 }
 
 // Whether a CHS term 1..24 is one whose first day a coincidence target asks for.
 bool CoincidenceTermWanted(int term, int target) {
     switch (target) {
-        case kTargetWinterSolsticeDarkMoon: return term == 1;
+        case kTargetWinterSolsticeDarkMoon:
+            return term == 1;
         case kTargetQuarterDarkMoon:
-        case kTargetQuarterFullMoon: return (term + 5) % 6 == 0;
-        default: return true;
+        case kTargetQuarterFullMoon:
+            return (term + 5) % 6 == 0;
+        default:
+            return true;
     }
 }
 
@@ -74,7 +83,7 @@ bool CoincidenceTermWanted(int term, int target) {
 // under either method, so a day further from all of them cannot begin such
 // a term, and its tables need not be built.
 class QuarterTermDays {
-public:
+  public:
     QuarterTermDays(const CalendarSettings& settings, bool december_only)
         : method_(settings.Method), longitude_(settings.Longitude), december_only_(december_only) {}
 
@@ -86,12 +95,14 @@ public:
         return false;
     }
 
-private:
+  private:
     // The terms of the years before, of and after `year`.
     void Fill(int32_t year) {
         year_ = year;
         days_.clear();
-        auto december = [this](int32_t y) { return QuarterPointCJDC(kDecemberSolstice, y, longitude_); };
+        auto december = [this](int32_t y) {
+            return QuarterPointCJDC(kDecemberSolstice, y, longitude_);
+        };
         for (int32_t y = year - 1; y <= year + 1; ++y) {
             days_.push_back(DayNumberOf(december(y)));
             if (december_only_) continue;
@@ -115,7 +126,9 @@ private:
 
 }  // namespace
 
-double NoonAtMeridian(int32_t day, int longitude) { return CJDCToAJD(day + 0.5, longitude); }
+double NoonAtMeridian(int32_t day, int longitude) {
+    return CJDCToAJD(day + 0.5, longitude);
+}
 
 PhaseAtMoment PhaseAt(int32_t lunation, double ajd) {
     if (SyzygyUT(lunation + 1, kDarkMoon) <= ajd) return {kAfterLunation, false};
@@ -177,9 +190,11 @@ std::optional<double> FindSolarTerm(CalendarEngine& engine, double ajd, int targ
     return moment(i);
 }
 
-std::optional<double> FindPhaseOnTermStart(CalendarEngine& engine, double ajd, int target, bool next,
-                                           const std::function<void(int)>& on_candidate, int limit) {
-    const int p = target == kTargetTermFullMoon || target == kTargetQuarterFullMoon ? kFullMoon : kDarkMoon;
+std::optional<double> FindPhaseOnTermStart(CalendarEngine& engine, double ajd, int target,
+                                           bool next, const std::function<void(int)>& on_candidate,
+                                           int limit) {
+    const int p =
+        target == kTargetTermFullMoon || target == kTargetQuarterFullMoon ? kFullMoon : kDarkMoon;
     const int longitude = engine.Settings().Longitude;
     std::optional<QuarterTermDays> quarters;
     if (target == kTargetWinterSolsticeDarkMoon || target == kTargetQuarterDarkMoon ||
@@ -218,14 +233,17 @@ std::optional<int32_t> FindLunarNewYear(CalendarEngine& engine, const ChDate& ch
     return NewYearDay(engine, nian);
 }
 
-bool ElementAnimalChoice::Open() const { return element == kNoElement && animal == kNoAnimal; }
+bool ElementAnimalChoice::Open() const {
+    return element == kNoElement && animal == kNoAnimal;
+}
 
 bool ElementAnimalChoice::Matches(int position) const {
     return (animal == kNoAnimal || AnimalOf(position) == animal) &&
            (element == kNoElement || ElementOf(position) == element);
 }
 
-std::optional<int32_t> FindElementAnimalDay(int32_t day, const ElementAnimalChoice& choice, bool next) {
+std::optional<int32_t> FindElementAnimalDay(int32_t day, const ElementAnimalChoice& choice,
+                                            bool next) {
     const int s = next ? 1 : -1;
     int64_t n = day;
     for (int i = 0; i < 60; ++i) {

@@ -74,7 +74,8 @@ std::optional<double> FindSolarTerm(CalendarEngine& engine, double ajd, int targ
 // next or previous dark or full moon that falls on the first day of a solar
 // term of the target's kind. `on_candidate(n)` runs before candidate n
 // (1-based) is looked for; nothing after `limit` candidates.
-std::optional<double> FindPhaseOnTermStart(CalendarEngine& engine, double ajd, int target, bool next,
+std::optional<double> FindPhaseOnTermStart(CalendarEngine& engine, double ajd, int target,
+                                           bool next,
                                            const std::function<void(int)>& on_candidate = {},
                                            int limit = kMaxCoincidenceCandidates);
 
@@ -93,7 +94,8 @@ struct ElementAnimalChoice {
 };
 
 // The nearest day after (or before) day n of the chosen element-animal.
-std::optional<int32_t> FindElementAnimalDay(int32_t day, const ElementAnimalChoice& choice, bool next);
+std::optional<int32_t> FindElementAnimalDay(int32_t day, const ElementAnimalChoice& choice,
+                                            bool next);
 // The first day of the nearest lunar month after (or before) the month of
 // chl whose element-animal is the chosen one; a leap month has those of the
 // ordinary month of its number.

@@ -27,10 +27,18 @@ void EventSearcher::Search() {
     const double x = main_.CurrentAJD();
 
     switch (target) {
-        case kTargetFullMoon: Show(FindPhase(x, kFullMoon, next)); return;
-        case kTargetDarkMoon: Show(FindPhase(x, kDarkMoon, next)); return;
-        case kTargetLunarQuarter: Show(FindLunarQuarter(x, next)); return;
-        case kTargetLunarNewYear: SearchLunarNewYear(next); return;
+        case kTargetFullMoon:
+            Show(FindPhase(x, kFullMoon, next));
+            return;
+        case kTargetDarkMoon:
+            Show(FindPhase(x, kDarkMoon, next));
+            return;
+        case kTargetLunarQuarter:
+            Show(FindLunarQuarter(x, next));
+            return;
+        case kTargetLunarNewYear:
+            SearchLunarNewYear(next);
+            return;
         case kTargetWinterSolstice:
         case kTargetVernalEquinox:
         case kTargetSummerSolstice:
@@ -43,12 +51,17 @@ void EventSearcher::Search() {
         case kTargetTermFullMoon:
         case kTargetWinterSolsticeDarkMoon:
         case kTargetQuarterDarkMoon:
-        case kTargetQuarterFullMoon: SearchCoincidence(target, next); return;
+        case kTargetQuarterFullMoon:
+            SearchCoincidence(target, next);
+            return;
         case kTargetElementAnimalDay:
         case kTargetElementAnimalMonth:
         case kTargetElementAnimalYear:
-        case kTargetTripleElementAnimal: SearchElementAnimal(target, next); return;
-        default: return;
+        case kTargetTripleElementAnimal:
+            SearchElementAnimal(target, next);
+            return;
+        default:
+            return;
     }
 }
 
@@ -66,7 +79,8 @@ bool EventSearcher::TakeOverDateEntry() {
             main_.SetTheFocus();
             return false;
         }
-        if (std::fabs(parsed.ajd - main_.CurrentAJD()) >= kSameMomentDays) main_.SetCurrentAJD(parsed.ajd);
+        if (std::fabs(parsed.ajd - main_.CurrentAJD()) >= kSameMomentDays)
+            main_.SetCurrentAJD(parsed.ajd);
     }
     main_.SetDateText("");
     main_.SetTimeText("");
@@ -77,7 +91,8 @@ bool EventSearcher::TakeOverDateEntry() {
 bool EventSearcher::DisplayedLunarDate(ChDate& chl) {
     ChDate chs;
     chs.Valid = kNoChSWanted;
-    return main_.Engine().CJDateToChDates(AJDToCJDC(main_.CurrentAJD(), main_.Longitude()), chs, chl);
+    return main_.Engine().CJDateToChDates(AJDToCJDC(main_.CurrentAJD(), main_.Longitude()), chs,
+                                          chl);
 }
 
 void EventSearcher::SetSearching(std::string_view text, bool repaint) {
@@ -90,7 +105,9 @@ void EventSearcher::Show(double ajd) {
     RedisplayAndLog();
 }
 
-void EventSearcher::ShowNoonOf(int32_t day) { Show(NoonAtMeridian(day, main_.Longitude())); }
+void EventSearcher::ShowNoonOf(int32_t day) {
+    Show(NoonAtMeridian(day, main_.Longitude()));
+}
 
 void EventSearcher::RedisplayAndLog() {
     main_.DisplayAll();
@@ -101,7 +118,8 @@ void EventSearcher::RedisplayAndLog() {
 void EventSearcher::SearchLunarNewYear(bool next) {
     ChDate chl;
     if (!DisplayedLunarDate(chl)) {
-        ui_.ShowMessage("", std::string(kLunarDateInvalidText), MessageIcon::kNone, MessageButtons::kOk);
+        ui_.ShowMessage("", std::string(kLunarDateInvalidText), MessageIcon::kNone,
+                        MessageButtons::kOk);
         RedisplayAndLog();
         return;
     }
@@ -114,10 +132,11 @@ void EventSearcher::SearchCoincidence(int target, bool next) {
         if (n % kBlinkCandidates == 0)
             SetSearching(n % (2 * kBlinkCandidates) == 0 ? "" : kSearchingText, true);
     };
-    const auto found = FindPhaseOnTermStart(main_.Engine(), main_.CurrentAJD(), target, next, blink);
+    const auto found =
+        FindPhaseOnTermStart(main_.Engine(), main_.CurrentAJD(), target, next, blink);
     if (!found) {
-        ui_.ShowMessage(std::string(kSearchFailedTitle), std::string(kNoCoincidenceText), MessageIcon::kNone,
-                        MessageButtons::kOk);
+        ui_.ShowMessage(std::string(kSearchFailedTitle), std::string(kNoCoincidenceText),
+                        MessageIcon::kNone, MessageButtons::kOk);
         SetSearching("", true);
         return;
     }
@@ -137,7 +156,9 @@ void EventSearcher::SearchElementAnimal(int target, bool next) {
     const int32_t today = DayNumberOf(AJDToCJDC(main_.CurrentAJD(), main_.Longitude()));
     std::optional<int32_t> day;
     switch (target) {
-        case kTargetElementAnimalDay: day = FindElementAnimalDay(today, choice, next); break;
+        case kTargetElementAnimalDay:
+            day = FindElementAnimalDay(today, choice, next);
+            break;
         case kTargetElementAnimalMonth: {
             SetSearching(kSearchingText, false);
             ChDate chl;

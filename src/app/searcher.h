@@ -21,14 +21,15 @@ inline constexpr std::string_view kLunarDateInvalidText = "Lunar date is invalid
 inline constexpr std::string_view kSearchFailedTitle = "Failed";
 inline constexpr std::string_view kNoCoincidenceText = "Cannot find required dark moon.";
 inline constexpr std::string_view kChoiceMissingTitle = "Error";
-inline constexpr std::string_view kChoiceMissingText = "You must specify an element, an animal or both.";
+inline constexpr std::string_view kChoiceMissingText =
+    "You must specify an element, an animal or both.";
 
 // Candidates of a coincidence search between two changes of the blinking
 // searching label.
 inline constexpr int kBlinkCandidates = 16;
 
 class EventSearcher {
-public:
+  public:
     EventSearcher(MainState& main, UserInterface& ui) : main_(main), ui_(ui) {}
     EventSearcher(const EventSearcher&) = delete;
     EventSearcher& operator=(const EventSearcher&) = delete;
@@ -39,7 +40,7 @@ public:
     // The search for the selected target in the selected direction.
     void Search();
 
-private:
+  private:
     // Adopts the typed date as the displayed moment when it differs from it
     // by a minute or more, and empties the entry boxes. False (after the
     // message) when the entry cannot be read or lies out of range.

@@ -22,7 +22,9 @@ namespace {
 constexpr int kCCT = 120;
 constexpr double kMinute = 1.0 / 1440.0;
 
-double TTToUT(double tt) { return tt - DeltaTForMoment(tt) / 1440.0; }
+double TTToUT(double tt) {
+    return tt - DeltaTForMoment(tt) / 1440.0;
+}
 
 struct PhaseRow {
     int32_t k;
@@ -34,7 +36,8 @@ std::vector<PhaseRow> ReferencePhases(int phase) {
     const int ck = table.column("k"), cp = table.column("phase"), cjd = table.column("tt_jd");
     std::vector<PhaseRow> rows;
     for (const auto& r : table.rows)
-        if (std::stoi(r[cp]) == phase) rows.push_back({std::stoi(r[ck]), TTToUT(std::stod(r[cjd]))});
+        if (std::stoi(r[cp]) == phase)
+            rows.push_back({std::stoi(r[ck]), TTToUT(std::stod(r[cjd]))});
     return rows;
 }
 
@@ -79,7 +82,7 @@ TEST(PhaseSearch, AnEventAtTheMomentIsPassedOverInBothDirections) {
     const struct {
         int32_t k;
         int phase;
-    } events[] = {{0, kDarkMoon}, {0, kFullMoon}, {-30000, kFullMoon}, {9000, kDarkMoon},
+    } events[] = {{0, kDarkMoon},    {0, kFullMoon},      {-30000, kFullMoon}, {9000, kDarkMoon},
                   {6134, kFullMoon}, {-61941, kFullMoon}, {-61755, kDarkMoon}};
     for (const auto& e : events) {
         const double t = SyzygyUT(e.k, e.phase);
@@ -124,7 +127,8 @@ struct TermRow {
 
 std::vector<TermRow> ReferenceTerms() {
     const auto table = test::ReadTsv("solar-terms.tsv");
-    const int cy = table.column("year"), cl = table.column("longitude_deg"), cjd = table.column("tt_jd");
+    const int cy = table.column("year"), cl = table.column("longitude_deg"),
+              cjd = table.column("tt_jd");
     std::vector<TermRow> rows;
     for (const auto& r : table.rows)
         rows.push_back({std::stoi(r[cy]), std::stoi(r[cl]), TTToUT(std::stod(r[cjd]))});
@@ -149,7 +153,8 @@ TEST(SolarTermSearch, SolsticesAndEquinoxesAreTheReferenceMoments) {
             const double tolerance = std::abs(row.year - 2000) <= 500 ? 2 * kMinute : 60 * kMinute;
             for (bool next : {true, false}) {
                 for (int target : {q.target, int{kTargetSolsticeOrEquinox}}) {
-                    const auto found = FindSolarTerm(engine, row.ut + (next ? -40.0 : 40.0), target, next);
+                    const auto found =
+                        FindSolarTerm(engine, row.ut + (next ? -40.0 : 40.0), target, next);
                     ASSERT_TRUE(found);
                     EXPECT_NEAR(*found, row.ut, tolerance) << row.year << " " << q.longitude;
                 }
@@ -199,14 +204,17 @@ TEST(SolarTermSearch, TermsFollowOneAnotherAndATermAtTheMomentIsPassedOver) {
     }
     const double previous = *FindSolarTerm(engine, solstice, kTargetWinterSolstice, false);
     EXPECT_NEAR(solstice - previous, 365.24, 0.1);
-    EXPECT_NEAR(*FindSolarTerm(engine, solstice, kTargetSolsticeOrEquinox, false), year2000[17].ut, kMinute);
+    EXPECT_NEAR(*FindSolarTerm(engine, solstice, kTargetSolsticeOrEquinox, false), year2000[17].ut,
+                kMinute);
 }
 
 // The first dark or full moon from x (in the search's direction, the
 // present one excluded) whose day is the day of a wanted term in the tables
 // built around it, scanning at most `limit` lunations.
-std::optional<double> ScanForCoincidence(CalendarEngine& engine, double x, int target, bool next, int limit) {
-    const int phase = target == kTargetTermFullMoon || target == kTargetQuarterFullMoon ? kFullMoon : kDarkMoon;
+std::optional<double> ScanForCoincidence(CalendarEngine& engine, double x, int target, bool next,
+                                         int limit) {
+    const int phase =
+        target == kTargetTermFullMoon || target == kTargetQuarterFullMoon ? kFullMoon : kDarkMoon;
     auto wanted = [target](int i) {
         const int r = i % 24;
         if (target == kTargetWinterSolsticeDarkMoon) return r == 0;
@@ -242,9 +250,11 @@ TEST(CoincidenceSearch, FindsTheFirstPhaseOnTheFirstDayOfAWantedTerm) {
         for (double x : {640000.5, 1057400.0, 1721000.25, 2451545.0, 2460000.7, 2800000.0}) {
             for (int target = kTargetTermDarkMoon; target <= kTargetQuarterFullMoon; ++target) {
                 for (bool next : {true, false}) {
-                    const auto expected = ScanForCoincidence(scanner, x, target, next, kMaxCoincidenceCandidates);
+                    const auto expected =
+                        ScanForCoincidence(scanner, x, target, next, kMaxCoincidenceCandidates);
                     const auto got = FindPhaseOnTermStart(engine, x, target, next);
-                    ASSERT_EQ(got.has_value(), expected.has_value()) << x << " " << target << " " << next;
+                    ASSERT_EQ(got.has_value(), expected.has_value())
+                        << x << " " << target << " " << next;
                     if (got) {
                         EXPECT_EQ(*got, *expected) << x << " " << target << " " << next;
                         ++found;
@@ -262,28 +272,31 @@ TEST(CoincidenceSearch, GivesUpAfterTheCandidateLimit) {
     // after this moment.
     constexpr double kDrought = 769400.0;
     std::vector<int> candidates;
-    const auto none =
-        FindPhaseOnTermStart(engine, kDrought, kTargetWinterSolsticeDarkMoon, true,
-                             [&](int n) { candidates.push_back(n); });
+    const auto none = FindPhaseOnTermStart(engine, kDrought, kTargetWinterSolsticeDarkMoon, true,
+                                           [&](int n) { candidates.push_back(n); });
     EXPECT_FALSE(none);
     ASSERT_EQ(candidates.size(), static_cast<size_t>(kMaxCoincidenceCandidates));
-    for (size_t i = 0; i < candidates.size(); ++i) ASSERT_EQ(candidates[i], static_cast<int>(i) + 1);
+    for (size_t i = 0; i < candidates.size(); ++i)
+        ASSERT_EQ(candidates[i], static_cast<int>(i) + 1);
     EXPECT_FALSE(ScanForCoincidence(engine, kDrought, kTargetWinterSolsticeDarkMoon, true, 1000));
 
     // A coincidence beyond the limit is not found.
     const auto far = FindPhaseOnTermStart(engine, 2451545.0, kTargetWinterSolsticeDarkMoon, true);
     ASSERT_TRUE(far);
     const int needed = static_cast<int>(std::lround((*far - 2451545.0) / kSynodicMonth));
-    EXPECT_FALSE(FindPhaseOnTermStart(engine, 2451545.0, kTargetWinterSolsticeDarkMoon, true, {}, needed - 2));
+    EXPECT_FALSE(FindPhaseOnTermStart(engine, 2451545.0, kTargetWinterSolsticeDarkMoon, true, {},
+                                      needed - 2));
 }
 
 TEST(LunarNewYearSearch, LandsOnTheFirstDayOfEveryFirstMonth) {
     CalendarEngine engine;
     const auto table = test::ReadTsv("chinese-months.tsv");
-    const int cday = table.column("day"), cmonth = table.column("month"), cleap = table.column("leap");
+    const int cday = table.column("day"), cmonth = table.column("month"),
+              cleap = table.column("leap");
     std::vector<int32_t> new_years, leap_month_days;
     for (const auto& r : table.rows) {
-        if (std::stoi(r[cmonth]) == 1 && std::stoi(r[cleap]) == 0) new_years.push_back(std::stoi(r[cday]));
+        if (std::stoi(r[cmonth]) == 1 && std::stoi(r[cleap]) == 0)
+            new_years.push_back(std::stoi(r[cday]));
         if (std::stoi(r[cleap]) == 1) leap_month_days.push_back(std::stoi(r[cday]));
     }
     ASSERT_GT(new_years.size(), 190u);
@@ -291,11 +304,14 @@ TEST(LunarNewYearSearch, LandsOnTheFirstDayOfEveryFirstMonth) {
         const int32_t day = new_years[i];
         // On the day itself both directions pass over it; the next day looks
         // back to it, and the last day of the year forward to the next one.
-        EXPECT_EQ(FindLunarNewYear(engine, LunarDateOf(engine, day), true), new_years[i + 1]) << day;
-        EXPECT_EQ(FindLunarNewYear(engine, LunarDateOf(engine, day), false), new_years[i - 1]) << day;
+        EXPECT_EQ(FindLunarNewYear(engine, LunarDateOf(engine, day), true), new_years[i + 1])
+            << day;
+        EXPECT_EQ(FindLunarNewYear(engine, LunarDateOf(engine, day), false), new_years[i - 1])
+            << day;
         EXPECT_EQ(FindLunarNewYear(engine, LunarDateOf(engine, day + 1), false), day) << day;
         EXPECT_EQ(FindLunarNewYear(engine, LunarDateOf(engine, day + 200), false), day) << day;
-        EXPECT_EQ(FindLunarNewYear(engine, LunarDateOf(engine, new_years[i + 1] - 1), true), new_years[i + 1])
+        EXPECT_EQ(FindLunarNewYear(engine, LunarDateOf(engine, new_years[i + 1] - 1), true),
+                  new_years[i + 1])
             << day;
     }
     // From inside a leap month, the next new year is that of the following year.
@@ -325,7 +341,8 @@ TEST(ElementAnimalSearch, DaysBearTheChoiceAndNoneBetweenIsPassedOver) {
                 if (choice.animal != kNoAnimal) {
                     EXPECT_EQ(AnimalOf(position), choice.animal);
                 }
-                for (int32_t d = start + s; d != *day; d += s) EXPECT_FALSE(choice.Matches(DayPosition(d))) << d;
+                for (int32_t d = start + s; d != *day; d += s)
+                    EXPECT_FALSE(choice.Matches(DayPosition(d))) << d;
             }
         }
     }
@@ -344,11 +361,12 @@ struct MonthRow {
 
 std::vector<MonthRow> ReferenceMonths() {
     const auto table = test::ReadTsv("chinese-months.tsv");
-    const int cday = table.column("day"), cpos = table.column("position"), cmonth = table.column("month"),
-              cleap = table.column("leap");
+    const int cday = table.column("day"), cpos = table.column("position"),
+              cmonth = table.column("month"), cleap = table.column("leap");
     std::vector<MonthRow> rows;
     for (const auto& r : table.rows)
-        rows.push_back({std::stoi(r[cday]), std::stoi(r[cpos]), std::stoi(r[cmonth]), std::stoi(r[cleap])});
+        rows.push_back(
+            {std::stoi(r[cday]), std::stoi(r[cpos]), std::stoi(r[cmonth]), std::stoi(r[cleap])});
     return rows;
 }
 
@@ -372,8 +390,9 @@ TEST(ElementAnimalSearch, MonthsAreTheNearestOfTheChoiceInTheReferenceMonths) {
     // The month right after the displayed one, when it bears the choice.
     const ChDate chl = LunarDateOf(engine, months[500].day);
     const int successor = MonthPosition(months[501].position, months[501].month);
-    EXPECT_EQ(FindElementAnimalMonth(engine, chl, {ElementOf(successor), AnimalOf(successor)}, true),
-              months[501].day);
+    EXPECT_EQ(
+        FindElementAnimalMonth(engine, chl, {ElementOf(successor), AnimalOf(successor)}, true),
+        months[501].day);
 }
 
 TEST(ElementAnimalSearch, YearsBeginOnTheNewYearOfTheChosenNian) {
@@ -390,7 +409,8 @@ TEST(ElementAnimalSearch, YearsBeginOnTheNewYearOfTheChosenNian) {
                 const int s = next ? 1 : -1;
                 size_t j = i + s;
                 while (!choice.Matches(new_years[j].position)) j += s;
-                EXPECT_EQ(FindElementAnimalYear(engine, chl, choice, next), new_years[j].day) << new_years[i].day;
+                EXPECT_EQ(FindElementAnimalYear(engine, chl, choice, next), new_years[j].day)
+                    << new_years[i].day;
             }
         }
     }

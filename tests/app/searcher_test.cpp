@@ -10,8 +10,8 @@
 
 #include "app/application.h"
 #include "app/event_search.h"
-#include "engine/lunar_phases.h"
 #include "chinese_date_maker.h"
+#include "engine/lunar_phases.h"
 #include "main_state_fixture.h"
 
 namespace vemla::test {
@@ -22,7 +22,7 @@ constexpr int kCCT = 120;
 constexpr int32_t kNewYear2000 = 2451580;
 
 class SearcherTest : public MainStateTest {
-protected:
+  protected:
     void SetUp() override {
         MainStateTest::SetUp();
         state.auto_log = [this](int kind) { logged.push_back(kind); };
@@ -35,7 +35,9 @@ protected:
         searcher.Search();
         return state.CurrentAJD();
     }
-    void ShowNoonOf(int32_t day, double offset = 0.0) { ShowMoment(NoonAtMeridian(day, kCCT) + offset); }
+    void ShowNoonOf(int32_t day, double offset = 0.0) {
+        ShowMoment(NoonAtMeridian(day, kCCT) + offset);
+    }
 
     EventSearcher searcher{state, ui};
     std::vector<int> logged;
@@ -134,7 +136,8 @@ TEST_F(SearcherTest, ATypedDateIsTakenOverWhenItDiffersByAMinuteOrMore) {
 
 TEST_F(SearcherTest, AnElementAnimalTargetNeedsAChoice) {
     ShowMoment(kJ2000);
-    for (int target : {kTargetElementAnimalDay, kTargetElementAnimalMonth, kTargetElementAnimalYear}) {
+    for (int target :
+         {kTargetElementAnimalDay, kTargetElementAnimalMonth, kTargetElementAnimalYear}) {
         EXPECT_EQ(Search(target, true), kJ2000);
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].title, "Error");
@@ -230,7 +233,8 @@ TEST_F(SearcherTest, ElementAnimalTargetsShowTheChosenNames) {
     state.SelectAnimal(8);   // monkey
     Search(kTargetElementAnimalYear, true);
     EXPECT_NE(Value(kCalCHL).find("-45-01-01 CHL 12:00 CCT"), std::string::npos) << Value(kCalCHL);
-    EXPECT_NE(state.View().year_element_animal.caption.find("earth-monkey year"), std::string::npos);
+    EXPECT_NE(state.View().year_element_animal.caption.find("earth-monkey year"),
+              std::string::npos);
 
     // The triple: day, month and year bear one element-animal.
     ShowMoment(kJ2000);
@@ -258,7 +262,8 @@ TEST_F(SearcherTest, TheTargetListAndTheDirection) {
     state.SelectTarget(kTargetSolarTerm);
     EXPECT_FALSE(Ctl(Control::kElement).enabled);
     EXPECT_EQ(Set().element_index, kNoElement);
-    for (size_t i = 0; i < kTargetItems.size(); ++i) EXPECT_EQ(state.View().target_items[i], kTargetItems[i]);
+    for (size_t i = 0; i < kTargetItems.size(); ++i)
+        EXPECT_EQ(state.View().target_items[i], kTargetItems[i]);
 
     state.CmdSaveStateEnabled(false);
     state.SetNext(false);
@@ -277,7 +282,8 @@ TEST(SearchThroughTheApplication, TheSearchIsLoggedUnderItsHeading) {
     app.Main().SelectTarget(kTargetDarkMoon);
     app.Main().SetNext(false);
     app.Searcher().Search();
-    EXPECT_NE(app.Log().Text().find("Search for previous dark moon"), std::string::npos) << app.Log().Text();
+    EXPECT_NE(app.Log().Text().find("Search for previous dark moon"), std::string::npos)
+        << app.Log().Text();
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "app/main_state.h"
 #include "app/mover.h"
 #include "app/repeated_move.h"
+#include "app/searcher.h"
 #include "app/state_file.h"
 #include "app/user_interface.h"
 #include "common/program_text.h"
@@ -46,6 +47,7 @@ public:
     MainState& Main() { return *main_; }
     LogModel& Log() { return log_; }
     LogPreferencesDialog& Preferences() { return preferences_; }
+    EventSearcher& Searcher() { return searcher_; }
     const ProgramTextStore& Texts() const { return texts_; }
     // The move panel: its controls, the one-day move; and the Move button
     // with its repeated runs.
@@ -82,6 +84,7 @@ private:
     LogPreferencesDialog preferences_;
     vemla::Mover mover_;
     vemla::RepeatedMove run_;
+    EventSearcher searcher_;
 };
 
 }  // namespace vemla

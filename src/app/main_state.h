@@ -100,8 +100,16 @@ public:
     void SetShowLocal(bool checked);
     void SetShowCJDs(bool checked);
     void SetAutoLog(bool checked);
-    // The search target changes (the element and animal boxes follow it).
+    // The search target changes: the element and animal boxes follow it, and
+    // only the selected element-animal target shows the boxes' choice.
     void SetTargetIndex(int index);
+
+    // --- Search panel ------------------------------------------------------
+    // The user picks a target in the list.
+    void SelectTarget(int index);
+    // The user picks "next" (true) or "previous".
+    void SetNext(bool next);
+    void SetSearchingText(std::string_view text) { view_.searching.caption = text; }
 
     // --- Date entry ------------------------------------------------------
     // The user edits a box.
@@ -149,6 +157,7 @@ public:
     void HighlightCalendar();
     void SetTheFocus();
     void MoveSetFocus();
+    void SearchSetFocus();
     void EnableDisableFunctions();
 
 private:

@@ -122,6 +122,13 @@ public:
     void SelectAnimal(int index);
 
     void Convert();
+    // Before a move or a search: a typed date becomes the displayed moment
+    // (unless it is that moment, shown rounded) and the entry boxes empty.
+    // False when the typed date is refused, with its message.
+    bool TakeOverTypedDate();
+    // After a move step or a search hit: the whole display, the automatic log
+    // entry of kind `op`, and Save state enabled.
+    void RedisplayAndLog(int op);
     void Clear();
     void DateEnter();       // Enter in the date box
     void PlusMinusEnter();  // Enter in the plus/minus box

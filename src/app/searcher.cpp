@@ -15,12 +15,11 @@ namespace {
 
 // A typed moment closer than this to the displayed one (about a minute) is
 // taken for the displayed one.
-constexpr double kSameMomentDays = 0.0007;
 
 }  // namespace
 
 void EventSearcher::Search() {
-    if (!TakeOverDateEntry()) return;
+    if (!main_.TakeOverTypedDate()) return;
     main_.SetClockEnabled(false);
     const int target = main_.CurrentSettings().target_index;
     const bool next = main_.CurrentSettings().next;
@@ -65,29 +64,6 @@ void EventSearcher::Search() {
     }
 }
 
-bool EventSearcher::TakeOverDateEntry() {
-    const std::string typed = Trim(main_.View().date_text);
-    main_.SetDateText(typed);
-    if (!typed.empty()) {
-        const ParsedDate parsed = main_.ParseDate();
-        if (parsed.error != kParseOk) {
-            main_.ReportParseError(parsed.error);
-            main_.SetTheFocus();
-            return false;
-        }
-        if (main_.CheckDateRange(parsed.ajd)) {
-            main_.SetTheFocus();
-            return false;
-        }
-        if (std::fabs(parsed.ajd - main_.CurrentAJD()) >= kSameMomentDays)
-            main_.SetCurrentAJD(parsed.ajd);
-    }
-    main_.SetDateText("");
-    main_.SetTimeText("");
-    main_.SetTimeZoneIndex(-1);
-    return true;
-}
-
 bool EventSearcher::DisplayedLunarDate(ChDate& chl) {
     ChDate chs;
     chs.Valid = kNoChSWanted;
@@ -102,17 +78,11 @@ void EventSearcher::SetSearching(std::string_view text, bool repaint) {
 
 void EventSearcher::Show(double ajd) {
     main_.SetCurrentAJD(ajd);
-    RedisplayAndLog();
+    main_.RedisplayAndLog(kLogSearch);
 }
 
 void EventSearcher::ShowNoonOf(int32_t day) {
     Show(NoonAtMeridian(day, main_.Longitude()));
-}
-
-void EventSearcher::RedisplayAndLog() {
-    main_.DisplayAll();
-    if (main_.CurrentSettings().auto_log && main_.auto_log) main_.auto_log(kLogSearch);
-    main_.CmdSaveStateEnabled(true);
 }
 
 void EventSearcher::SearchLunarNewYear(bool next) {
@@ -120,7 +90,7 @@ void EventSearcher::SearchLunarNewYear(bool next) {
     if (!DisplayedLunarDate(chl)) {
         ui_.ShowMessage("", std::string(kLunarDateInvalidText), MessageIcon::kNone,
                         MessageButtons::kOk);
-        RedisplayAndLog();
+        main_.RedisplayAndLog(kLogSearch);
         return;
     }
     if (auto day = FindLunarNewYear(main_.Engine(), chl, next)) ShowNoonOf(*day);

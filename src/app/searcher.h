@@ -41,17 +41,12 @@ class EventSearcher {
     void Search();
 
   private:
-    // Adopts the typed date as the displayed moment when it differs from it
-    // by a minute or more, and empties the entry boxes. False (after the
-    // message) when the entry cannot be read or lies out of range.
-    bool TakeOverDateEntry();
     // The displayed moment's lunar date; false when it has none.
     bool DisplayedLunarDate(ChDate& chl);
     void SetSearching(std::string_view text, bool repaint);
     // The found moment becomes the displayed one: redisplay, log, Save state.
     void Show(double ajd);
     void ShowNoonOf(int32_t day);
-    void RedisplayAndLog();
 
     void SearchLunarNewYear(bool next);
     void SearchCoincidence(int target, bool next);

@@ -22,7 +22,8 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
       paths_(std::move(paths)),
       texts_(std::move(texts)),
       main_(std::make_unique<MainState>(ui, texts_.GetText(1))),
-      preferences_(main_->LogPrefs()) {
+      preferences_(main_->LogPrefs()),
+      lists_(ui, *main_, ListWindowTexts::From(texts_)) {
     main_->log_is_empty = [this] { return log_.Text().empty(); };
     main_->auto_log = [this](int kind) {
         log_.AutoLog(kind, MakeAutoLogInputs(), MakeLogContext(), main_->Engine(), main_->LogPrefs());

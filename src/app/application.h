@@ -10,6 +10,7 @@
 #include <string>
 #include <variant>
 
+#include "app/list_window.h"
 #include "app/log_entries.h"
 #include "app/log_model.h"
 #include "app/log_preferences_dialog.h"
@@ -44,6 +45,7 @@ public:
     MainState& Main() { return *main_; }
     LogModel& Log() { return log_; }
     LogPreferencesDialog& Preferences() { return preferences_; }
+    ListWindow& Lists() { return lists_; }
     const ProgramTextStore& Texts() const { return texts_; }
 
     // The buttons of the main window that reach the log and the saved state.
@@ -74,6 +76,7 @@ private:
     std::unique_ptr<MainState> main_;
     LogModel log_;
     LogPreferencesDialog preferences_;
+    ListWindow lists_;
 };
 
 }  // namespace vemla

@@ -13,7 +13,7 @@ namespace vemla {
 
 // The window as the listings see it.
 class ListWindow::Output : public ListOutput {
-public:
+  public:
     explicit Output(ListWindow& window) : w_(window) {}
 
     void Write(std::string_view text) override {
@@ -42,7 +42,7 @@ public:
         w_.ui_.ShowMessage("", std::string(text), MessageIcon::kNone, MessageButtons::kOk);
     }
 
-private:
+  private:
     ListWindow& w_;
 };
 
@@ -50,13 +50,13 @@ namespace {
 
 // Ends a run however the listing leaves.
 class RunGuard {
-public:
+  public:
     explicit RunGuard(bool& running) : running_(running) {}
     ~RunGuard() { running_ = false; }
     RunGuard(const RunGuard&) = delete;
     RunGuard& operator=(const RunGuard&) = delete;
 
-private:
+  private:
     bool& running_;
 };
 
@@ -96,11 +96,14 @@ bool ListWindow::BeginRun() {
 
 int ListWindow::YearsFor(ListKind kind) const {
     switch (kind) {
-        case ListKind::kLunarNewYears: return kDefaultLunarNewYears;
+        case ListKind::kLunarNewYears:
+            return kDefaultLunarNewYears;
         case ListKind::kMonthStarts:
             return view_.leap_months_only ? kDefaultLeapMonthYears : kDefaultMonthStartYears;
-        case ListKind::kNewYears: return kDefaultNewYears;
-        default: return 0;
+        case ListKind::kNewYears:
+            return kDefaultNewYears;
+        default:
+            return 0;
     }
 }
 
@@ -123,11 +126,14 @@ void ListWindow::ShowYearData() {
 
 void ListWindow::OpenList(ListKind kind, std::string_view years_text) {
     if (running_) return;
-    if (kind != ListKind::kLunarNewYears && kind != ListKind::kMonthStarts && kind != ListKind::kNewYears)
+    if (kind != ListKind::kLunarNewYears && kind != ListKind::kMonthStarts &&
+        kind != ListKind::kNewYears)
         return;
     kind_ = kind;
     const int years = years_[static_cast<int>(kind)];
-    view_.years_text = !years_text.empty() ? std::string(years_text) : years > 0 ? std::to_string(years) : "";
+    view_.years_text = !years_text.empty() ? std::string(years_text)
+                       : years > 0         ? std::to_string(years)
+                                           : "";
     ShowListControls();
     Show();
     Activate();
@@ -184,7 +190,8 @@ void ListWindow::DisplayYearData() {
 }
 
 void ListWindow::List() {
-    if (kind_ != ListKind::kLunarNewYears && kind_ != ListKind::kMonthStarts && kind_ != ListKind::kNewYears)
+    if (kind_ != ListKind::kLunarNewYears && kind_ != ListKind::kMonthStarts &&
+        kind_ != ListKind::kNewYears)
         return;
     if (!BeginRun()) return;
     RunGuard guard(running_);
@@ -203,14 +210,15 @@ void ListWindow::List() {
             view_.caption = kLunarNewYearsCaption;
             view_.omit_invalid_dates_visible = true;
             view_.leap_months_only_visible = false;
-            ListLunarNewYears(context, main_.ValueCaption(kCalCHL), years, view_.omit_invalid_dates, out);
+            ListLunarNewYears(context, main_.ValueCaption(kCalCHL), years, view_.omit_invalid_dates,
+                              out);
             break;
         case ListKind::kMonthStarts:
             view_.caption = kMonthStartsCaption;
             view_.leap_months_only_visible = true;
             view_.omit_invalid_dates_visible = false;
-            ListMonthStarts(context, static_cast<int64_t>(NumericValue(main_.ValueCaption(kCalCE))), years,
-                            view_.leap_months_only, out);
+            ListMonthStarts(context, static_cast<int64_t>(NumericValue(main_.ValueCaption(kCalCE))),
+                            years, view_.leap_months_only, out);
             break;
         default:
             view_.caption = kNewYearsCaption;
@@ -237,7 +245,9 @@ void ListWindow::DoTest(std::optional<uint64_t> seed) {
     }
 }
 
-void ListWindow::Stop() { stop_ = true; }
+void ListWindow::Stop() {
+    stop_ = true;
+}
 
 void ListWindow::Close() {
     stop_ = true;

@@ -28,7 +28,7 @@ enum class ListKind : int {
     kMonthStarts = 2,    // month starts and leap months
     kYearData = 3,       // dark moons and solar terms of three sui
     kSelfTest = 4,
-    kNewYears = 5,       // Julian and CE new years
+    kNewYears = 5,  // Julian and CE new years
 };
 
 inline constexpr std::string_view kListCopyCaption = "Copy to clipboard";
@@ -64,12 +64,12 @@ int NormaliseYears(std::string_view typed, int default_years);
 
 struct ListWindowView {
     bool visible = false;
-    std::string caption;     // the window's caption
-    std::string text;        // txbText; lines end in "\r\n"
+    std::string caption;          // the window's caption
+    std::string text;             // txbText; lines end in "\r\n"
     bool caret_at_start = false;  // where the caret goes once the text is written
-    bool busy = false;       // the hourglass pointer over the text
+    bool busy = false;            // the hourglass pointer over the text
     bool close_has_focus = false;
-    bool large = false;      // the enlarged window size is applied
+    bool large = false;  // the enlarged window size is applied
 
     std::string copy_caption{"Copy selected text to clipboard"};
     std::string close_caption{kListCloseCaption};
@@ -85,16 +85,16 @@ struct ListWindowView {
     bool jc = false;                  // optJC rather than optCE
 
     // Which controls are shown.
-    bool terms_visible = false;           // the three solar-term check boxes
+    bool terms_visible = false;  // the three solar-term check boxes
     bool leap_months_only_visible = false;
     bool omit_invalid_dates_visible = false;
-    bool list_visible = false;            // List, the years box and its label
-    bool start_end_visible = false;       // txbStart and txbEnd
+    bool list_visible = false;       // List, the years box and its label
+    bool start_end_visible = false;  // txbStart and txbEnd
     bool stop_visible = false;
 };
 
 class ListWindow {
-public:
+  public:
     ListWindow(UserInterface& ui, MainState& main, ListWindowTexts texts);
     ListWindow(const ListWindow&) = delete;
     ListWindow& operator=(const ListWindow&) = delete;
@@ -154,7 +154,7 @@ public:
     // empty text copies nothing. True when the clipboard was written.
     bool CopyToClipboard(std::string_view selected_text);
 
-private:
+  private:
     class Output;
 
     ListContext Context();

@@ -31,7 +31,7 @@ struct ListContext {
 };
 
 class ListOutput {
-public:
+  public:
     virtual ~ListOutput() = default;
 
     // Appends to the window's text.

@@ -28,8 +28,8 @@ std::string DateColumns(const ListContext& context, const ChDate& chl) {
     date.Calendar = context.jc ? kJulian : kGregorian;
     date.JDN = chl.JDN;
     JDNToDate(date);
-    return ChLShortText(chl) + " = " + DateText(date, 2, "-", ",") + (context.jc ? " JC = " : " CE = ") +
-           StrNumber(chl.JDN) + " JDN";
+    return ChLShortText(chl) + " = " + DateText(date, 2, "-", ",") +
+           (context.jc ? " JC = " : " CE = ") + StrNumber(chl.JDN) + " JDN";
 }
 
 std::string CountsText(const std::optional<NianCounts>& counts) {
@@ -70,8 +70,8 @@ std::optional<NianCounts> CountNian(CalendarEngine& engine, int32_t new_year_day
     return std::nullopt;
 }
 
-bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption, int years, bool omit_invalid,
-                       ListOutput& out) {
+bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption, int years,
+                       bool omit_invalid, ListOutput& out) {
     ChDate chl;
     if (!ReadChLDateText(chl_caption, chl)) {
         out.ShowMessage(kLunarDateInvalid);
@@ -81,9 +81,10 @@ bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption,
     const ChDate start = chl;
     const bool new_years = chl.MonthOrTerm == 1 && chl.Day == 1 && chl.Leap == 0;
 
-    std::string heading = new_years ? "Lunar New Year's Day " : "Chinese Lunar Calendar anniversaries\r\n";
-    heading += "with corresponding European date and JDN\r\n(" + context.epoch_method + ", longitude " +
-               std::to_string(context.Longitude()) + "º East)";
+    std::string heading =
+        new_years ? "Lunar New Year's Day " : "Chinese Lunar Calendar anniversaries\r\n";
+    heading += "with corresponding European date and JDN\r\n(" + context.epoch_method +
+               ", longitude " + std::to_string(context.Longitude()) + "º East)";
     if (new_years) heading += "\r\nplus number of months, J1's and Z1's in the nian";
     out.Write(heading + ":" + std::string(kLineEnd));
     if (years > kLunarNewYearsQuickYears) out.LongListingStarted();

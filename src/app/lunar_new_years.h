@@ -31,7 +31,7 @@ std::optional<NianCounts> CountNian(CalendarEngine& engine, int32_t new_year_day
 // Lists `years` nian from the lunar date of `chl_caption` (the main window's
 // lunar date, read with its time after it). False, after the message "Lunar
 // date is invalid.", when the caption holds no lunar date.
-bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption, int years, bool omit_invalid,
-                       ListOutput& out);
+bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption, int years,
+                       bool omit_invalid, ListOutput& out);
 
 }  // namespace vemla

@@ -18,14 +18,14 @@ void AlignCode(std::string& line) {
 }
 
 std::string Heading(const ListContext& context, int years, int64_t first, bool leap_only) {
-    const std::string span = "for " + std::to_string(years) + " year" + (years == 1 ? "" : "s") + " from " +
-                             std::to_string(first) + " " + context.CalendarCode();
+    const std::string span = "for " + std::to_string(years) + " year" + (years == 1 ? "" : "s") +
+                             " from " + std::to_string(first) + " " + context.CalendarCode();
     const std::string longitude = "longitude" + StrNumber(context.Longitude()) + "º E):";
     if (leap_only)
         return "Leap months with corresponding date CE and Julian day number\r\n" + span + " (" +
                context.epoch_method + ",\r\n" + longitude + "\r\n";
-    return "Starts of all months with corresponding date CE\r\nand Julian day number " + span + "\r\n(" +
-           context.epoch_method + ", " + longitude + "\r\n";
+    return "Starts of all months with corresponding date CE\r\nand Julian day number " + span +
+           "\r\n(" + context.epoch_method + ", " + longitude + "\r\n";
 }
 
 std::string MonthLine(const ListContext& context, ChDate& chl) {
@@ -35,8 +35,8 @@ std::string MonthLine(const ListContext& context, ChDate& chl) {
     date.Calendar = context.jc ? kJulian : kGregorian;
     date.JDN = chl.JDN;
     JDNToDate(date);
-    line += " =  " + DateText(date, 2, "-", ",") + " " + context.CalendarCode() + " = " + StrNumber(chl.JDN) +
-            " JDN";
+    line += " =  " + DateText(date, 2, "-", ",") + " " + context.CalendarCode() + " = " +
+            StrNumber(chl.JDN) + " JDN";
     ChDate last_day = chl;
     last_day.Day = 30;
     line += context.engine.ChLDateToJDN(last_day) == kChLExists ? "  30 days" : "  29 days";
@@ -46,9 +46,12 @@ std::string MonthLine(const ListContext& context, ChDate& chl) {
 
 }  // namespace
 
-int64_t FirstListedYear(int64_t centre, int years) { return centre - years / 2 + (years % 2 == 0 ? 1 : 0); }
+int64_t FirstListedYear(int64_t centre, int years) {
+    return centre - years / 2 + (years % 2 == 0 ? 1 : 0);
+}
 
-void ListMonthStarts(const ListContext& context, int64_t centre, int years, bool leap_only, ListOutput& out) {
+void ListMonthStarts(const ListContext& context, int64_t centre, int years, bool leap_only,
+                     ListOutput& out) {
     const int64_t first = FirstListedYear(centre, years);
     out.Write(Heading(context, years, first, leap_only));
     if (years > kMonthStartsQuickYears) out.LongListingStarted();
@@ -67,7 +70,8 @@ void ListMonthStarts(const ListContext& context, int64_t centre, int years, bool
                 const int code = context.engine.ChLDateToJDN(chl);
                 if (code == kChLMonthNotInNian) continue;
                 if (code != kChLExists) {
-                    out.ShowMessage("intM =" + StrNumber(month) + "  Error code =" + StrNumber(code));
+                    out.ShowMessage("intM =" + StrNumber(month) +
+                                    "  Error code =" + StrNumber(code));
                     continue;
                 }
                 out.Write(MonthLine(context, chl));

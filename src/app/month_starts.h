@@ -20,6 +20,7 @@ int64_t FirstListedYear(int64_t centre, int years);
 
 // Lists the months (with `leap_only`, the leap months) of the nian of `years`
 // years centred on the CE year `centre`.
-void ListMonthStarts(const ListContext& context, int64_t centre, int years, bool leap_only, ListOutput& out);
+void ListMonthStarts(const ListContext& context, int64_t centre, int years, bool leap_only,
+                     ListOutput& out);
 
 }  // namespace vemla

@@ -20,8 +20,8 @@ void ListNewYears(const ListContext& context, int years, ListOutput& out) {
         const int32_t day = DateToJDN(date);
         ChDate chs, chl;
         context.engine.CJDateToChDates(day, chs, chl);
-        out.Write(StrNumber(date.Year) + "-01-01 " + (context.jc ? "JC = " : "CE = ") + ChLShortText(chl) +
-                  std::string(kLineEnd));
+        out.Write(StrNumber(date.Year) + "-01-01 " + (context.jc ? "JC = " : "CE = ") +
+                  ChLShortText(chl) + std::string(kLineEnd));
         out.Write(ChSShortText(chs, false) + std::string(kLineEnd));
         ++date.Year;
         if (out.StopRequested()) break;

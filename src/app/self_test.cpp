@@ -19,7 +19,8 @@ std::string FailureReport(const std::string& date, int32_t day, const std::strin
 }
 
 bool SameSolarDate(const ChDate& a, const ChDate& b) {
-    return a.Cycle == b.Cycle && a.Position == b.Position && a.MonthOrTerm == b.MonthOrTerm && a.Day == b.Day;
+    return a.Cycle == b.Cycle && a.Position == b.Position && a.MonthOrTerm == b.MonthOrTerm &&
+           a.Day == b.Day;
 }
 
 bool SameLunarDate(const ChDate& a, const ChDate& b) {
@@ -28,19 +29,22 @@ bool SameLunarDate(const ChDate& a, const ChDate& b) {
 
 // Uniform numbers in [0, 1) with the same sequence on every platform.
 class UniformDraws {
-public:
+  public:
     explicit UniformDraws(uint64_t seed) : generator_(seed) {}
     double U() { return static_cast<double>(generator_() >> 11) * 0x1.0p-53; }
     // Int(U * range) + offset.
-    int32_t Draw(int range, int offset) { return static_cast<int32_t>(std::floor(U() * range)) + offset; }
+    int32_t Draw(int range, int offset) {
+        return static_cast<int32_t>(std::floor(U() * range)) + offset;
+    }
 
-private:
+  private:
     std::mt19937_64 generator_;
 };
 
 }  // namespace
 
-bool TestDatePair(CalendarEngine& engine, const ChDate& chs_in, const ChDate& chl_in, ListOutput& out) {
+bool TestDatePair(CalendarEngine& engine, const ChDate& chs_in, const ChDate& chl_in,
+                  ListOutput& out) {
     bool passed = true;
 
     ChDate chs = chs_in;

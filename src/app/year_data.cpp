@@ -38,7 +38,8 @@ struct CyclePosition {
 std::string Summary(std::string_view word, std::string_view lower_word, const CyclePosition& year,
                     int months) {
     std::string text = std::string(word) + year.Text();
-    static constexpr std::string_view kLengths[] = {" was a short ", " was a normal ", " was a long "};
+    static constexpr std::string_view kLengths[] = {" was a short ", " was a normal ",
+                                                    " was a long "};
     if (months >= 11 && months <= 13)
         text += std::string(kLengths[months - 11]) + std::string(lower_word) + ", with " +
                 std::to_string(months) + " months.";
@@ -57,8 +58,9 @@ EuroDate DateOfDay(int32_t day, bool jc) {
 // and of a term line.
 std::string MomentColumns(const ListContext& context, double moment, int32_t day) {
     const EuroDate date = DateOfDay(day, context.jc);
-    return PadForWidth(date.Year, 5) + DateText(date, 2, "-", ",") + " " + context.CalendarCode() + " " +
-           TimeText(moment - day, false) + " " + context.cct + "  " + JulianDateNumberText(moment);
+    return PadForWidth(date.Year, 5) + DateText(date, 2, "-", ",") + " " + context.CalendarCode() +
+           " " + TimeText(moment - day, false) + " " + context.cct + "  " +
+           JulianDateNumberText(moment);
 }
 
 std::string TermLine(const ListContext& context, const CalendarTables& tables, int t, bool names) {
@@ -78,11 +80,13 @@ void WriteYearData(const ListContext& context, const SolarTermOptions& options, 
     const int32_t year = SolarYearOf(std::floor(cjdc), context.Longitude()) - 1;
     CyclePosition first{CycleOf(year, context.Epoch()), YearPosition(year)};
 
-    out.Write(std::string("Dates, times and chronological Julian dates of dark moons") + std::string(kLineEnd));
-    out.Write(std::string(options.AnyTerms() ? "and solar terms " : "") + "for 3 solar years beginning" +
-              first.Text() + " (" + std::to_string(year) + " " + context.CalendarCode() + ")," +
+    out.Write(std::string("Dates, times and chronological Julian dates of dark moons") +
               std::string(kLineEnd));
-    out.Write(context.epoch_method + ".  Times are " + context.cct + " times," + std::string(kLineEnd));
+    out.Write(std::string(options.AnyTerms() ? "and solar terms " : "") +
+              "for 3 solar years beginning" + first.Text() + " (" + std::to_string(year) + " " +
+              context.CalendarCode() + ")," + std::string(kLineEnd));
+    out.Write(context.epoch_method + ".  Times are " + context.cct + " times," +
+              std::string(kLineEnd));
     out.Write("which assume longitude" + StrNumber(context.Longitude()) + "º E as prime meridian." +
               std::string(kLineEnd));
 
@@ -125,19 +129,21 @@ void WriteYearData(const ListContext& context, const SolarTermOptions& options, 
             nian.Next();
             heading += "Nian " + nian.Text();
         }
-        if (starts_sui || starts_nian || options.AnyTerms()) out.Write(heading + std::string(kLineEnd));
+        if (starts_sui || starts_nian || options.AnyTerms())
+            out.Write(heading + std::string(kLineEnd));
 
         const double moment = tables.MonthStartMoments[m];
         const int32_t day = tables.MonthStartDays[m];
-        out.Write(MomentColumns(context, moment, day) + "  LN" + StrNumber(tables.FirstLunation + m) + " M" +
-                  MonthLabelText(label) + " (" + std::to_string(tables.PrincipalCount[m]) + " zq)" +
-                  std::string(kLineEnd));
+        out.Write(MomentColumns(context, moment, day) + "  LN" +
+                  StrNumber(tables.FirstLunation + m) + " M" + MonthLabelText(label) + " (" +
+                  std::to_string(tables.PrincipalCount[m]) + " zq)" + std::string(kLineEnd));
         ++sui_months;
         ++nian_months;
 
         // The month after the last stored one has no known first day.
         if (m + 1 >= count) continue;
-        for (; t < kTermCount && day <= tables.TermDays[t] && tables.TermDays[t] < tables.MonthStartDays[m + 1];
+        for (; t < kTermCount && day <= tables.TermDays[t] &&
+               tables.TermDays[t] < tables.MonthStartDays[m + 1];
              ++t) {
             const bool major = t % 2 == 0;
             if ((major && options.major) || (!major && options.minor))

@@ -16,7 +16,8 @@ struct SolarTermOptions {
     bool AnyTerms() const { return major || minor; }
 };
 
-inline constexpr std::string_view kYearDataCaption = "Dates, times and CJDs of dark moons and solar terms";
+inline constexpr std::string_view kYearDataCaption =
+    "Dates, times and CJDs of dark moons and solar terms";
 
 // Writes the whole year data for the context's moment (no stop is asked for:
 // it is three sui long).

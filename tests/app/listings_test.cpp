@@ -20,7 +20,9 @@ using test::RecordingListOutput;
 
 constexpr const char* kEpochMethod = "epoch = -2696, method = true sun";
 
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string TwoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
 
 // One month of the reference table.
 struct RefMonth {
@@ -46,13 +48,15 @@ std::string MonthStartLine(const RefMonth& m) {
     std::string line = std::to_string(m.cycle) + "-" + TwoDigits(m.position) + "-" +
                        (m.leap ? std::to_string(m.month) + "*" : TwoDigits(m.month)) + "-01";
     line += m.leap && m.month >= 10 ? " CHL" : "  CHL";
-    return line + " =  " + m.date + " CE =  " + std::to_string(m.day) + " JDN  " + std::to_string(m.length) +
-           " days";
+    return line + " =  " + m.date + " CE =  " + std::to_string(m.day) + " JDN  " +
+           std::to_string(m.length) + " days";
 }
 
 class ListingTest : public ::testing::Test {
-protected:
-    ListContext Context(double ajd = 2451545.0, bool jc = false) { return {engine, ajd, "CCT", kEpochMethod, jc}; }
+  protected:
+    ListContext Context(double ajd = 2451545.0, bool jc = false) {
+        return {engine, ajd, "CCT", kEpochMethod, jc};
+    }
 
     CalendarEngine engine;
     RecordingListOutput out;
@@ -84,11 +88,12 @@ TEST_F(ListingTest, MonthStartsOfOneYearMatchTheReferenceMonths) {
 
 TEST_F(ListingTest, LeapMonthsOnlyListsTheLeapMonthsOfThirtyYears) {
     ListMonthStarts(Context(), 2024, 30, true, out);
-    std::vector<std::string> expected = {"Leap months with corresponding date CE and Julian day number",
-                                         "for 30 years from 2010 CE (epoch = -2696, method = true sun,",
-                                         "longitude 120º E):"};
+    std::vector<std::string> expected = {
+        "Leap months with corresponding date CE and Julian day number",
+        "for 30 years from 2010 CE (epoch = -2696, method = true sun,", "longitude 120º E):"};
     for (const RefMonth& m : ReferenceMonths())
-        if (m.leap && m.NianYear() >= 2010 && m.NianYear() <= 2039) expected.push_back(MonthStartLine(m));
+        if (m.leap && m.NianYear() >= 2010 && m.NianYear() <= 2039)
+            expected.push_back(MonthStartLine(m));
     ASSERT_EQ(expected.size(), 3u + 11u);
     EXPECT_EQ(out.Lines(), expected);
     EXPECT_EQ(out.long_listings, 1);
@@ -120,7 +125,8 @@ TEST_F(ListingTest, MonthStartsOfANegativeYearFollowEachOther) {
     const auto lines = out.Lines();
     ASSERT_GE(lines.size(), 3u + 12u);
     ASSERT_LE(lines.size(), 3u + 13u);
-    const std::regex line(R"( 1-01-(\d\d|\d\*|1\d\*)-01 {1,2}CHL =  -269[56]-\d\d-\d\d CE =  (\d+) JDN  (29|30) days)");
+    const std::regex line(
+        R"( 1-01-(\d\d|\d\*|1\d\*)-01 {1,2}CHL =  -269[56]-\d\d-\d\d CE =  (\d+) JDN  (29|30) days)");
     int previous_day = 0, previous_length = 0;
     for (size_t i = 3; i < lines.size(); ++i) {
         std::smatch m;

@@ -11,7 +11,7 @@
 namespace vemla::test {
 
 class RecordingListOutput : public ListOutput {
-public:
+  public:
     void Write(std::string_view text) override { text_ += text; }
     bool StopRequested() override {
         ++questions;
@@ -44,7 +44,7 @@ public:
     int endings = 0;
     std::vector<std::string> messages;
 
-private:
+  private:
     std::string text_;
     bool stop_ = false;
 };

@@ -24,24 +24,29 @@ class SelfTestTest : public ::testing::Test {
 };
 
 TEST_F(SelfTestTest, RandomRunsShowOnlyGoodRoundTripsAndImpossibleDates) {
+    // One whole run, then the first 100 pairs of many more seeds.
     int ones = 0, zeros = 0;
-    for (uint64_t seed = 1; seed <= 6; ++seed) {
+    for (uint64_t seed = 1; seed <= 16; ++seed) {
         SCOPED_TRACE(seed);
+        const int pairs = seed == 1 ? kRandomPairs : 100;
         RecordingListOutput run;
+        if (pairs < kRandomPairs) run.stop_at_question = pairs + 1;
         RunRandomSelfTest(engine, seed, run);
         ASSERT_EQ(run.Text().substr(0, kRandomHeader.size()), kRandomHeader);
         const std::string results = run.Text().substr(kRandomHeader.size());
-        ASSERT_EQ(results.size(), 2u * kRandomPairs) << results;
+        ASSERT_EQ(results.size(), 2u * pairs) << results;
         for (char c : results) {
             ASSERT_TRUE(c == '0' || c == '1') << results;
             (c == '1' ? ones : zeros)++;
         }
-        EXPECT_FALSE(run.Stopped());
-        EXPECT_EQ(run.questions, kRandomPairs);
+        if (pairs == kRandomPairs) {
+            EXPECT_FALSE(run.Stopped());
+            EXPECT_EQ(run.questions, kRandomPairs);
+        }
     }
     // The ranges reach past the valid fields, so both kinds of result occur.
-    EXPECT_GT(ones, 2000);
-    EXPECT_GT(zeros, 2000);
+    EXPECT_GT(ones, 1500);
+    EXPECT_GT(zeros, 1500);
 }
 
 TEST_F(SelfTestTest, SeedsRepeatTheirRuns) {

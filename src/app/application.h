@@ -10,6 +10,7 @@
 #include <string>
 #include <variant>
 
+#include "app/list_window.h"
 #include "app/log_entries.h"
 #include "app/log_model.h"
 #include "app/log_preferences_dialog.h"
@@ -48,6 +49,7 @@ public:
     LogModel& Log() { return log_; }
     LogPreferencesDialog& Preferences() { return preferences_; }
     EventSearcher& Searcher() { return searcher_; }
+    ListWindow& Lists() { return lists_; }
     const ProgramTextStore& Texts() const { return texts_; }
     // The move panel: its controls, the one-day move; and the Move button
     // with its repeated runs.
@@ -85,6 +87,7 @@ private:
     vemla::Mover mover_;
     vemla::RepeatedMove run_;
     EventSearcher searcher_;
+    ListWindow lists_;
 };
 
 }  // namespace vemla

@@ -24,7 +24,9 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
       main_(std::make_unique<MainState>(ui, texts_.GetText(1))),
       preferences_(main_->LogPrefs()),
       mover_(*main_, ui),
-      run_(*main_, ui, mover_) {
+      run_(*main_, ui, mover_),
+      searcher_(*main_, ui),
+      lists_(ui, *main_, ListWindowTexts::From(texts_)) {
     main_->log_is_empty = [this] { return log_.Text().empty(); };
     main_->auto_log = [this](int kind) {
         log_.AutoLog(kind, MakeAutoLogInputs(), MakeLogContext(), main_->Engine(), main_->LogPrefs());

@@ -10,12 +10,14 @@
 #include <string>
 #include <variant>
 
+#include "app/list_window.h"
 #include "app/log_entries.h"
 #include "app/log_model.h"
 #include "app/log_preferences_dialog.h"
 #include "app/main_state.h"
 #include "app/mover.h"
 #include "app/repeated_move.h"
+#include "app/searcher.h"
 #include "app/state_file.h"
 #include "app/user_interface.h"
 #include "common/program_text.h"
@@ -46,6 +48,8 @@ public:
     MainState& Main() { return *main_; }
     LogModel& Log() { return log_; }
     LogPreferencesDialog& Preferences() { return preferences_; }
+    EventSearcher& Searcher() { return searcher_; }
+    ListWindow& Lists() { return lists_; }
     const ProgramTextStore& Texts() const { return texts_; }
     // The move panel: its controls, the one-day move; and the Move button
     // with its repeated runs.
@@ -82,6 +86,8 @@ private:
     LogPreferencesDialog preferences_;
     vemla::Mover mover_;
     vemla::RepeatedMove run_;
+    EventSearcher searcher_;
+    ListWindow lists_;
 };
 
 }  // namespace vemla

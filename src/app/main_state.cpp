@@ -238,6 +238,11 @@ void MainState::SetTargetIndex(int index) {
     if (!InRange(index, kTargetItems.size())) return;
     settings_.target_index = index;
     ApplyElementAnimalAvailability();
+    for (int i = kFirstElementAnimalTarget; i <= kFirstElementAnimalTarget + 2; ++i)
+        view_.target_items[i] = kTargetItems[i];
+    if (IsElementAnimalTarget(index))
+        view_.target_items[index] = ElementAnimalTargetText(index - kFirstElementAnimalTarget,
+                                                            settings_.element_index, settings_.animal_index);
 }
 
 void MainState::ApplyRowVisibility() {

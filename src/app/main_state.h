@@ -100,8 +100,16 @@ public:
     void SetShowLocal(bool checked);
     void SetShowCJDs(bool checked);
     void SetAutoLog(bool checked);
-    // The search target changes (the element and animal boxes follow it).
+    // The search target changes: the element and animal boxes follow it, and
+    // only the selected element-animal target shows the boxes' choice.
     void SetTargetIndex(int index);
+
+    // --- Search panel ------------------------------------------------------
+    // The user picks a target in the list.
+    void SelectTarget(int index);
+    // The user picks "next" (true) or "previous".
+    void SetNext(bool next);
+    void SetSearchingText(std::string_view text) { view_.searching.caption = text; }
 
     // --- Date entry ------------------------------------------------------
     // The user edits a box.
@@ -114,6 +122,13 @@ public:
     void SelectAnimal(int index);
 
     void Convert();
+    // Before a move or a search: a typed date becomes the displayed moment
+    // (unless it is that moment, shown rounded) and the entry boxes empty.
+    // False when the typed date is refused, with its message.
+    bool TakeOverTypedDate();
+    // After a move step or a search hit: the whole display, the automatic log
+    // entry of kind `op`, and Save state enabled.
+    void RedisplayAndLog(int op);
     void Clear();
     void DateEnter();       // Enter in the date box
     void PlusMinusEnter();  // Enter in the plus/minus box
@@ -149,6 +164,7 @@ public:
     void HighlightCalendar();
     void SetTheFocus();
     void MoveSetFocus();
+    void SearchSetFocus();
     void EnableDisableFunctions();
 
 private:

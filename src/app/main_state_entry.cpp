@@ -20,6 +20,10 @@ double WholeSeconds(double ajd) {
     return CJDLToAJD(day + seconds / 86400.0);
 }
 
+// A typed date closer than this to the displayed moment (a minute) is the
+// displayed moment itself, shown rounded.
+constexpr double kSameMomentDays = 0.0007;
+
 }  // namespace
 
 void MainState::ShowMessage(std::string_view title, std::string_view text) {
@@ -223,6 +227,39 @@ void MainState::OpenHomePage() { OpenWebLink(kMakerHomePage); }
 void MainState::OpenOnlineDocumentation() {
     OpenWebLink(kOnlineHelpPage);
     SetTheFocus();
+}
+
+bool MainState::TakeOverTypedDate() {
+    const std::string typed = Trim(View().date_text);
+    SetDateText(typed);
+    if (!typed.empty()) {
+        const ParsedDate parsed = ParseDate();
+        if (parsed.error != kParseOk) {
+            ReportParseError(parsed.error);
+            SetTheFocus();
+            return false;
+        }
+        if (CheckDateRange(parsed.ajd)) {
+            SetTheFocus();
+            return false;
+        }
+        if (std::abs(parsed.ajd - current_ajd_) >= kSameMomentDays) {
+            SetCurrentAJD(parsed.ajd);
+            // The Chinese steps read the displayed dates, so they must show
+            // the moment taken over.
+            DisplayDatesAndTimes();
+        }
+    }
+    SetDateText("");
+    SetTimeText("");
+    MutableSettings().time_zone_index = -1;
+    return true;
+}
+
+void MainState::RedisplayAndLog(int op) {
+    DisplayAll();
+    AutoLog(op);
+    CmdSaveStateEnabled(true);
 }
 
 }  // namespace vemla

@@ -10,7 +10,6 @@ namespace {
 
 // A typed moment closer than this to the displayed one (about a minute) is
 // taken for the displayed moment itself.
-constexpr double kTypedDateTolerance = 0.0007;
 
 bool InRange(int index, size_t count) {
     return index >= 0 && static_cast<size_t>(index) < count;
@@ -89,33 +88,6 @@ void Mover::UpdateKeepLeap() {
 
 // --- Moving -----------------------------------------------------------------
 
-bool Mover::TakeOverTypedDate() {
-    const std::string typed = Trim(main_.View().date_text);
-    main_.SetDateText(typed);
-    if (!typed.empty()) {
-        const ParsedDate parsed = main_.ParseDate();
-        if (parsed.error != kParseOk) {
-            main_.ReportParseError(parsed.error);
-            main_.SetTheFocus();
-            return false;
-        }
-        if (main_.CheckDateRange(parsed.ajd)) {
-            main_.SetTheFocus();
-            return false;
-        }
-        if (std::abs(parsed.ajd - main_.CurrentAJD()) >= kTypedDateTolerance) {
-            main_.SetCurrentAJD(parsed.ajd);
-            // The Chinese steps read the displayed dates, so they must show
-            // the moment taken over.
-            main_.DisplayDatesAndTimes();
-        }
-    }
-    main_.SetDateText("");
-    main_.SetTimeText("");
-    main_.MutableSettings().time_zone_index = -1;
-    return true;
-}
-
 StepResult Mover::MoveStep() {
     const Settings& s = main_.CurrentSettings();
     StepRequest request;
@@ -137,7 +109,7 @@ StepResult Mover::MoveStep() {
         main_.SetCalendar(outcome.calendar);
         main_.HighlightCalendar();
     }
-    RedisplayAndLog(kLogMoveStep);
+    main_.RedisplayAndLog(kLogMoveStep);
     return outcome.result;
 }
 
@@ -152,7 +124,7 @@ void Mover::MoveOneDay() {
         return;
     }
     main_.SetCurrentAJD(forward ? ajd + 1.0 : ajd - 1.0);
-    RedisplayAndLog(kLogOneDayMove);
+    main_.RedisplayAndLog(kLogOneDayMove);
     const bool has_log = !main_.LogIsEmpty();
     main_.SetControlVisible(Control::kViewLog, has_log);
     main_.SetControlVisible(Control::kClearLog, has_log);
@@ -160,10 +132,5 @@ void Mover::MoveOneDay() {
     main_.MoveSetFocus();
 }
 
-void Mover::RedisplayAndLog(int op) {
-    main_.DisplayAll();
-    main_.AutoLog(op);
-    main_.CmdSaveStateEnabled(true);
-}
 
 }  // namespace vemla

@@ -37,24 +37,12 @@ public:
     void SetRepeatedly(bool checked);
     void SetKeep30th(bool checked);
     void SetKeepLeap(bool checked);
-
-    // --- Moving ----------------------------------------------------------
-    // Takes over a date typed in the entry box before a move, as Convert
-    // reads it; a moment less than 0.0007 day from the displayed one is
-    // ignored. Then empties the entry boxes. False, after its message, when
-    // the typed date is wrong or out of range: the move does not start.
-    bool TakeOverTypedDate();
     // One step of the selected kind: its message if any, then, unless the
     // move ends, the new (or, after an error, the same) moment displayed
     // and logged.
     StepResult MoveStep();
     // The "one day" button: exactly one day, never repeated.
     void MoveOneDay();
-
-    // The ending of every step and search hit: the display, the moon, delta
-    // T, an automatic log entry of the kind `op` (a LogOp: kLogMoveStep,
-    // kLogSearch, kLogOneDayMove) and Save state enabled.
-    void RedisplayAndLog(int op);
 
     // Availability of the keep options, from the displayed CHL date, the
     // step kind and the repeatedly box.

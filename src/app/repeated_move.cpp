@@ -17,7 +17,7 @@ RepeatedMove::RepeatedMove(MainState& main, UserInterface& ui, Mover& mover)
 
 void RepeatedMove::Move() {
     if (state_ != RunState::kIdle || stepping_) return;
-    if (!mover_.TakeOverTypedDate()) return;
+    if (!main_.TakeOverTypedDate()) return;
     const bool repeat = main_.CurrentSettings().repeatedly;
     main_.SetRepeat(repeat);
     error_ = false;

@@ -78,7 +78,7 @@ struct ControlView {
 };
 
 // Where the keyboard focus goes.
-enum class Focus { kNone, kDate, kNow, kCompute, kSearch, kMove, kQuit, kStop, kPauseResume };
+enum class Focus { kNone, kDate, kNow, kCompute, kSearch, kMove, kQuit, kStop, kPauseResume, kHelp };
 
 inline constexpr int kCalendarCount = static_cast<int>(kCalendarCodes.size());
 

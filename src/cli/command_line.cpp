@@ -8,7 +8,9 @@
 #include <optional>
 
 #include "app/application.h"
+#include "app/list_window.h"
 #include "app/mover.h"
+#include "app/searcher.h"
 #include "app/state_file_io.h"
 #include "cli/moment_output.h"
 #include "cli/terminal_ui.h"
@@ -48,6 +50,19 @@ int ItemIndex(const std::array<std::string_view, N>& items, const std::string& n
         if (lower(items[i]) == lower(name)) return static_cast<int>(i);
     return -1;
 }
+
+struct SearchOptions {
+    std::string target;
+    bool previous = false;
+    std::optional<std::string> element, animal;
+};
+
+struct ListOptions {
+    std::string kind;
+    std::optional<std::string> years;
+    bool leap_only = false, omit_invalid = false, julian = false;
+    bool major = false, no_major = false, minor = false, names = false;
+};
 
 struct ConvertOptions {
     std::string entry;
@@ -174,6 +189,60 @@ public:
         return code;
     }
 
+    // Searches for the next or previous event and prints the moment found.
+    int Search(const SearchOptions& search, const GlobalOptions& options) {
+        MainState& m = app_->Main();
+        m.SelectTarget(ItemIndex(kTargetItems, search.target));
+        m.SetNext(!search.previous);
+        if (search.element) m.SelectElement(IndexOf(kElementNames, *search.element));
+        if (search.animal) m.SelectAnimal(IndexOf(kAnimalNames, *search.animal));
+        const double before = m.CurrentAJD();
+        app_->Searcher().Search();
+        if (ReportMessages() || m.CurrentAJD() == before) return kExitRefused;
+        Print(options);
+        return kExitOk;
+    }
+
+    // Prints what the list window would show.
+    int List(const ListOptions& list) {
+        ListWindow& lists = app_->Lists();
+        lists.SetLeapMonthsOnly(list.leap_only);
+        lists.SetOmitInvalidDates(list.omit_invalid);
+        lists.SetJulianCalendar(list.julian);
+        if (list.major) lists.SetIncludeMajorTerms(true);
+        if (list.no_major) lists.SetIncludeMajorTerms(false);
+        if (list.minor) lists.SetIncludeMinorTerms(true);
+        if (list.names) lists.SetDisplayTermNames(true);
+        const std::string years = list.years.value_or("");
+        if (list.kind == "year-data")
+            lists.ShowYearData();
+        else if (list.kind == "new-years")
+            lists.OpenList(ListKind::kLunarNewYears, years);
+        else if (list.kind == "leap-months")
+            lists.OpenList(ListKind::kMonthStarts, years);
+        else
+            lists.OpenList(ListKind::kNewYears, years);
+        out_ << WithUnixLineEnds(lists.View().text);
+        return ReportMessages() ? kExitRefused : kExitOk;
+    }
+
+    // The round-trip self-test: a random run, or one typed date.
+    int SelfTest(std::optional<std::string> date, std::optional<uint64_t> seed) {
+        ListWindow& lists = app_->Lists();
+        if (date) {
+            // One typed date, as Enter in the window's start box tests it.
+            lists.SetStartText(*date);
+            lists.DoTest();
+        } else {
+            lists.OpenSelfTest(seed);
+        }
+        const std::string text = WithUnixLineEnds(lists.View().text);
+        out_ << text << (text.empty() || text.back() == '\n' ? "" : "\n");
+        // A refused date or a failed round trip is reported in the text itself.
+        const bool failed = text.find("Error code =") != std::string::npos || text.find(" but\n") != std::string::npos;
+        return ReportMessages() || failed ? kExitRefused : kExitOk;
+    }
+
     void Print(const GlobalOptions& options) {
         MainState& m = app_->Main();
         std::string log;
@@ -292,6 +361,42 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
     move_cmd->add_flag("--keep-30th", move.keep_30th, "Return to day 30 where the month has one");
     move_cmd->add_flag("--keep-leap", move.keep_leap, "Return to the leap month where the year has one");
 
+    SearchOptions search;
+    std::optional<std::string> search_from;
+    std::vector<std::string> target_names(kTargetItems.begin(), kTargetItems.end());
+    CLI::App* search_cmd = app.add_subcommand("search", "Find the next (or previous) event and show it");
+    search_cmd->add_option("target", search.target, "The event as in the target box: Full moon, Dark moon, ...")
+        ->required()
+        ->check(CLI::IsMember(target_names, CLI::ignore_case));
+    search_cmd->add_flag("--previous", search.previous, "Search backwards");
+    search_cmd->add_option("--element", search.element, "Element of an element-animal target")
+        ->check(CLI::IsMember(Names(kElementNames)));
+    search_cmd->add_option("--animal", search.animal, "Animal of an element-animal target")
+        ->check(CLI::IsMember(Names(kAnimalNames)));
+    search_cmd->add_option("--from", search_from, "Start from this entry instead of the present moment");
+
+    ListOptions list;
+    std::optional<std::string> list_from;
+    CLI::App* list_cmd = app.add_subcommand("list", "Print a listing of the list window");
+    list_cmd->add_option("kind", list.kind, "new-years, leap-months, year-data or new-years-jc-ce")
+        ->required()
+        ->check(CLI::IsMember({"new-years", "leap-months", "year-data", "new-years-jc-ce"}));
+    list_cmd->add_option("--years", list.years, "Number of years to list");
+    list_cmd->add_flag("--leap-only", list.leap_only, "Leap months only");
+    list_cmd->add_flag("--omit-invalid", list.omit_invalid, "Omit anniversaries that do not exist");
+    list_cmd->add_flag("--julian", list.julian, "Dates in the Julian Calendar instead of CE");
+    auto* major = list_cmd->add_flag("--major", list.major, "Include the principal solar terms (year-data)");
+    list_cmd->add_flag("--no-major", list.no_major, "Leave out the principal solar terms")->excludes(major);
+    list_cmd->add_flag("--minor", list.minor, "Include the minor solar terms (year-data)");
+    list_cmd->add_flag("--names", list.names, "Show the solar terms' names (year-data)");
+    list_cmd->add_option("--from", list_from, "List around this entry instead of the present moment");
+
+    std::optional<std::string> test_date;
+    std::optional<uint64_t> test_seed;
+    CLI::App* test_cmd = app.add_subcommand("selftest", "Run the round-trip self-test of the conversions");
+    test_cmd->add_option("--date", test_date, "Test this one date instead of random ones");
+    test_cmd->add_option("--seed", test_seed, "Seed of the random run, for a repeatable test");
+
     std::vector<std::string> argv_storage{"vemla-cli"};
     argv_storage.insert(argv_storage.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -314,14 +419,17 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
     if (convert_cmd->parsed()) {
         if (int code = run.Convert(convert); code != kExitOk) return code;
     }
-    if (move_cmd->parsed()) {
-        if (move_from) {
-            ConvertOptions from;
-            from.entry = *move_from;
-            if (int code = run.Convert(from); code != kExitOk) return code;
-        }
-        return run.Move(move, options);
+    // --from of move, search and list: the entry becomes the displayed moment first.
+    for (const auto* from : {&move_from, &search_from, &list_from}) {
+        if (!*from) continue;
+        ConvertOptions start;
+        start.entry = **from;
+        if (int code = run.Convert(start); code != kExitOk) return code;
     }
+    if (move_cmd->parsed()) return run.Move(move, options);
+    if (search_cmd->parsed()) return run.Search(search, options);
+    if (list_cmd->parsed()) return run.List(list);
+    if (test_cmd->parsed()) return run.SelfTest(test_date, test_seed);
     run.Print(options);
     return kExitOk;
 }

@@ -10,6 +10,7 @@
 #include "app/state_file_io.h"
 #include "app/fake_user_interface.h"
 #include "common/temp_folder.h"
+#include "engine/lunar_phases.h"
 
 namespace vemla {
 namespace {
@@ -145,6 +146,50 @@ TEST_F(CommandLine, MovePrintsEveryDisplayedMoment) {
     r = RunCli({"move", "CE year", "--from", "3000-01-01 CE"});
     EXPECT_EQ(r.code, kExitRefused);
     EXPECT_FALSE(r.err.empty());
+}
+
+TEST_F(CommandLine, SearchShowsTheEventFound) {
+    Result r = RunCli({"--json", "search", "full MOON", "--from", "2000-01-01 CE"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_NEAR(nlohmann::json::parse(r.out)["ajd"].get<double>(), SyzygyUT(0, kFullMoon), 1e-6);
+    r = RunCli({"--json", "search", "Full moon", "--previous", "--from", "2000-01-01 CE"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_NEAR(nlohmann::json::parse(r.out)["ajd"].get<double>(), SyzygyUT(-1, kFullMoon), 1e-6);
+    r = RunCli({"--json", "search", "Element-animal day", "--element", "wood", "--animal", "rat", "--from",
+                "2024-02-10 CE"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["elementAnimal"]["day"], "wood-rat");
+    r = RunCli({"search", "Element-animal day"});
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_EQ(r.err, "You must specify an element, an animal or both.\n");
+    EXPECT_EQ(RunCli({"search", "eclipse"}).code, kExitUsage);
+}
+
+TEST_F(CommandLine, ListsPrintTheWindowsText) {
+    Result r = RunCli({"list", "new-years", "--years", "3", "--from", "2024-02-10 CE"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_NE(r.out.find("79-41-01-01 CHL = 2024-02-10 CE =  2460351 JDN 12m J1:0 Z1:1\n"
+                         "79-42-01-01 CHL = 2025-01-29 CE =  2460705 JDN 13m J1:2 Z1:1\n"
+                         "79-43-01-01 CHL = 2026-02-17 CE =  2461089 JDN 12m J1:1 Z1:1\n"),
+              std::string::npos)
+        << r.out;
+    r = RunCli({"list", "leap-months", "--years", "2", "--leap-only", "--from", "2023-06-01 CE"});
+    EXPECT_NE(r.out.find("79-40-2*-01  CHL =  2023-03-22 CE =  2460026 JDN  29 days"), std::string::npos) << r.out;
+    EXPECT_EQ(RunCli({"list", "moons"}).code, kExitUsage);
+}
+
+TEST_F(CommandLine, SelfTest) {
+    Result r = RunCli({"selftest", "--seed", "7"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    const std::string header = "Doing 1000 random solar,lunar -> JDN -> solar,lunar\n";
+    ASSERT_EQ(r.out.rfind(header, 0), 0u);
+    const std::string results = r.out.substr(header.size());
+    EXPECT_EQ(results.size(), 2001u);  // a clean run: 2000 results and the line end
+    EXPECT_EQ(results.find_first_not_of("01\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"selftest", "--date", "79-40-2*-29 CHL"}).out, "11\n");
+    r = RunCli({"selftest", "--date", "2000-13-01 CE"});
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_EQ(r.out.rfind("Error code =", 0), 0u);
 }
 
 TEST_F(CommandLine, LogEntryAsAddToLogWritesIt) {

@@ -1,0 +1,243 @@
+// The Search button through the main state: what it displays, logs and says,
+// the typed date it takes over, the blinking label, and the target list.
+#include "app/searcher.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/event_search.h"
+#include "engine/lunar_phases.h"
+#include "main_state_fixture.h"
+
+namespace vemla::test {
+namespace {
+
+constexpr int kCCT = 120;
+// 2000-02-05, day 1 of month 1 of nian 79-17 (geng-chen).
+constexpr int32_t kNewYear2000 = 2451580;
+
+class SearcherTest : public MainStateTest {
+  protected:
+    void SetUp() override {
+        MainStateTest::SetUp();
+        state.auto_log = [this](int kind) { logged.push_back(kind); };
+        state.SetAutoLog(true);
+        searcher.repaint_searching = [this] { repaints.push_back(state.View().searching.caption); };
+    }
+    double Search(int target, bool next) {
+        state.SelectTarget(target);
+        state.SetNext(next);
+        searcher.Search();
+        return state.CurrentAJD();
+    }
+    void ShowNoonOf(int32_t day, double offset = 0.0) {
+        ShowMoment(NoonAtMeridian(day, kCCT) + offset);
+    }
+    // The only message shown since the last call, as "title: text".
+    std::string Message() {
+        std::string shown =
+            ui.messages.size() == 1 ? ui.messages[0].title + ": " + ui.messages[0].text : "";
+        ui.messages.clear();
+        return shown;
+    }
+
+    EventSearcher searcher{state, ui};
+    std::vector<int> logged;
+    std::vector<std::string> repaints;
+};
+
+TEST_F(SearcherTest, AFoundEventIsDisplayedLoggedAndMadeSaveable) {
+    ShowMoment(kJ2000);
+    state.CmdSaveStateEnabled(false);
+    state.SetClockEnabled(true);
+    EXPECT_EQ(Search(kTargetFullMoon, true), SyzygyUT(0, kFullMoon));
+    EXPECT_EQ(Value(kCalCE).substr(0, 10), "2000-01-21");
+    EXPECT_EQ(state.PhaseCaption().rfind("Full moon", 0), 0u);
+    EXPECT_EQ(logged, std::vector<int>{kLogSearch});
+    EXPECT_TRUE(Ctl(Control::kSaveState).enabled);
+    EXPECT_FALSE(state.View().clock_enabled);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SearcherTest, SearchingAgainMovesOnAndSearchingBackReturns) {
+    struct Case {
+        int target;
+        int element, animal;
+        double start;
+    };
+    const Case cases[] = {
+        {kTargetFullMoon, kNoElement, kNoAnimal, kJ2000},
+        {kTargetDarkMoon, kNoElement, kNoAnimal, kJ2000},
+        // The delta T of this full moon's year differs between its
+        // Universal and dynamical moments.
+        {kTargetFullMoon, kNoElement, kNoAnimal, SyzygyUT(6134, kFullMoon) - 1.0},
+        {kTargetLunarQuarter, kNoElement, kNoAnimal, kJ2000},
+        {kTargetLunarNewYear, kNoElement, kNoAnimal, kJ2000},
+        {kTargetWinterSolstice, kNoElement, kNoAnimal, kJ2000},
+        {kTargetSolsticeOrEquinox, kNoElement, kNoAnimal, 1000000.0},
+        {kTargetSolarTerm, kNoElement, kNoAnimal, kJ2000},
+        {kTargetTermFullMoon, kNoElement, kNoAnimal, kJ2000},
+        {kTargetQuarterDarkMoon, kNoElement, kNoAnimal, kJ2000},
+        {kTargetElementAnimalDay, kNoElement, 3, kJ2000},
+        {kTargetElementAnimalMonth, 1, kNoAnimal, kJ2000},
+        {kTargetElementAnimalYear, 4, 10, kJ2000},
+        {kTargetTripleElementAnimal, kNoElement, kNoAnimal, kJ2000},
+    };
+    for (const Case& c : cases) {
+        ShowMoment(c.start);
+        state.SelectTarget(c.target);
+        state.SelectElement(c.element);
+        state.SelectAnimal(c.animal);
+        std::vector<double> found;
+        for (int i = 0; i < 3; ++i) found.push_back(Search(c.target, true));
+        EXPECT_GT(found[0], c.start) << c.target;
+        EXPECT_GT(found[1], found[0]) << c.target;
+        EXPECT_GT(found[2], found[1]) << c.target;
+        EXPECT_EQ(Search(c.target, false), found[1]) << c.target;
+        EXPECT_EQ(Search(c.target, false), found[0]) << c.target;
+        EXPECT_TRUE(ui.messages.empty()) << c.target;
+    }
+    EXPECT_EQ(logged.size(), 5 * std::size(cases));
+}
+
+TEST_F(SearcherTest, ATypedDateIsTakenOverWhenItDiffersByAMinuteOrMore) {
+    const double full = SyzygyUT(0, kFullMoon);
+    auto typed = [](double ajd) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.4f AJD", ajd);
+        return std::string(text);
+    };
+    // Displayed just after the full moon, typed just before it: about 0.0006
+    // day apart, the typed date is ignored.
+    ShowMoment(full + 0.0003);
+    state.SetDateText(typed(full - 0.0003));
+    state.SetTimeText("10:00");
+    EXPECT_EQ(Search(kTargetFullMoon, true), SyzygyUT(1, kFullMoon));
+    EXPECT_EQ(state.View().date_text, "");
+    EXPECT_EQ(state.View().time_text, "");
+    EXPECT_EQ(Set().time_zone_index, -1);
+    // About 0.0008 day apart, the search starts from the typed date.
+    ShowMoment(full + 0.0003);
+    state.SetDateText(typed(full - 0.0005));
+    EXPECT_EQ(Search(kTargetFullMoon, true), full);
+}
+
+TEST_F(SearcherTest, AFailedSearchSaysWhyAndChangesNothing) {
+    ShowMoment(kJ2000);
+    state.SetDateText("hello");
+    EXPECT_EQ(Search(kTargetFullMoon, true), kJ2000);
+    EXPECT_EQ(Message().rfind(std::string(kParseErrorTitle) + ": ", 0), 0u);
+    state.SetDateText("3001-01-01 CE");
+    EXPECT_EQ(Search(kTargetFullMoon, true), kJ2000);
+    EXPECT_EQ(Message(), "Date out of range: Date is later than 3000-01-01 CE.");
+    EXPECT_EQ(state.View().date_text, "3001-01-01 CE");  // left for correction
+    state.SetDateText("");
+
+    for (int target :
+         {kTargetElementAnimalDay, kTargetElementAnimalMonth, kTargetElementAnimalYear}) {
+        EXPECT_EQ(Search(target, true), kJ2000);
+        EXPECT_EQ(ui.messages.at(0).icon, MessageIcon::kExclamation);
+        EXPECT_EQ(Message(), "Error: You must specify an element, an animal or both.");
+    }
+    EXPECT_TRUE(logged.empty());
+
+    // Beyond the calendar's years the moment has no lunar date: the new year
+    // search says so, then redisplays and logs the moment unchanged.
+    const double far = kJ2000 + 25000 * 365.25;
+    ShowMoment(far);
+    EXPECT_EQ(Search(kTargetLunarNewYear, true), far);
+    EXPECT_EQ(Message(), ": Lunar date is invalid.");
+    EXPECT_EQ(logged, std::vector<int>{kLogSearch});
+}
+
+TEST_F(SearcherTest, AFruitlessCoincidenceSearchBlinksThenFailsWithoutChange) {
+    // No dark moon falls on the day of a December solstice in the 1000
+    // lunations after this moment.
+    ShowMoment(769400.0);
+    EXPECT_EQ(Search(kTargetWinterSolsticeDarkMoon, true), 769400.0);
+    EXPECT_EQ(Message(), "Failed: Cannot find required dark moon.");
+    EXPECT_TRUE(logged.empty());
+    EXPECT_EQ(state.View().searching.caption, "");
+    // Every 16 candidates the label is shown, then blanked, and repainted;
+    // at the end it is blanked once more.
+    ASSERT_EQ(repaints.size(), 1000u / 16 + 1);
+    for (size_t i = 0; i + 1 < repaints.size(); ++i)
+        EXPECT_EQ(repaints[i], i % 2 == 0 ? "Searching ..." : "") << i;
+    EXPECT_EQ(repaints.back(), "");
+}
+
+TEST_F(SearcherTest, LunarNewYearFromTheFirstDaysOfAYearAndFromALeapMonth) {
+    // Any moment of the first day looks back a whole year; the second day
+    // looks back one day.
+    for (double offset : {-0.49, 0.0, 0.49}) {
+        ShowNoonOf(kNewYear2000, offset);
+        EXPECT_EQ(Value(kCalCHL).substr(0, 11), "79-17-01-01");
+        Search(kTargetLunarNewYear, false);
+        EXPECT_EQ(Value(kCalCHL), "79-16-01-01 CHL 12:00 CCT") << offset;
+    }
+    ShowNoonOf(kNewYear2000 + 1, -0.3);
+    Search(kTargetLunarNewYear, false);
+    EXPECT_EQ(Value(kCalCHL), "79-17-01-01 CHL 12:00 CCT");
+    // 2001-06-01 lies in the leap fourth month of 79-18.
+    ShowMoment(2452062.0);
+    ASSERT_EQ(Value(kCalCHL).substr(0, 9), "79-18-4*-");
+    Search(kTargetLunarNewYear, true);
+    EXPECT_EQ(Value(kCalCHL), "79-19-01-01 CHL 12:00 CCT");
+}
+
+TEST_F(SearcherTest, TheTripleShowsOneElementAnimalForDayMonthAndYear) {
+    ShowMoment(kJ2000);
+    Search(kTargetTripleElementAnimal, true);
+    const std::string& day_name = state.View().day_element_animal.caption;
+    const std::string pair = day_name.substr(0, day_name.find(' '));
+    EXPECT_EQ(state.View().month_element_animal.caption, pair + " month");
+    EXPECT_NE(state.View().year_element_animal.caption.find(pair + " year"), std::string::npos);
+}
+
+TEST_F(SearcherTest, TheTargetListAndTheDirection) {
+    state.SelectTarget(kTargetElementAnimalYear);
+    state.SelectElement(0);
+    state.SelectAnimal(0);
+    EXPECT_EQ(state.View().target_items[kTargetElementAnimalYear], "wood-rat (jia-zi) year");
+    // Another element-animal target keeps the choice and takes its text;
+    // the one left reads as before.
+    state.CmdSaveStateEnabled(false);
+    state.SelectTarget(kTargetElementAnimalDay);
+    EXPECT_EQ(state.View().target_items[kTargetElementAnimalDay], "wood-rat (jia-zi) day");
+    EXPECT_EQ(state.View().target_items[kTargetElementAnimalYear], "Element-animal year");
+    EXPECT_EQ(state.View().focus, Focus::kSearch);
+    EXPECT_TRUE(Ctl(Control::kSaveState).enabled);
+    // Any other target empties the boxes and restores every item.
+    state.SelectTarget(kTargetSolarTerm);
+    EXPECT_FALSE(Ctl(Control::kElement).enabled);
+    EXPECT_EQ(Set().element_index, kNoElement);
+    for (size_t i = 0; i < kTargetItems.size(); ++i)
+        EXPECT_EQ(state.View().target_items[i], kTargetItems[i]);
+
+    state.CmdSaveStateEnabled(false);
+    state.SetNext(false);
+    EXPECT_FALSE(Set().next);
+    EXPECT_EQ(state.View().focus, Focus::kSearch);
+    EXPECT_TRUE(Ctl(Control::kSaveState).enabled);
+}
+
+TEST(SearchThroughTheApplication, TheSearchIsLoggedUnderItsHeading) {
+    FakeUserInterface ui;
+    auto made = Application::Create(ui, {VEMLA_SOURCE_DATA_DIR, std::nullopt});
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Application>>(made));
+    Application& app = *std::get<std::unique_ptr<Application>>(made);
+    app.Startup();
+    app.Main().SetAutoLog(true);
+    app.Main().SelectTarget(kTargetDarkMoon);
+    app.Main().SetNext(false);
+    app.Searcher().Search();
+    EXPECT_NE(app.Log().Text().find("Search for previous dark moon"), std::string::npos)
+        << app.Log().Text();
+}
+
+}  // namespace
+}  // namespace vemla::test

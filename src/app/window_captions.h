@@ -10,8 +10,10 @@
 #include <span>
 #include <string_view>
 
+#include "app/list_window.h"
 #include "app/mover.h"
 #include "app/repeated_move.h"
+#include "app/searcher.h"
 
 namespace vemla {
 
@@ -58,6 +60,11 @@ inline constexpr std::array kMainWindowCaptions = std::to_array<ControlCaption>(
     {"cmdMoveOneDay", kMoveOneDayCaption},
     {"lblRefreshPeriod", kRefreshPeriodCaption},
     {"cmdStop", kStopCaption},
+    // Searches
+    {"fraSearch", "Search"},
+    {"optNext", "next"},
+    {"optPrevious", "previous"},
+    {"cmdSearch", "Search for"},
     // Buttons
     {"cmdNow", "Now"},
     {"cmdDisplayYearData", "Dates/times/CJDs of dark moons & solar terms"},
@@ -81,6 +88,22 @@ inline constexpr std::array kMainWindowCaptions = std::to_array<ControlCaption>(
 inline constexpr std::array kLogWindowCaptions = std::to_array<ControlCaption>({
     {"cmdClear", "Clear"},
     {"cmdClose", "Close"},
+});
+
+inline constexpr std::array kListWindowCaptions = std::to_array<ControlCaption>({
+    {"cmdList", "List"},
+    {"cmdStop", kListStopCaption},
+    {"chkLargeWindow", "Large window"},
+    {"chkIncludeMajorSolarTerms", "Include major solar terms (the Zs)"},
+    {"chkIncludeMinorSolarTerms", "Include minor solar terms (the Js)"},
+    {"chkDisplaySolarTermNames", "Display solar term names"},
+    {"chkLeapMonthsOnly", "Leap months only"},
+    {"chkOmitInvalidDates", "Omit invalid dates"},
+    {"lblEuroCal", "European calendar:"},
+    {"optCE", "CE"},
+    {"optJC", "JC"},
+    {"lblStart", "Test date:"},
+    {"lblEnd", "End:"},
 });
 
 inline constexpr std::array kHelpWindowCaptions = std::to_array<ControlCaption>({

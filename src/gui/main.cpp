@@ -1,8 +1,10 @@
 // vemla: the desktop program.
 //
 // Options beyond Qt's own:
-//   --screenshot FILE   saves a picture of the main window once it is shown,
-//                       then ends (for the documentation)
+//   --screenshot FILE        saves a picture of the main window once it is
+//                            shown, then ends (for the documentation)
+//   --screenshot-lists FILE  the same for the list window showing the year
+//                            data of the displayed moment
 // Environment:
 //   VEMLA_STARTUP_TIMING  when set, prints the milliseconds from the start of
 //                         the process to the first painted main window, then
@@ -20,6 +22,7 @@
 #include "app/application.h"
 #include "common/folders.h"
 #include "common/program_text.h"
+#include "gui/data_window.h"
 #include "gui/first_paint.h"
 #include "gui/main_window.h"
 #include "gui/pictures.h"
@@ -47,6 +50,9 @@ int main(int argc, char** argv) {
     options.addHelpOption();
     const QCommandLineOption screenshot("screenshot", "Save a picture of the main window to FILE and end.", "FILE");
     options.addOption(screenshot);
+    const QCommandLineOption screenshot_lists(
+        "screenshot-lists", "Save a picture of the list window with the year data to FILE and end.", "FILE");
+    options.addOption(screenshot_lists);
     options.process(qt);
 
     using namespace vemla;
@@ -73,10 +79,17 @@ int main(int argc, char** argv) {
     window.show();
     window.Refresh();
 
-    if (options.isSet(screenshot)) {
-        const QString file = options.value(screenshot);
-        QTimer::singleShot(500, &window, [&window, file] {
-            const bool saved = window.grab().save(file, "PNG");
+    if (options.isSet(screenshot) || options.isSet(screenshot_lists)) {
+        const bool lists = options.isSet(screenshot_lists);
+        const QString file = options.value(lists ? screenshot_lists : screenshot);
+        QTimer::singleShot(500, &window, [&window, &app, file, lists] {
+            QWidget* shown = &window;
+            if (lists) {
+                app.Lists().ShowYearData();
+                window.Refresh();
+                shown = window.Lists();
+            }
+            const bool saved = shown->grab().save(file, "PNG");
             QCoreApplication::exit(saved ? 0 : 1);
         });
     }

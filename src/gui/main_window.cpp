@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/application.h"
+#include "gui/data_window.h"
 #include "gui/help_window.h"
 #include "gui/log_preferences_window.h"
 #include "gui/log_window.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow(Application& app, UserInterface& ui, const Pictures& pict
     left->addWidget(MakeEntry());
     left->addWidget(MakeDates(), 1);
     left->addWidget(MakeMove());
+    left->addWidget(MakeSearch());
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addWidget(MakeButtons());
@@ -88,7 +90,9 @@ MainWindow::MainWindow(Application& app, UserInterface& ui, const Pictures& pict
     log_ = new LogWindow(app_, ui_, this);
     preferences_ = new LogPreferencesWindow(app_, this);
     help_ = new HelpWindow(this);
+    data_ = new DataWindow(app_.Lists(), this);
     log_->changed = [this] { Refresh(); };
+    data_->changed = [this] { Refresh(); };
     preferences_->changed = [this] { Refresh(); };
 
     controls_[static_cast<int>(Control::kCompute)] = compute_;
@@ -127,6 +131,8 @@ MainWindow::MainWindow(Application& app, UserInterface& ui, const Pictures& pict
     controls_[static_cast<int>(Control::kHelp)] = help_button_;
     controls_[static_cast<int>(Control::kListJulianCENewYears)] = list_julian_ce_new_years_;
     controls_[static_cast<int>(Control::kEpoch)] = epoch_;
+    controls_[static_cast<int>(Control::kSearch)] = search_;
+    controls_[static_cast<int>(Control::kSearchFrame)] = search_frame_;
 
     clock_ = new QTimer(this);
     clock_->setObjectName("Clock");
@@ -178,7 +184,7 @@ QGroupBox* MainWindow::MakeEntry() {
     auto* frame = Make<QGroupBox>(kMainWindowCaptions, "fraConvert", this);
     convert_frame_ = frame;
     date_ = Make<QLineEdit>(kMainWindowCaptions, "txbDate", frame);
-    date_->setMinimumWidth(date_->fontMetrics().horizontalAdvance("79-41-12*-30 CHL wood-dragon") + 12);
+    date_->setMinimumWidth(date_->fontMetrics().horizontalAdvance("2,451,545.0000 AJD") + 12);
     time_ = Make<QLineEdit>(kMainWindowCaptions, "txbTime", frame);
     time_->setFixedWidth(time_->fontMetrics().horizontalAdvance("00:00:00") + 12);
     time_zone_ = Make<QComboBox>(kMainWindowCaptions, "cboTimeZone", frame);
@@ -209,6 +215,8 @@ QGroupBox* MainWindow::MakeEntry() {
     first->addWidget(time_zone_);
     first->addSpacing(8);
     first->addWidget(compute_);
+    first->addWidget(clear_date_);
+    first->addWidget(reset_);
 
     auto* second = new QHBoxLayout;
     second->addWidget(plus_);
@@ -221,8 +229,6 @@ QGroupBox* MainWindow::MakeEntry() {
     second->addWidget(animal_caption_);
     second->addWidget(animal_);
     second->addStretch(1);
-    second->addWidget(clear_date_);
-    second->addWidget(reset_);
 
     auto* layout = new QVBoxLayout(frame);
     layout->addLayout(first);
@@ -381,6 +387,30 @@ QWidget* MainWindow::MakeMove() {
     return panel;
 }
 
+QGroupBox* MainWindow::MakeSearch() {
+    auto* frame = Make<QGroupBox>(kMainWindowCaptions, "fraSearch", this);
+    search_frame_ = frame;
+    next_ = Make<QRadioButton>(kMainWindowCaptions, "optNext", frame);
+    previous_ = Make<QRadioButton>(kMainWindowCaptions, "optPrevious", frame);
+    target_ = Make<QComboBox>(kMainWindowCaptions, "cboTarget", frame);
+    for (size_t i = 0; i < kTargetItems.size(); ++i) target_->addItem(QString());
+    target_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    target_->setMinimumContentsLength(30);
+    search_ = Make<QPushButton>(kMainWindowCaptions, "cmdSearch", frame);
+    searching_ = new QLabel(frame);
+    searching_->setObjectName("lblSearching");
+    searching_->setMinimumWidth(searching_->fontMetrics().horizontalAdvance(ToQString(kSearchingText)) + 8);
+
+    auto* row = new QHBoxLayout(frame);
+    row->addWidget(next_);
+    row->addWidget(previous_);
+    row->addWidget(target_);
+    row->addWidget(search_);
+    row->addWidget(searching_);
+    row->addStretch(1);
+    return frame;
+}
+
 QWidget* MainWindow::MakeButtons() {
     auto* panel = new QWidget(this);
     panel->setObjectName("fraButtons");
@@ -422,10 +452,6 @@ QWidget* MainWindow::MakeButtons() {
     column->addSpacing(10);
     quit_ = button("cmdQuit");
 
-    // The lists are not in this window yet.
-    for (QPushButton* list : {display_year_data_, list_lunar_new_years_, list_leap_months_,
-                              list_julian_ce_new_years_})
-        list->setProperty("placeholder", true);
     return panel;
 }
 
@@ -480,6 +506,27 @@ void MainWindow::Connect() {
             [this, &run](int i) { Act([&] { run.SelectRefreshPeriod(i); }); });
     connect(clock_, &QTimer::timeout, this, [this, &run] { Act([&] { run.Tick(); }); });
 
+    // Searches
+    connect(next_, &QRadioButton::clicked, this, [this, &m] { Act([&] { m.SetNext(true); }); });
+    connect(previous_, &QRadioButton::clicked, this, [this, &m] { Act([&] { m.SetNext(false); }); });
+    connect(target_, &QComboBox::activated, this, [this, &m](int i) { Act([&] { m.SelectTarget(i); }); });
+    connect(search_, &QPushButton::clicked, this, [this] { Act([&] { app_.Searcher().Search(); }); });
+    app_.Searcher().repaint_searching = [this] {
+        searching_->setText(QString::fromStdString(app_.Main().View().searching.caption));
+        searching_->repaint();
+    };
+
+    // The lists
+    ListWindow& lists = app_.Lists();
+    connect(display_year_data_, &QPushButton::clicked, this, [this, &lists] { Act([&] { lists.ShowYearData(); }); });
+    connect(list_lunar_new_years_, &QPushButton::clicked, this,
+            [this, &lists] { Act([&] { lists.OpenList(ListKind::kLunarNewYears); }); });
+    connect(list_leap_months_, &QPushButton::clicked, this,
+            [this, &lists] { Act([&] { lists.OpenList(ListKind::kMonthStarts); }); });
+    connect(list_julian_ce_new_years_, &QPushButton::clicked, this,
+            [this, &lists] { Act([&] { lists.OpenList(ListKind::kNewYears); }); });
+    connect(test_, &QPushButton::clicked, this, [this, &lists] { Act([&] { lists.OpenSelfTest(); }); });
+
     // The displayed moment
     for (const RowInfo& info : kRows) {
         const int calendar = info.calendar;
@@ -517,13 +564,14 @@ void MainWindow::Connect() {
 }
 
 void MainWindow::SetTabOrder() {
-    const std::array<QWidget*, 39> order = {
+    const std::array<QWidget*, 43> order = {
         date_,        time_,          time_zone_,        compute_,
         plus_,        minus_,         plus_minus_,       element_,
         animal_,      clear_date_,    reset_,            move_direction_[0],
         move_direction_[1], move_step_, repeatedly_,     keep_30th_,
         keep_leap_,   move_,          move_one_day_,     refresh_period_,
-        stop_,        pause_resume_,  now_,              display_year_data_,
+        stop_,        next_,          previous_,         target_,
+        search_,      pause_resume_,  now_,              display_year_data_,
         list_lunar_new_years_, list_leap_months_, list_julian_ce_new_years_, test_,
         compare_suns_, add_to_log_,   view_log_,         clear_log_,
         log_preferences_, save_state_, restore_state_,   help_button_,
@@ -570,8 +618,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The whole program ends with this window; nothing is saved.
     for (QWidget* window : {static_cast<QWidget*>(log_), static_cast<QWidget*>(preferences_),
-                            static_cast<QWidget*>(help_)})
+                            static_cast<QWidget*>(help_), static_cast<QWidget*>(data_)})
         window->hide();
+    app_.Lists().Stop();  // a listing still running ends at its next line
     event->accept();
     QCoreApplication::quit();
 }
@@ -646,10 +695,19 @@ void MainWindow::Refresh(bool apply_focus) {
         SetIndex(refresh_period_, s.refresh_period_index);
         pause_resume_->setText(ButtonText(v.pause_resume_caption));
 
+        (s.next ? next_ : previous_)->setChecked(true);
+        for (int i = 0; i < static_cast<int>(v.target_items.size()); ++i) {
+            const QString item = QString::fromStdString(v.target_items[i]);
+            if (target_->itemText(i) != item) target_->setItemText(i, item);
+        }
+        SetIndex(target_, s.target_index);
+        BindLabel(searching_, v.searching);
+
         BindControls();
         BindClock();
         log_->Refresh(this);
         preferences_->Refresh(this);
+        data_->Refresh();
         if (focus) ApplyFocus(v.focus);
     } while (refresh_again_);
     refreshing_ = false;
@@ -669,8 +727,7 @@ void MainWindow::BindControls() {
         QWidget* widget = controls_[i];
         if (!widget) continue;
         const ControlView& c = v.controls[i];
-        const bool placeholder = widget->property("placeholder").toBool();
-        widget->setEnabled(c.enabled && !placeholder);
+        widget->setEnabled(c.enabled);
         widget->setVisible(c.visible);
     }
     element_caption_->setEnabled(v.control(Control::kElement).enabled);
@@ -715,7 +772,8 @@ void MainWindow::ApplyFocus(Focus focus) {
         case Focus::kMove: target = move_; break;
         case Focus::kStop: target = stop_; break;
         case Focus::kPauseResume: target = pause_resume_; break;
-        case Focus::kSearch:
+        case Focus::kSearch: target = search_; break;
+        case Focus::kHelp: target = help_button_; break;
         case Focus::kNone: break;
     }
     if (!target || !target->isEnabled() || !target->isVisible()) return;

@@ -28,6 +28,7 @@ namespace vemla {
 
 class Application;
 class ClickableLabel;
+class DataWindow;
 class HelpWindow;
 class LogPreferencesWindow;
 class LogWindow;
@@ -47,6 +48,7 @@ public:
     LogWindow* Log() const { return log_; }
     LogPreferencesWindow* Preferences() const { return preferences_; }
     HelpWindow* Help() const { return help_; }
+    DataWindow* Lists() const { return data_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +64,7 @@ private:
     QGroupBox* MakeEntry();
     QGroupBox* MakeDates();
     QWidget* MakeMove();
+    QGroupBox* MakeSearch();
     QWidget* MakeButtons();
     void Connect();
     void SetTabOrder();
@@ -135,6 +138,13 @@ private:
     QPushButton* pause_resume_ = nullptr;
     QTimer* clock_ = nullptr;  // paces repeated moves
     uint64_t clock_starts_ = 0;
+    // Searches
+    QGroupBox* search_frame_ = nullptr;
+    QRadioButton* next_ = nullptr;
+    QRadioButton* previous_ = nullptr;
+    QComboBox* target_ = nullptr;
+    QPushButton* search_ = nullptr;
+    QLabel* searching_ = nullptr;
     // Buttons
     QPushButton* now_ = nullptr;
     QPushButton* display_year_data_ = nullptr;
@@ -160,6 +170,7 @@ private:
     LogWindow* log_ = nullptr;
     LogPreferencesWindow* preferences_ = nullptr;
     HelpWindow* help_ = nullptr;
+    DataWindow* data_ = nullptr;
 
     bool refreshing_ = false;
     bool refresh_again_ = false;

@@ -228,18 +228,6 @@ private slots:
         QCOMPARE(h.TakeMessage().icon, MessageIcon::kExclamation);
     }
 
-    // The lists have no window yet: their buttons stay disabled.
-    void listButtonsArePlaceholders() {
-        Harness h;
-        for (const char* name : {"cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths",
-                                 "cmdListJulianCENewYears"}) {
-            QVERIFY2(h.Main(name)->isVisible(), name);
-            QVERIFY2(!h.Main(name)->isEnabled(), name);
-        }
-        QCOMPARE(h.Main<QPushButton>("cmdDisplayYearData")->text(),
-                 QString("Dates/times/CJDs of dark moons && solar terms"));
-    }
-
     void quitClosesEveryWindow() {
         Harness h;
         h.Click("cmdHelp");

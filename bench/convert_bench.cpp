@@ -5,28 +5,15 @@
 
 #include <string>
 
+#include "quiet_user_interface.h"
 #include "app/main_state.h"
 
 namespace vemla {
 namespace {
 
-// A platform that answers at once and shows nothing.
-class QuietUserInterface : public UserInterface {
-public:
-    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
-        ++messages;
-        return MessageAnswer::kOk;
-    }
-    void SetClipboardText(const std::string&) override {}
-    void DoPendingEvents() override {}
-    bool OpenWebLink(const std::string&) override { return true; }
-    double CurrentAJD() override { return 2460351.25; }  // 2024-02-10 18:00 GMT
-    int messages = 0;
-};
-
 // Converts two typed dates in turn, so that every Convert redraws everything.
 void BM_ConvertTypedDate(benchmark::State& state, const char* first, const char* second) {
-    QuietUserInterface ui;
+    bench::QuietUserInterface ui;
     MainState main(ui);
     main.Startup();
     const std::string dates[2] = {first, second};
@@ -46,7 +33,7 @@ BENCHMARK_CAPTURE(BM_ConvertTypedDate, ajd, "2,460,352.75 AJD", "2,460,353.25 AJ
 // A fresh main state each time: a cold engine, the defaults, the first display.
 void BM_Startup(benchmark::State& state) {
     for (auto _ : state) {
-        QuietUserInterface ui;
+        bench::QuietUserInterface ui;
         MainState main(ui);
         main.Startup();
         benchmark::DoNotOptimize(main.View().rows[kCalCHL].value.caption.data());

@@ -5,31 +5,17 @@
 
 #include <string>
 
+#include "quiet_user_interface.h"
 #include "app/application.h"
 
 namespace vemla {
 namespace {
 
-// A platform that answers at once and shows nothing.
-class QuietUserInterface : public UserInterface {
-public:
-    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
-                              MessageButtons) override {
-        ++messages;
-        return MessageAnswer::kOk;
-    }
-    void SetClipboardText(const std::string&) override {}
-    void DoPendingEvents() override {}
-    bool OpenWebLink(const std::string&) override { return true; }
-    double CurrentAJD() override { return 2460351.25; }  // 2024-02-10 18:00 GMT
-    int messages = 0;
-};
-
 // Steps forward and back in turn, so that the moment stays among warm
 // layouts; the log is emptied now and then, outside the timing.
 template <typename MoveOnce>
 void RunChLMonthSteps(benchmark::State& state, MoveOnce move_once) {
-    QuietUserInterface ui;
+    bench::QuietUserInterface ui;
     auto made = Application::Create(ui, {VEMLA_SOURCE_DATA_DIR, std::nullopt});
     if (!std::holds_alternative<std::unique_ptr<Application>>(made)) {
         state.SkipWithError("no program texts");

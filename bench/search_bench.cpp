@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "quiet_user_interface.h"
 #include "app/event_search.h"
 #include "app/main_state.h"
 #include "app/searcher.h"
@@ -94,25 +95,10 @@ BENCHMARK(BM_WinterSolsticeDarkMoonFruitless)
     ->Arg(0)
     ->Unit(benchmark::kMillisecond);
 
-// A platform that answers at once and shows nothing.
-class SilentUserInterface : public UserInterface {
-  public:
-    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
-                              MessageButtons) override {
-        ++messages;
-        return MessageAnswer::kOk;
-    }
-    void SetClipboardText(const std::string&) override {}
-    void DoPendingEvents() override {}
-    bool OpenWebLink(const std::string&) override { return true; }
-    double CurrentAJD() override { return 2460351.25; }  // 2024-02-10 18:00 GMT
-    int messages = 0;
-};
-
 // The next and the previous full moon in turn through the Search button,
 // each with the whole redisplay of the moment found.
 void BM_SearchFullMoon(benchmark::State& state) {
-    SilentUserInterface ui;
+    bench::QuietUserInterface ui;
     MainState main(ui);
     main.Startup();
     EventSearcher searcher(main, ui);

@@ -121,6 +121,25 @@ TEST_F(CommandLine, StateFileOnlyWhenNamed) {
     EXPECT_EQ(r.err, "Unable to restore the saved state.\n");
 }
 
+// Found by fuzzing: an abbreviation of bytes that are not UTF-8 reached the
+// JSON writer, which refused it with an exception that ended the program.
+TEST_F(CommandLine, AnyAbbreviationGivesValidJson) {
+    for (const char* abbreviation : {"\xFF\xFE", "a\x01" "b", "\xE6\x9D", "\x80\x80\x80\x80"}) {
+        Result r = RunCli({"--json", "--log", "--abbreviation", abbreviation, "convert", "79-16-11-25 CHL"});
+        ASSERT_EQ(r.code, kExitOk) << r.err;
+        EXPECT_NO_THROW(nlohmann::json::parse(r.out)) << r.out;
+    }
+}
+
+TEST_F(CommandLine, ProgramTextsThatDoNotLoadEndTheRunWithTheirMessage) {
+    TempFolder folder;
+    folder.Write("vemla_text.dat", "1\tVemla\n1\tagain\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine({"now"}, folder.path(), out, err), kExitRefused);
+    EXPECT_EQ(err.str(), "Duplicate in program text at line 2.\n");
+    EXPECT_EQ(out.str(), "");
+}
+
 TEST_F(CommandLine, LogEntryAsAddToLogWritesIt) {
     Result r = RunCli({"--log", "--log-items", "ce,cjdl", "--compact", "convert", "2000-01-01 CE"});
     ASSERT_EQ(r.code, kExitOk) << r.err;

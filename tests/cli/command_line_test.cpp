@@ -121,8 +121,9 @@ TEST_F(CommandLine, StateFileOnlyWhenNamed) {
     EXPECT_EQ(r.err, "Unable to restore the saved state.\n");
 }
 
-// Found by fuzzing: an abbreviation of bytes that are not UTF-8 reached the
-// JSON writer, which refused it with an exception that ended the program.
+// An abbreviation keeps no bytes that are not UTF-8 (a fault found by
+// fuzzing); here that keeps the JSON writer, which throws on such bytes,
+// from ending the program.
 TEST_F(CommandLine, AnyAbbreviationGivesValidJson) {
     for (const char* abbreviation : {"\xFF\xFE", "a\x01" "b", "\xE6\x9D", "\x80\x80\x80\x80"}) {
         Result r = RunCli({"--json", "--log", "--abbreviation", abbreviation, "convert", "79-16-11-25 CHL"});

@@ -184,6 +184,10 @@ ParsedDate ParseDate(EntryBoxes& boxes, const EntryContext& context, CalendarEng
         const std::string_view code = kCalendarCodes[context.calendar];
         s += code;
         boxes.date += " " + std::string(code);
+        // The entry now reads as the date box shows it, so Convert pressed
+        // again finds the same. A code formed across the join ("J" typed
+        // last and "CHL" appended hold "JC") is as ambiguous as typed.
+        if (!FindCalendarCode(s, code_found)) return fail(kNoCalendar);
     }
 
     const bool julian_date =
@@ -208,6 +212,12 @@ ParsedDate ParseDate(EntryBoxes& boxes, const EntryContext& context, CalendarEng
         if (kind->calendar == kCalCJDC) ajd = CJDCToAJD(number, longitude);
         if (kind->calendar == kCalCJDL) ajd = CJDLToAJD(number);
         if (kind->calendar == kCalCJDX) ajd = CJDLToAJD(CJDXToCJDL(number, context.local_offset));
+        // The rows write these numbers with four decimals, so the text of a
+        // moment at an end of the range may lie up to half a last decimal
+        // beyond it; such a number, clicked, stands for the end itself.
+        constexpr double kHalfLastDecimal = 0.00005;
+        if (ajd < kMinAJDate && ajd >= kMinAJDate - kHalfLastDecimal) ajd = kMinAJDate;
+        if (ajd > kMaxAJDate && ajd <= kMaxAJDate + kHalfLastDecimal) ajd = kMaxAJDate;
         if (ajd < kMinJDNVemla) return fail(kTooEarly);
         // The time box shows the time of the number in its own zone.
         const double cjdl = AJDToCJDL(ajd);

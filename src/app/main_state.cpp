@@ -39,6 +39,21 @@ std::string FirstCharactersPadded(std::string_view text, int n) {
     return out;
 }
 
+// The text without what the abbreviation box cannot show and the state
+// file cannot keep: bytes that are not well-formed UTF-8 and control
+// characters. The window's own box never yields such text, but a pasted
+// text or the command line's --abbreviation can.
+std::string ShowableCharacters(std::string_view text) {
+    std::string out;
+    while (!text.empty()) {
+        char32_t c = 0;
+        const size_t length = DecodeUtf8(text, c);
+        if (length > 0 && !IsControlCharacter(c)) out.append(text.substr(0, length));
+        text.remove_prefix(length > 0 ? length : 1);
+    }
+    return out;
+}
+
 bool InRange(int index, size_t count) { return index >= 0 && static_cast<size_t>(index) < count; }
 
 }  // namespace
@@ -189,7 +204,7 @@ void MainState::SetLongitudeIndex(int index) {
 void MainState::CommitAbbreviation(std::string_view typed) {
     const int index = settings_.longitude_index;
     const std::string old = abbreviations_[index];
-    const std::string trimmed = Trim(typed);
+    const std::string trimmed = Trim(ShowableCharacters(typed));
     std::string entry;
     if (!trimmed.empty()) {
         entry = FirstCharactersPadded(trimmed, 3);

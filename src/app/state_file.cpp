@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/strproc.h"
+
 namespace vemla {
 
 namespace {
@@ -36,38 +38,6 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out += '"';
     out += kLineEnd;
 }
-
-// Decodes one UTF-8 character at the front of text; returns its length in
-// bytes, or 0 when the bytes there are not well-formed UTF-8.
-std::size_t DecodeUtf8(std::string_view text, char32_t& code_point) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length;
-    char32_t value;
-    char32_t smallest;
-    if (lead < 0x80) {
-        code_point = lead;
-        return 1;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, value = lead & 0x1F, smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, value = lead & 0x0F, smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, value = lead & 0x07, smallest = 0x10000;
-    } else {
-        return 0;
-    }
-    if (text.size() < length) return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) return 0;
-        value = (value << 6) | (byte(i) & 0x3F);
-    }
-    if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
-    code_point = value;
-    return length;
-}
-
-bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
 // Splits the text into lines at LF, dropping a CR before each LF and a final
 // line end. Stops after one line more than the file may hold.
@@ -273,7 +243,7 @@ bool IsStorableAbbreviation(std::string_view text) {
     while (!text.empty()) {
         char32_t c;
         std::size_t length = DecodeUtf8(text, c);
-        if (length == 0 || IsControl(c) || ++characters > 3) return false;
+        if (length == 0 || IsControlCharacter(c) || ++characters > 3) return false;
         if (c != U' ') all_blanks = false;
         text.remove_prefix(length);
     }

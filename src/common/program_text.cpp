@@ -96,12 +96,15 @@ int32_t ReadTextFile(const std::filesystem::path& path, std::string& content) {
     if (error || !std::filesystem::is_regular_file(status)) return kTextLoadCannotOpen;
     std::ifstream in(path, std::ios::binary);
     if (!in) return kTextLoadCannotOpen;
-    // Read one byte past the limit to tell a file at the limit from a larger one.
-    content.resize(static_cast<std::size_t>(kMaxTextFileBytes) + 1);
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    // Piece by piece, so that a small file costs no more than its size;
+    // reading stops one piece past the limit.
+    char piece[16 * 1024];
+    content.clear();
+    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+        content.append(piece, static_cast<std::size_t>(in.gcount()));
+        if (content.size() > kMaxTextFileBytes) return kTextLoadTooMuchText;
+    }
     if (in.bad()) return kTextLoadReadError;
-    content.resize(static_cast<std::size_t>(in.gcount()));
-    if (content.size() > kMaxTextFileBytes) return kTextLoadTooMuchText;
     if (content.empty()) return kTextLoadEmptyFile;
     return 1;
 }

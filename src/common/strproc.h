@@ -3,6 +3,7 @@
 // operations the date entry relies on.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -41,5 +42,13 @@ double NumericValue(std::string_view text);
 
 // Removes blanks (and tabs, carriage returns and line feeds) at both ends.
 std::string Trim(std::string_view text);
+
+// Decodes the UTF-8 character at the front of the text: its length in bytes
+// with its code point, or 0 when the bytes there are not well-formed UTF-8
+// (overlong forms, surrogates and values past U+10FFFF included) or the text
+// is empty.
+std::size_t DecodeUtf8(std::string_view text, char32_t& code_point);
+// C0 and C1 control characters and DEL.
+inline bool IsControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
 }  // namespace vemla

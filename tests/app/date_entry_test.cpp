@@ -109,6 +109,48 @@ TEST_F(MainStateTest, TheRangeEndsAtNoonOfBothMillennialNewYears) {
     EXPECT_EQ(state.CurrentAJD(), kMinAJDate);
 }
 
+// Found by fuzzing: "J" typed last and the current calendar's "CHL" appended
+// formed "JC", and the entry converted as a Julian Calendar date while the
+// date box said CHL; Convert pressed again then refused the box.
+TEST_F(MainStateTest, AnAppendedCodeReadsAsTheDateBoxShowsIt) {
+    for (const char* typed : {"2000-01-01J", "2451545J"}) {
+        for (int calendar : {int{kCalCHL}, int{kCalCJDX}}) {
+            state.SetCalendar(calendar);
+            Convert(typed);
+            EXPECT_EQ(ui.TakeMessage(), ParseErrorText(kNoCalendar)) << typed;
+            EXPECT_EQ(state.View().date_text, std::string(typed) + " " + std::string(kCalendarCodes[calendar]));
+            state.Convert();
+            EXPECT_EQ(ui.TakeMessage(), ParseErrorText(kNoCalendar)) << typed;
+            EXPECT_EQ(state.CurrentAJD(), kJ2000);
+        }
+    }
+    state.SetCalendar(kCalCE);
+    Convert("2000-01-02J");  // "JCE" holds CE at its end: a CE date
+    EXPECT_EQ(ui.TakeMessage(), "");
+    EXPECT_EQ(Value(kCalCE), "2000-01-02 CE 12:00 GMT Sunday");
+}
+
+// Found by fuzzing: the four decimals of a Julian-date row can put the text of
+// the first or last admissible moment just outside the range, and clicking it
+// gave "Date too early." The text stands for the end of the range itself.
+TEST_F(MainStateTest, JulianDatesShownAtTheEndsOfTheRangeConvertBack) {
+    test::ScopedTimeZone chatham("CHAST-12:45");
+    for (double end : {kMinAJDate, kMaxAJDate}) {
+        ShowMoment(end);
+        for (int row : {int{kCalCJDX}, int{kCalCJDC}, int{kCalAJD}, int{kCalCJDL}}) {
+            state.ClickDateRow(row, 1);
+            state.Convert();
+            EXPECT_EQ(ui.TakeMessage(), "Calendar dates unchanged.") << state.View().date_text;
+            EXPECT_NEAR(state.CurrentAJD(), end, 0.0000501) << state.View().date_text;
+        }
+    }
+    EXPECT_EQ(Value(kCalCJDX), "2,816,789.0312 CJDX");  // .03125, to the even digit
+    Convert("625332.99994 AJD");
+    EXPECT_EQ(ui.TakeMessage(), "Date too early.");
+    Convert("2816788.00006 AJD");
+    EXPECT_EQ(ui.TakeMessage(), "Date is later than 3000-01-01 CE.");
+}
+
 TEST_F(MainStateTest, ConvertingTheDisplayedDateChangesNothing) {
     Convert("2000-01-01 CE");
     ASSERT_EQ(ui.messages.size(), 1u);

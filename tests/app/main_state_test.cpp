@@ -1,4 +1,5 @@
 // Start-up, Reset, the setting changes and the window's rules.
+#include "app/state_file.h"
 #include "main_state_fixture.h"
 
 namespace vemla::test {
@@ -87,6 +88,24 @@ TEST_F(MainStateTest, AbbreviationIsCutOrPaddedToThreeCharacters) {
     state.SetLongitudeIndex(21);
     state.SetLongitudeIndex(20);
     EXPECT_EQ(state.CCT(), "北京市");
+}
+
+// Found by fuzzing: a control character or a stray byte kept in the
+// abbreviation made the saved state unreadable, so the next start lost it.
+TEST_F(MainStateTest, AbbreviationKeepsOnlyCharactersTheStateFileCanHold) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"\xC3\xA6\xC2\x9D\xC2\xB1\xC3\xA4", "\xC3\xA6\xC2\xB1\xC3\xA4"},  // U+009D dropped
+        {"a\x01" "b\x7F", "ab "},
+        {"\xFF\xFEx\xE6\x9D", "x  "},  // bytes that are no UTF-8
+        {"\t\x01 \x02", "L20"},         // nothing left: the meridian's default name
+    };
+    for (const auto& [typed, kept] : cases) {
+        state.CommitAbbreviation(typed);
+        EXPECT_EQ(state.CCT(), kept);
+        const std::string saved = FormatStateFile(CaptureState(state.CurrentAJD(), state.Calendar(), Set(),
+                                                               state.LogPrefs(), state.Abbreviations()));
+        EXPECT_TRUE(ParseStateFile(saved)) << kept;
+    }
 }
 
 TEST_F(MainStateTest, ResetKeepsTheCalendarSettingsAndTheMoment) {

@@ -192,6 +192,26 @@ TEST_F(CommandLine, SelfTest) {
     EXPECT_EQ(r.out.rfind("Error code =", 0), 0u);
 }
 
+// An abbreviation keeps no bytes that are not UTF-8 (a fault found by
+// fuzzing); here that keeps the JSON writer, which throws on such bytes,
+// from ending the program.
+TEST_F(CommandLine, AnyAbbreviationGivesValidJson) {
+    for (const char* abbreviation : {"\xFF\xFE", "a\x01" "b", "\xE6\x9D", "\x80\x80\x80\x80"}) {
+        Result r = RunCli({"--json", "--log", "--abbreviation", abbreviation, "convert", "79-16-11-25 CHL"});
+        ASSERT_EQ(r.code, kExitOk) << r.err;
+        EXPECT_NO_THROW(nlohmann::json::parse(r.out)) << r.out;
+    }
+}
+
+TEST_F(CommandLine, ProgramTextsThatDoNotLoadEndTheRunWithTheirMessage) {
+    TempFolder folder;
+    folder.Write("vemla_text.dat", "1\tVemla\n1\tagain\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine({"now"}, folder.path(), out, err), kExitRefused);
+    EXPECT_EQ(err.str(), "Duplicate in program text at line 2.\n");
+    EXPECT_EQ(out.str(), "");
+}
+
 TEST_F(CommandLine, LogEntryAsAddToLogWritesIt) {
     Result r = RunCli({"--log", "--log-items", "ce,cjdl", "--compact", "convert", "2000-01-01 CE"});
     ASSERT_EQ(r.code, kExitOk) << r.err;

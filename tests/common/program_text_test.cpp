@@ -74,6 +74,17 @@ TEST(ProgramTextStore, LineErrorsNameTheirLine) {
     EXPECT_EQ(LoadText(temp, "9\ta\n" + filler + "9\tb\n"), -1500 - 502);
 }
 
+TEST(ProgramTextStore, FilesUpToTheSizeLimitLoad) {
+    TempFolder temp;
+    const std::string first = "1\tfirst\n", last = "2\tlast\n";
+    const std::string text = first + std::string(kMaxTextFileBytes - first.size() - last.size(), '\n') + last;
+    ProgramTextStore store;
+    ASSERT_EQ(LoadText(temp, text, store), 2);
+    EXPECT_EQ(store.GetText(2), "last");
+    EXPECT_EQ(LoadText(temp, text + "\n", store), kTextLoadTooMuchText);
+    EXPECT_EQ(store.size(), 0u);
+}
+
 TEST(ProgramTextStore, BrokenUtf8BecomesReplacementCharacters) {
     TempFolder temp;
     ProgramTextStore store;

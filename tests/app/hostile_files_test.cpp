@@ -1,0 +1,333 @@
+// Hostile state files and program-text files met by the whole program:
+// start-up falls back to Reset without a word, the Restore button says so
+// and changes nothing, a failed save keeps the old file, and program texts
+// that cannot be loaded end the program with their message.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "app/application.h"
+#include "app/state_file.h"
+#include "common/temp_folder.h"
+#include "fake_user_interface.h"
+
+namespace vemla {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// A state unlike the defaults in every setting a start-up shows.
+SavedState UnusualState() {
+    SavedState state;
+    state.moment = 2451545.25;
+    state.calendar = kCalJC;
+    state.method_index = 1;
+    state.epoch_year = kEpochAlternative;
+    state.show_cjds = true;
+    state.longitude_index = 16;  // 116 degrees East, "BEI"
+    return state;
+}
+const std::string kUnusualText = FormatStateFile(UnusualState());
+
+// The text with line n (1-based) replaced by value.
+std::string WithLine(const std::string& text, int n, const std::string& value) {
+    std::size_t begin = 0;
+    for (int i = 1; i < n; ++i) begin = text.find("\r\n", begin) + 2;
+    return text.substr(0, begin) + value + text.substr(text.find("\r\n", begin));
+}
+
+std::string FirstLines(const std::string& text, int n) {
+    std::size_t end = 0;
+    for (int i = 0; i < n; ++i) end = text.find("\r\n", end) + 2;
+    return text.substr(0, end);
+}
+
+struct HostileText {
+    const char* what;
+    std::string text;
+};
+
+std::vector<HostileText> HostileStateTexts() {
+    std::mt19937 random(73);
+    std::string binary(4096, '\0');
+    for (char& c : binary) c = static_cast<char>(random());
+    std::string flipped = kUnusualText;  // one byte of every line damaged
+    for (std::size_t i = 0; i < flipped.size(); i += 97) flipped[i] = '\x80';
+    return {
+        {"empty", ""},
+        {"first line only", FirstLines(kUnusualText, 1)},
+        {"cut in the middle", FirstLines(kUnusualText, 36)},
+        {"last line missing", FirstLines(kUnusualText, 72)},
+        {"cut inside a line", kUnusualText.substr(0, FirstLines(kUnusualText, 50).size() - 4)},
+        {"a line too many", kUnusualText + "20\r\n"},
+        {"a huge line", WithLine(kUnusualText, 40, "\"" + std::string(1 << 20, 'x') + "\"")},
+        {"binary bytes", binary},
+        {"damaged bytes", flipped},
+        {"larger than any state file", std::string(kMaxStateFileSize + 1, '\n')},
+        {"moment before the range", WithLine(kUnusualText, 1, "625332.5")},
+        {"moment after the range", WithLine(kUnusualText, 1, "2816788.5")},
+        {"moment not a number", WithLine(kUnusualText, 1, "nan")},
+        {"unknown calendar", WithLine(kUnusualText, 2, "9")},
+        {"move step past the list", WithLine(kUnusualText, 6, "14")},
+        {"search target past the list", WithLine(kUnusualText, 7, "19")},
+        {"meridian past the list", WithLine(kUnusualText, 73, "46")},
+        {"epoch neither -2696 nor -2636", WithLine(kUnusualText, 10, "-2697")},
+        {"abbreviation of four letters", WithLine(kUnusualText, 43, "\"BEIJ\"")},
+        {"CR line ends only", [] {
+             std::string cr = kUnusualText;
+             std::erase(cr, '\n');
+             return cr;
+         }()},
+    };
+}
+
+class HostileFiles : public ::testing::Test {
+protected:
+    std::unique_ptr<Application> Start(std::optional<fs::path> state_file) {
+        auto made = Application::Create(ui, {VEMLA_SOURCE_DATA_DIR, std::move(state_file)});
+        EXPECT_TRUE(std::holds_alternative<std::unique_ptr<Application>>(made));
+        auto app = std::move(std::get<std::unique_ptr<Application>>(made));
+        app->Startup();
+        return app;
+    }
+    // What a save would write now.
+    static std::string Captured(Application& app) {
+        MainState& m = app.Main();
+        return FormatStateFile(
+            CaptureState(m.CurrentAJD(), m.Calendar(), m.CurrentSettings(), m.LogPrefs(), m.Abbreviations()));
+    }
+    // The program as at a first start: the present moment and the defaults.
+    void ExpectFirstStart(Application& app, const std::string& what) {
+        const MainState& m = app.Main();
+        EXPECT_EQ(m.CurrentAJD(), ui.now) << what;
+        EXPECT_EQ(m.CurrentSettings().epoch_index, 0) << what;
+        EXPECT_EQ(m.CurrentSettings().method_index, 0) << what;
+        EXPECT_EQ(m.CurrentSettings().longitude_index, 20) << what;
+        EXPECT_FALSE(m.CurrentSettings().show_cjds) << what;
+        EXPECT_EQ(m.CCT(), "CCT") << what;
+        EXPECT_TRUE(ui.messages.empty()) << what << ": " << ui.messages[0].text;
+    }
+    fs::path StatePath() const { return folder.path() / "vemla.usr"; }
+
+    test::ScopedTimeZone zone{"UTC0"};
+    test::FakeUserInterface ui;
+    TempFolder folder;
+};
+
+TEST_F(HostileFiles, StartUpWithADamagedStateFileIsAFirstStart) {
+    ui.now = 2460351.25;
+    {  // The unusual state itself restores: the cases below differ from it only by their damage.
+        folder.Write("vemla.usr", kUnusualText);
+        auto app = Start(StatePath());
+        EXPECT_EQ(app->Main().CurrentAJD(), 2451545.25);
+        EXPECT_EQ(app->Main().CCT(), "BEI");
+    }
+    for (const HostileText& hostile : HostileStateTexts()) {
+        folder.Write("vemla.usr", hostile.text);
+        auto app = Start(StatePath());
+        ExpectFirstStart(*app, hostile.what);
+        EXPECT_TRUE(ReadAll(StatePath()) == hostile.text) << hostile.what << ": start-up changed the file";
+    }
+}
+
+TEST_F(HostileFiles, StartUpWithSomethingElseInPlaceOfTheStateFile) {
+    ui.now = 2460351.25;
+    fs::create_directory(StatePath());
+    ExpectFirstStart(*Start(StatePath()), "a folder");
+    fs::remove(StatePath());
+
+    ASSERT_EQ(::mkfifo(StatePath().c_str(), 0600), 0);  // would block an ordinary read
+    ExpectFirstStart(*Start(StatePath()), "a named pipe");
+    fs::remove(StatePath());
+
+    fs::create_symlink("/dev/zero", StatePath());  // endless
+    ExpectFirstStart(*Start(StatePath()), "a device");
+    fs::remove(StatePath());
+
+    fs::create_symlink(StatePath(), StatePath());  // a link to itself
+    ExpectFirstStart(*Start(StatePath()), "a link loop");
+}
+
+TEST_F(HostileFiles, StartUpWithAnUnreadableStateFile) {
+    ui.now = 2460351.25;
+    folder.Write("vemla.usr", kUnusualText);
+    fs::permissions(StatePath(), fs::perms::none);
+    if (::access(StatePath().c_str(), R_OK) == 0) GTEST_SKIP() << "file permissions do not bind this user";
+    ExpectFirstStart(*Start(StatePath()), "an unreadable file");
+}
+
+TEST_F(HostileFiles, RestoreButtonWithADamagedFileSaysSoAndChangesNothing) {
+    auto app = Start(StatePath());
+    MainState& m = app->Main();
+    m.SetMethodIndex(1);
+    m.SetLongitudeIndex(35);
+    m.SetCurrentAJD(2440000.75);
+    m.DisplayAll();
+    m.ClickDateRow(kCalCHS, 0);
+    const std::string before = Captured(*app);
+    const std::string ce = m.ValueCaption(kCalCE);
+    for (const HostileText& hostile : HostileStateTexts()) {
+        folder.Write("vemla.usr", hostile.text);
+        ui.messages.clear();
+        app->RestoreStateButton();
+        ASSERT_EQ(ui.messages.size(), 1u) << hostile.what;  // no question about the log first
+        EXPECT_EQ(ui.messages[0].title, "Restore state");
+        EXPECT_EQ(ui.messages[0].text, "Unable to restore the saved state.");
+        EXPECT_EQ(Captured(*app), before) << hostile.what;
+        EXPECT_EQ(m.ValueCaption(kCalCE), ce) << hostile.what;
+    }
+}
+
+// The state file is far smaller than any disk; a limit on the size of the
+// files this process writes fails the write part of the way, as a full disk
+// would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved_;
+        small.rlim_cur = bytes;
+        ok_ = ::setrlimit(RLIMIT_FSIZE, &small) == 0;
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, old_handler_);
+    }
+    bool ok() const { return ok_; }
+
+private:
+    rlimit saved_{};
+    void (*old_handler_)(int) = nullptr;
+    bool ok_ = false;
+};
+
+TEST_F(HostileFiles, SaveOnAFullDiskKeepsTheOldFile) {
+    auto app = Start(StatePath());
+    MainState& m = app->Main();
+    app->SaveState();
+    ASSERT_TRUE(ui.messages.empty());
+    const std::string old = ReadAll(StatePath());
+
+    m.SetEpochIndex(1);
+    m.SetCurrentAJD(2440000.75);
+    {
+        FileSizeLimit limit(old.size() / 2);
+        ASSERT_TRUE(limit.ok());
+        app->SaveState();
+    }
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "Save state");
+    EXPECT_EQ(ui.messages[0].text, "Error when attempting to save the state: File too large");
+    EXPECT_TRUE(m.View().control(Control::kSaveState).enabled);  // the user may try again
+    EXPECT_EQ(ReadAll(StatePath()), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1)
+        << "a temporary file was left behind";
+
+    // With room again the save goes through, and what it wrote restores.
+    ui.messages.clear();
+    app->SaveState();
+    EXPECT_TRUE(ui.messages.empty());
+    ui.answer = MessageAnswer::kYes;
+    m.SetEpochIndex(0);
+    app->RestoreStateButton();
+    EXPECT_EQ(m.CurrentSettings().epoch_index, 1);
+    EXPECT_EQ(m.CurrentAJD(), 2440000.75);
+}
+
+// A disk that is really full: a tmpfs of one page, where mounting is
+// allowed (root, outside most containers).
+class TinyDisk {
+public:
+    explicit TinyDisk(const fs::path& folder) : folder_(folder) {
+        fs::create_directory(folder_);
+        mounted_ = ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=4k,mode=0700") == 0;
+    }
+    ~TinyDisk() {
+        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+
+private:
+    fs::path folder_;
+    bool mounted_ = false;
+};
+
+TEST_F(HostileFiles, SaveOnADiskWithoutRoomKeepsTheOldFile) {
+    TinyDisk disk(folder.path() / "disk");
+    if (!disk.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+    const fs::path path = folder.path() / "disk" / "vemla.usr";
+    auto app = Start(path);
+    app->SaveState();  // fills the one page
+    ASSERT_TRUE(ui.messages.empty()) << ui.messages[0].text;
+    const std::string old = ReadAll(path);
+    app->Main().SetEpochIndex(1);
+    app->SaveState();  // the new text needs a second page
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Error when attempting to save the state: No space left on device");
+    EXPECT_EQ(ReadAll(path), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()), 1);
+}
+
+TEST_F(HostileFiles, SaveOverAFolderKeepsTheFolder) {
+    auto app = Start(StatePath());
+    fs::create_directory(StatePath());
+    folder.Write("vemla.usr/inside", "kept");
+    app->SaveState();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("Error when attempting to save the state: ", 0), 0u);
+    EXPECT_EQ(ReadAll(StatePath() / "inside"), "kept");
+}
+
+// Program texts that cannot be loaded: no program, only the message.
+TEST_F(HostileFiles, BadProgramTextsEndTheProgramWithTheirMessage) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "File is empty."},
+        {"# comments only\n", "No program text was read."},
+        {"1\tVemla\n2\ttwo\n1\tagain\n", "Duplicate in program text at line 3."},
+        {"1\t" + std::string(kMaxTextChars + 1, 'x') + "\n", "String too long at line 1."},
+        {"1\tVemla\n2\n", "Missing string at line 2."},
+        {"1\tVemla\nx\ty\n", "Missing string at line 2."},
+        {std::string(kMaxTextFileBytes + 1, '#'), "Too much program text."},
+    };
+    for (const auto& [content, message] : cases) {
+        folder.Write(kProgramTextFile, content);
+        auto made = Application::Create(ui, {folder.path(), std::nullopt});
+        ASSERT_TRUE(std::holds_alternative<std::string>(made)) << message;
+        EXPECT_EQ(std::get<std::string>(made), message);
+    }
+    fs::remove(folder.path() / kProgramTextFile);
+    fs::create_directory(folder.path() / kProgramTextFile);
+    auto made = Application::Create(ui, {folder.path(), std::nullopt});
+    ASSERT_TRUE(std::holds_alternative<std::string>(made));
+    EXPECT_EQ(std::get<std::string>(made),
+              "Cannot open file containing program text.\r\n" + (folder.path() / kProgramTextFile).string());
+    EXPECT_TRUE(ui.messages.empty());  // the caller shows it
+}
+
+TEST_F(HostileFiles, ProgramTextsThatAreNotUtf8StillStartTheProgram) {
+    folder.Write(kProgramTextFile, "1\tVem\xFFla\xC0\n");
+    auto made = Application::Create(ui, {folder.path(), std::nullopt});
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Application>>(made));
+    auto& app = *std::get<std::unique_ptr<Application>>(made);
+    app.Startup();
+    EXPECT_EQ(app.Main().WindowCaption().rfind("Vem\xEF\xBF\xBDla\xEF\xBF\xBD ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace vemla

@@ -14,6 +14,7 @@
 #include <random>
 #include <sstream>
 
+#include "state_text_lines.h"
 #include "app/application.h"
 #include "app/state_file.h"
 #include "common/temp_folder.h"
@@ -44,18 +45,8 @@ SavedState UnusualState() {
 }
 const std::string kUnusualText = FormatStateFile(UnusualState());
 
-// The text with line n (1-based) replaced by value.
-std::string WithLine(const std::string& text, int n, const std::string& value) {
-    std::size_t begin = 0;
-    for (int i = 1; i < n; ++i) begin = text.find("\r\n", begin) + 2;
-    return text.substr(0, begin) + value + text.substr(text.find("\r\n", begin));
-}
-
-std::string FirstLines(const std::string& text, int n) {
-    std::size_t end = 0;
-    for (int i = 0; i < n; ++i) end = text.find("\r\n", end) + 2;
-    return text.substr(0, end);
-}
+using test::FirstLines;
+using test::WithLine;
 
 struct HostileText {
     const char* what;

@@ -1,5 +1,6 @@
 // The text form of the saved state: exact layout, exact round trips, and
 // refusal of anything short, long, out of range or damaged.
+#include "state_text_lines.h"
 #include "app/state_file.h"
 
 #include <gtest/gtest.h>
@@ -16,18 +17,8 @@ namespace {
 
 const std::string kDefaultText = FormatStateFile(SavedState{});
 
-// The text with line n (1-based) replaced by value.
-std::string WithLine(const std::string& text, int n, const std::string& value) {
-    std::size_t begin = 0;
-    for (int i = 1; i < n; ++i) begin = text.find("\r\n", begin) + 2;
-    return text.substr(0, begin) + value + text.substr(text.find("\r\n", begin));
-}
-
-std::string FirstLines(const std::string& text, int n) {
-    std::size_t end = 0;
-    for (int i = 0; i < n; ++i) end = text.find("\r\n", end) + 2;
-    return text.substr(0, end);
-}
+using test::FirstLines;
+using test::WithLine;
 
 TEST(StateFileFormat, DefaultStateText) {
     EXPECT_EQ(FirstLines(kDefaultText, 33),

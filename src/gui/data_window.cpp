@@ -22,11 +22,6 @@
 namespace vemla {
 namespace {
 
-void SetTextIfChanged(QLineEdit* box, const std::string& text) {
-    const QString q = QString::fromStdString(text);
-    if (box->text() != q) box->setText(q);
-}
-
 void SetCaption(QAbstractButton* button, std::string_view caption) {
     const QString q = ButtonText(caption);
     if (button->text() != q) button->setText(q);

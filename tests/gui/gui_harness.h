@@ -12,6 +12,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,9 +50,12 @@ public:
             config_ = config;
         }
         qputenv("XDG_CONFIG_HOME", config_.toUtf8());
+        qputenv("TZ", "UTC");  // the local rows read GMT
+        tzset();
         ui.message_hook = [this](const std::string& title, const std::string& text, MessageIcon icon,
                                  MessageButtons buttons) {
             messages.push_back({title, text, icon, buttons});
+            if (on_message) on_message();
             return answer;
         };
         ui.web_link_hook = [this](const std::string& url) {
@@ -119,6 +124,7 @@ public:
     std::unique_ptr<MainWindow> window;
 
     std::vector<ShownMessage> messages;
+    std::function<void()> on_message;  // looks at the windows while a box is open
     MessageAnswer answer = MessageAnswer::kOk;
     std::vector<std::string> opened_links;
     bool browser_works = true;

@@ -83,12 +83,14 @@ void LogWindow::Present() {
     activateWindow();
 }
 
-// Entries are appended at the end of the box, whether the window is shown or
-// not; only a log that changed otherwise (edited, cleared) is written anew.
-// Re-setting the whole text at every entry made long runs with auto log
-// slow down with the length of the log.
+// Entries are appended at the end of the box; only a log that changed
+// otherwise (edited, cleared) is written anew. Re-setting the whole text at
+// every entry made long runs with auto log slow down with the length of the
+// log. While the window is hidden the box waits, and what came meanwhile is
+// appended in one piece when it opens.
 void LogWindow::ShowNewText(const LogModel& log) {
     const std::string& text = log.Text();
+    if (!isVisible() && !log.Visible()) return;
     if (log.Rewrites() == shown_rewrites_ && text.size() == shown_size_) return;
     updating_ = true;
     if (log.Rewrites() != shown_rewrites_ || text.size() < shown_size_) {

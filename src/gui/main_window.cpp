@@ -210,7 +210,7 @@ void MainWindow::BindWindow() {
     const MainView& v = m.View();
     const Settings& s = m.CurrentSettings();
     // Room the user gave the window beyond what its panels need.
-    const QSize slack = size() - minimumSizeHint();
+    const QSize slack = isVisible() ? size() - minimumSizeHint() : QSize();
     setWindowTitle(QString::fromStdString(v.window_caption));
     settings_.Bind(v, s);
     entry_.Bind(v, s);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -116,7 +117,6 @@ public:
     }
 
     QString StateFile() const { return state_file_; }
-    QString Config() const { return config_; }
 
     QtUserInterface ui;
     std::unique_ptr<Application> app;
@@ -144,5 +144,11 @@ private:
 };
 
 inline QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+// Picks an item of a combo box as the user does.
+inline void Choose(QComboBox* box, int index) {
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
 
 }  // namespace vemla::test

@@ -19,15 +19,10 @@ private slots:
         h.Click("cmdSaveState");
         QVERIFY(h.messages.empty());
         QVERIFY(QFile::exists(h.StateFile()));
-        QVERIFY(!h.Main("cmdSaveState")->isEnabled());
         QVERIFY(!h.Main("cmdRestoreState")->isEnabled());
 
-        auto* epoch = h.Main<QComboBox>("cboEpoch");
-        epoch->setCurrentIndex(1);
-        emit epoch->activated(1);
-        auto* longitude = h.Main<QComboBox>("cboLongitude");
-        longitude->setCurrentIndex(10);
-        emit longitude->activated(10);
+        Choose(h.Main<QComboBox>("cboEpoch"), 1);
+        Choose(h.Main<QComboBox>("cboLongitude"), 10);
         h.Click("chkShowCJDs");
         QTest::keyClicks(h.Main("txbDate"), "2000-01-01 CE");
         QTest::keyClick(h.Main("txbDate"), Qt::Key_Return);
@@ -39,8 +34,8 @@ private slots:
         QCOMPARE(m.title, std::string("Restore state"));
         QCOMPARE(m.text, std::string("Restore previous log configuration also?"));
         QCOMPARE(m.buttons, MessageButtons::kYesNo);
-        QCOMPARE(epoch->currentIndex(), 0);
-        QCOMPARE(longitude->currentText(), QString("120"));
+        QCOMPARE(h.Main<QComboBox>("cboEpoch")->currentIndex(), 0);
+        QCOMPARE(h.Main<QComboBox>("cboLongitude")->currentText(), QString("120"));
         QVERIFY(!h.Main("lblChronologicalJulianDateLondon_1")->isVisible());
         QCOMPARE(h.Text("lblCommonEraDate_1"), QString("2024-02-10 CE 00:00 GMT Saturday"));
         QVERIFY(!h.Main("cmdSaveState")->isEnabled());

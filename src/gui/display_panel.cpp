@@ -2,9 +2,9 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "app/main_state.h"
 #include "gui/pictures.h"
@@ -113,8 +113,9 @@ QGroupBox* DisplayPanel::Build(QWidget* parent) {
     grid->setColumnStretch(1, 1);
     // The values' column is as wide as the widest value can be, so that a
     // longer text (a longer day name) never widens the window.
-    for (QLabel* value : frame->findChildren<QLabel*>(QRegularExpression("_1$")))
-        value->setSizePolicy(QSizePolicy::Ignored, value->sizePolicy().verticalPolicy());
+    std::vector<QLabel*> values = {moon_phase, moon_age, local_offset, delta_t};
+    for (const DateRow& row : rows) values.push_back(row.value);
+    for (QLabel* value : values) value->setSizePolicy(QSizePolicy::Ignored, value->sizePolicy().verticalPolicy());
     int widest = 0;
     for (const char* text : kWidestValues)
         widest = std::max(widest, frame->fontMetrics().horizontalAdvance(text));

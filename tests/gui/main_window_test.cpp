@@ -44,6 +44,11 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.Main<QLabel>("picStem_0")->pixmap().size(), QSize(25, 25));
         QVERIFY(!h.Main("cmdViewLog")->isVisible());
         QCOMPARE(h.window->focusWidget(), h.Main("cmdNow"));
+        // Every text shown is shown whole.
+        for (QLabel* label : h.window->findChildren<QLabel*>())
+            if (label->isVisible() && !label->text().isEmpty())
+                QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                         qPrintable(label->objectName()));
     }
 
     void typedDateConvertsOnEnter() {

@@ -159,8 +159,7 @@ QWidget* DisplayPanel::BuildSide(QWidget* frame) {
     auto* day = new QHBoxLayout;
     day->setSpacing(kNameSpacing);
     day->addWidget(day_stem_branch);
-    day->addWidget(day_element_animal);
-    day->addStretch();
+    day->addWidget(day_element_animal, 1);  // to the column's end, whatever its text
     names->addLayout(day, 0, 2);
     names->addWidget(month_element_animal, 1, 2);
     names->addWidget(stem_pictures[0], 2, 0);

@@ -86,6 +86,7 @@ MainWindow::MainWindow(Application& app, UserInterface& ui, const Pictures& pict
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addWidget(MakeButtons());
+    borderline_marks_.emplace(this);
 
     log_ = new LogWindow(app_, ui_, this);
     preferences_ = new LogPreferencesWindow(app_, this);
@@ -659,6 +660,7 @@ void MainWindow::Refresh(bool apply_focus) {
         BindLabel(month_element_animal_, v.month_element_animal);
         BindLabel(year_element_animal_, v.year_element_animal);
         BindLabel(year_count_, v.year_count);
+        borderline_marks_->Bind(v);
         stem_pictures_[1]->setPixmap(pictures_.Stem(v.day_stem));
         branch_pictures_[1]->setPixmap(pictures_.Branch(v.day_branch));
         stem_pictures_[0]->setPixmap(pictures_.Stem(v.year_stem));

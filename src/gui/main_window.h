@@ -14,6 +14,7 @@
 
 #include "app/view_model.h"
 #include "engine/moon_data.h"
+#include "gui/borderline_marks.h"
 
 class QCheckBox;
 class QComboBox;
@@ -171,6 +172,7 @@ private:
     LogPreferencesWindow* preferences_ = nullptr;
     HelpWindow* help_ = nullptr;
     DataWindow* data_ = nullptr;
+    std::optional<BorderlineMarks> borderline_marks_;
 
     bool refreshing_ = false;
     bool refresh_again_ = false;

@@ -26,6 +26,7 @@ MainWindow::MainWindow(Application& app, QtUserInterface& ui, const Pictures& pi
     : app_(app), ui_(ui), display_(pictures) {
     setObjectName("frmMain");
     Arrange();
+    borderline_marks_.emplace(this);
 
     log_ = new LogWindow(app_, ui_, this);
     preferences_ = new LogPreferencesWindow(app_, this);
@@ -200,6 +201,7 @@ void MainWindow::Refresh(bool apply_focus) {
         const bool focus = apply_focus || focus_again_;
         apply_focus = focus_again_ = false;
         BindWindow();
+        borderline_marks_->Bind(app_.Main().View());
         if (focus) ApplyFocus(app_.Main().View().focus);
     } while (refresh_again_);
     refreshing_ = false;

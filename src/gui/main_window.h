@@ -10,7 +10,9 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
+#include "gui/borderline_marks.h"
 #include "gui/button_panel.h"
 #include "gui/display_panel.h"
 #include "gui/entry_panel.h"
@@ -73,6 +75,7 @@ class MainWindow : public QWidget {
     LogPreferencesWindow* preferences_ = nullptr;
     HelpWindow* help_ = nullptr;
     DataWindow* data_ = nullptr;
+    std::optional<BorderlineMarks> borderline_marks_;
 
     bool refreshing_ = false;
     bool refresh_again_ = false;

@@ -118,47 +118,6 @@ TEST(ChineseDates, RoundTripsUnderEverySetting) {
     }
 }
 
-TEST(ChineseDates, NewYear2024UnderBothEpochs) {
-    EuroDate d;
-    d.Year = 2024;
-    d.Month = 2;
-    d.Day = 10;
-    const int32_t day = DateToJDN(d);
-    CalendarEngine huangdi;
-    Converted c = Convert(huangdi, day);
-    EXPECT_EQ(c.chl.Cycle, 79);
-    EXPECT_EQ(c.chl.Position, 41);
-    EXPECT_EQ(c.chl.MonthOrTerm, 1);
-    EXPECT_EQ(c.chl.Day, 1);
-    CalendarEngine alternative({kDefaultLongitude, kEpochAlternative, kTrueSun});
-    c = Convert(alternative, day);
-    EXPECT_EQ(c.chl.Cycle, 78);
-    EXPECT_EQ(c.chl.Position, 41);
-    // The day before is the last day of month 12 of the nian before.
-    c = Convert(huangdi, day - 1);
-    EXPECT_EQ(c.chl.Position, 40);
-    EXPECT_EQ(c.chl.MonthOrTerm, 12);
-}
-
-TEST(ChineseDates, DecemberSolsticeBeginsTheNextSolarYear) {
-    CalendarEngine engine;
-    for (int32_t year : {1950, 2000, 2023, 2050}) {
-        EuroDate july;
-        july.Year = year;
-        july.Month = 7;
-        july.Day = 1;
-        ASSERT_TRUE(engine.BuildCalendarTables(DateToJDN(july)));
-        const int32_t solstice_day = engine.Tables().TermDays[48];  // December solstice of the year
-        Converted c = Convert(engine, solstice_day);
-        EXPECT_EQ(c.chs.MonthOrTerm, 1);
-        EXPECT_EQ(c.chs.Day, 1);
-        EXPECT_EQ(c.chs.Position, YearPosition(year + 1));
-        c = Convert(engine, solstice_day - 1);
-        EXPECT_EQ(c.chs.MonthOrTerm, 24);
-        EXPECT_EQ(c.chs.Position, YearPosition(year));
-    }
-}
-
 TEST(ChineseDates, ReasonsADateDoesNotExist) {
     CalendarEngine engine;
     ChDate chl;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "common/temp_folder.h"
 
@@ -125,7 +126,15 @@ TEST(ProgramTextLoadMessage, CodesAndBandBoundaries) {
     EXPECT_EQ(ProgramTextLoadMessage(1, "/x"), "");
     EXPECT_EQ(ProgramTextLoadMessage(-1, "/opt/vemla/vemla_text.dat"),
               "Cannot open file containing program text.\r\n/opt/vemla/vemla_text.dat");
-    EXPECT_EQ(ProgramTextLoadMessage(-5, ""), "Error -5");
+    const std::pair<int32_t, const char*> plain[] = {{0, "No program text was read."},
+                                                     {-2, "Particular memory allocation error."},
+                                                     {-3, "Too much program text."},
+                                                     {-4, "Text not recovered."},
+                                                     {-5, "Error -5"},
+                                                     {-6, "File is empty."},
+                                                     {-7, "Error reading file."},
+                                                     {-8, "General memory allocation error."}};
+    for (const auto& [code, message] : plain) EXPECT_EQ(ProgramTextLoadMessage(code, ""), message);
     EXPECT_EQ(ProgramTextLoadMessage(-500, ""), "Error -500");
     EXPECT_EQ(ProgramTextLoadMessage(-1000, ""), "Missing string at line 500.");
     EXPECT_EQ(ProgramTextLoadMessage(-1001, ""), "String too long at line 1.");

@@ -8,25 +8,21 @@
 // series were fitted to the ELP-2000/82 lunar theory and agree with it to a
 // few seconds over the modern era.
 //
-// Meeus's moments are those of the apparent phases: the Sun's longitude in the
-// fit carries its annual aberration (20.5 arcseconds), which makes the Sun
-// appear to lag and the phase come about 40 s early. The calendar counts the
-// phases by the true geometric elongation, so the aberration is taken back
-// out: the remaining 20.5" of elongation are covered at the Moon's relative
-// speed at that moment.
+// A phase is the moment at which the apparent geocentric longitudes of the
+// Moon and the Sun differ by 0, 90, 180 or 270 degrees, as almanacs and the
+// Chinese calendar count it: the dark moon is the apparent conjunction. The
+// series give exactly these moments (the Sun's longitude in their fit carries
+// its annual aberration), so they are used as they stand.
 //
 // Only the arguments M, M', 2F and the node need real sines; every other
 // combination in the series is built from them by angle addition, which keeps
 // a call well under a microsecond.
 //
 // Over millennia the moments inherit the secular terms of the mean elements
-// (fitted to lunar laser ranging and the JPL ephemerides). Lunar theories
-// differ most there: our reference tables, from another theory, run ahead of
-// these elements by some 1.9" per century squared in elongation, which is
-// minutes at AD 1000 and three hours at -3000. Solving instead with the
-// ELP-based lunar series of chapter 47 and VSOP87 for the Sun moves the
-// moments by under two minutes anywhere in -3000..3000, so the series here is
-// no worse than the longer computation.
+// (fitted to lunar laser ranging and the JPL ephemerides). Against a modern
+// long-span lunar theory (ELP/MPP02) the series stay within a few seconds over
+// the modern era, within a minute from AD 1000 on and within a few minutes at
+// -3000, where lunar theories themselves diverge by that much.
 
 #include <cmath>
 #include <cstddef>
@@ -137,9 +133,8 @@ inline double SinDegShort(double deg) {
 }
 
 // Time (days) the phase series takes from the mean to the true moment of
-// phase `phase` (0..3) of fractional lunation k, apparent longitudes.
-double MeeusPhase(double k, int phase, double* sun_anomaly_cos, double* moon_anomaly_cos,
-                  double* moon_anomaly_cos2) {
+// phase `phase` (0..3) of fractional lunation k.
+double MeeusPhase(double k, int phase) {
     // T: Julian centuries from J2000.0, close enough for the secular terms.
     const double t = k / 1236.85;
     const double t2 = t * t;
@@ -227,9 +222,6 @@ double MeeusPhase(double k, int phase, double* sun_anomaly_cos, double* moon_ano
     double planetary = 0.0;
     for (int i = 0; i < kPlanetaryTerms; ++i) planetary += kAmplitude[i] * sine[i];
 
-    *sun_anomaly_cos = m.c;
-    *moon_anomaly_cos = mp.c;
-    *moon_anomaly_cos2 = mp2.c;
     return mean_phase + corr + planetary;
 }
 
@@ -243,25 +235,7 @@ double syzyg(int32_t k, int32_t phase, SyzygyWork* /*work*/) {
     const int64_t lunation = quarter >= 0 ? quarter / 4 : -((-quarter + 3) / 4);
     const int p = static_cast<int>(quarter - 4 * lunation);
     const double kf = static_cast<double>(lunation) + 0.25 * p;
-
-    double cos_m = 0.0;
-    double cos_mp = 0.0;
-    double cos_2mp = 0.0;
-    const double apparent = MeeusPhase(kf, p, &cos_m, &cos_mp, &cos_2mp);
-
-    // From apparent to geometric elongation. The Sun's aberration is
-    // 20.4898" / R with R its distance in AU. The elongation grows at
-    // 12.19 deg/day on average; the Moon's equation of centre, evection and
-    // variation and the Sun's equation of centre modulate that rate by up to
-    // 15%, and at a phase their arguments take simple values (2D is 0 at the
-    // syzygies and 180 degrees at the quarters).
-    const bool syzygy = p == 0 || p == 2;
-    const double r = 1.000140 - 0.016708 * cos_m;
-    const double rate = 12.190749 + (syzygy ? 0.280 : -0.280) +
-                        (1.4341 + (syzygy ? 0.2516 : -0.2516)) * cos_mp + 0.0974 * cos_2mp -
-                        0.0330 * cos_m;              // degrees per day
-    const double aberration = 20.4898 / 3600.0 / r;  // degrees
-    return apparent + aberration / rate;
+    return MeeusPhase(kf, p);
 }
 
 }  // namespace vemla

@@ -35,12 +35,6 @@ protected:
     TempFolder folder;
 };
 
-TEST_F(ApplicationTest, MissingProgramTextsEndTheProgramWithTheirMessage) {
-    auto made = Application::Create(ui, {folder.path(), std::nullopt});
-    ASSERT_TRUE(std::holds_alternative<std::string>(made));
-    EXPECT_EQ(std::get<std::string>(made).rfind("Cannot open file containing program text.\r\n", 0), 0u);
-}
-
 TEST_F(ApplicationTest, FirstStartShowsThePresentMomentUnderTheProgramsName) {
     ui.now = 2460351.25;
     auto app = Make(StatePath());
@@ -91,45 +85,6 @@ TEST_F(ApplicationTest, NoToTheQuestionKeepsTheLogConfiguration) {
     ui.answer = MessageAnswer::kYes;
     app->RestoreStateButton();
     EXPECT_FALSE(app->Main().LogPrefs().include_jc);
-}
-
-TEST_F(ApplicationTest, ABrokenStateFileChangesNothingAndSaysSo) {
-    auto app = Make(StatePath());
-    MainState& m = app->Main();
-    app->SaveState();
-    std::string text = ReadAll(StatePath());
-    // Keep the first two lines only: a different moment and calendar.
-    folder.Write("vemla.usr", "2460000.5\r\n1\r\n");
-    m.SetCurrentAJD(2451545.0);
-    m.DisplayAll();
-    app->RestoreStateButton();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Restore state");
-    EXPECT_EQ(ui.messages[0].text, "Unable to restore the saved state.");
-    EXPECT_DOUBLE_EQ(m.CurrentAJD(), 2451545.0);
-    EXPECT_EQ(m.Calendar(), kCalCHL);
-
-    // At start-up the same file leads silently to Reset and the present moment.
-    ui.messages.clear();
-    ui.now = 2455000.5;
-    auto restarted = Make(StatePath());
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_DOUBLE_EQ(restarted->Main().CurrentAJD(), 2455000.5);
-}
-
-TEST_F(ApplicationTest, ASavedStateIsRestoredAtStartUp) {
-    {
-        auto app = Make(StatePath());
-        app->Main().SetMethodIndex(1);
-        app->Main().SetCurrentAJD(2451545.0);
-        app->SaveState();
-    }
-    ui.now = 2455000.5;
-    auto app = Make(StatePath());
-    EXPECT_DOUBLE_EQ(app->Main().CurrentAJD(), 2451545.0);
-    EXPECT_EQ(app->Main().CurrentSettings().method_index, 1);
-    EXPECT_EQ(app->Main().Calendar(), kCalCHL);  // the restored calendar does not survive start-up
-    EXPECT_TRUE(ui.messages.empty());  // no question at start-up
 }
 
 TEST_F(ApplicationTest, AFailedSaveReportsAndKeepsTheOldFile) {

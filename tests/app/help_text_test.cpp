@@ -7,14 +7,6 @@
 namespace vemla {
 namespace {
 
-TEST(HelpText, HeadingsAreNumberedWithANoBreakSpaceAndABlank) {
-    EXPECT_EQ(HelpSectionHeading(1), "1.\u00a0 Introduction");
-    EXPECT_EQ(HelpSectionHeading(14), "14.\u00a0 Delta T");
-    EXPECT_EQ(HelpSectionHeading(12), "12.\u00a0 Display dates/times/CJDs of dark moons and solar terms");
-    EXPECT_EQ(HelpSectionHeading(0), "");
-    EXPECT_EQ(HelpSectionHeading(15), "");
-}
-
 // The opening note, then the fourteen sections in order, each with its own
 // explanation: no heading is followed directly by another.
 TEST(HelpText, FourteenSectionsInOrderEachWithText) {
@@ -43,14 +35,6 @@ TEST(HelpText, FourteenSectionsInOrderEachWithText) {
     }
     EXPECT_EQ(next, 15);
     EXPECT_GE(words_in_section, 60u);
-}
-
-TEST(HelpText, PlainTextFollowsEveryParagraphWithAnEmptyLine) {
-    const std::string text = HelpText();
-    std::string expected;
-    for (const HelpParagraph& p : HelpParagraphs()) expected += p.text + "\r\n\r\n";
-    EXPECT_EQ(text, expected);
-    EXPECT_NE(text.find("\r\n\r\n3.\u00a0 Chinese and Western Years\r\n\r\n"), std::string::npos);
 }
 
 TEST(HelpText, CreditsNameTheAuthorsAndTheSourcesOfTheMethods) {

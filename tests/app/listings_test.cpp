@@ -87,22 +87,6 @@ TEST_F(ListingTest, MonthStartYearsAreCentredAndNegativeYearsFollowOn) {
         << lines[3];
 }
 
-TEST_F(ListingTest, LongListingsSayCalculatingAndStopAfterALine) {
-    ListMonthStarts(Context(), 2024, 10, false, out);
-    EXPECT_EQ(out.long_listings, 0);
-
-    test::RecordingListOutput months, new_years, jc_ce;
-    months.stop_at_question = new_years.stop_at_question = jc_ce.stop_at_question = 2;
-    ListMonthStarts(Context(), 2024, 11, false, months);
-    ListLunarNewYears(Context(), "79-40-01-01 CHL", 31, false, new_years);
-    ListNewYears(Context(), 20, jc_ce);
-    EXPECT_EQ(months.Lines().size(), 3u + 2u);
-    EXPECT_EQ(new_years.Lines().size(), 3u + 2u);
-    EXPECT_EQ(jc_ce.Lines().size(), 2u * 2u);
-    EXPECT_EQ(months.long_listings + new_years.long_listings, 2);
-    EXPECT_EQ(months.endings + new_years.endings, 2);
-}
-
 TEST_F(ListingTest, LunarNewYearsGiveTheNianLengthsAndTermCounts) {
     // Months from the reference; J1 falls about 4 February, Z1 about 19 February.
     ASSERT_TRUE(ListLunarNewYears(Context(), "79-40-01-01 CHL 12:00 CCT", 3, false, out));

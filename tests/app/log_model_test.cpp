@@ -37,13 +37,6 @@ TEST_F(LogModelTest, FirstEntryOpensWithCaptionOrHeading) {
     EXPECT_EQ(automatic.Text(), "Now\r\n2000-01-01 CE 12:00 GMT\r\n\r\n");
 }
 
-TEST_F(LogModelTest, ConversionWithoutDayCountHasEmptyHeading) {
-    prefs_.verbose = true;
-    log_.AutoLog(kLogConvert, inputs_, context_, engine_, prefs_);
-    EXPECT_EQ(log_.Text().substr(0, 4), "\r\n\r\n");
-    EXPECT_EQ(log_.Text().substr(4, 23), "2000-01-01 CE 12:00 GMT");
-}
-
 TEST_F(LogModelTest, AutoLogWithoutReckoningsWritesOnlyTheHeading) {
     prefs_.include_ce = false;
     prefs_.epoch_etc = true;
@@ -80,14 +73,6 @@ TEST_F(LogModelTest, ClearAsksAndEmptiesOnlyOnOk) {
     EXPECT_EQ(log_.Text(), "");
     EXPECT_FALSE(log_.LogButtonsVisible());
     EXPECT_FALSE(log_.Visible());
-}
-
-TEST_F(LogModelTest, ClosingKeepsTheText) {
-    log_.Append("kept\r\n");
-    log_.Show();
-    log_.CloseFromTitleBar();
-    EXPECT_FALSE(log_.Visible());
-    EXPECT_EQ(log_.Text(), "kept\r\n");
 }
 
 TEST_F(LogModelTest, CopySelectionOrWholeLog) {

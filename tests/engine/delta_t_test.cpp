@@ -34,11 +34,6 @@ TEST(DeltaT, PiecesJoinAtTheirSeams) {
     }
 }
 
-TEST(DeltaT, ModelCodeIsIgnored) {
-    for (double year : {-1000.0, 1000.0, 1987.0, 2200.0})
-        EXPECT_EQ(deltat(year, 0), deltat(year, 1915));
-}
-
 TEST(DeltaT, NonFiniteAndHugeYears) {
     EXPECT_TRUE(std::isnan(deltat(std::numeric_limits<double>::quiet_NaN(), 1915)));
     // The long-term parabola takes over in both directions.

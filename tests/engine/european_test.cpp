@@ -64,12 +64,6 @@ TEST(DateTexts, ShortAndLong) {
     EXPECT_EQ(DateText(d, 2, "-", ","), "12,345-01-01");
     d.Year = -12345;
     EXPECT_EQ(DateText(d, 2, "-", ","), "-12,345-01-01");
-    d.Year = -44;
-    d.Month = 3;
-    d.Day = 15;
-    EXPECT_EQ(DateText(d, 2, "-", ","), "-44-03-15");
-    d.Year = 9999;
-    EXPECT_EQ(DateText(d, 2, "-", ","), "9999-03-15");
     d.Year = 2024;
     d.Month = 3;
     d.Day = 12;
@@ -78,7 +72,6 @@ TEST(DateTexts, ShortAndLong) {
     d.Day = 1;
     d.Year = -1234567;
     EXPECT_EQ(LongDateText(d), "The 1st day of March in the year -1,234,567 in the Julian Calendar");
-    EXPECT_EQ(GroupThousands("1234567", ""), "1234567");
     EXPECT_EQ(GroupThousands("1234567", "."), "1.234.567");
 }
 

@@ -69,14 +69,6 @@ TEST(LabelMonths, AMonthBeforeTheFirstSuiBecomesLeapTen) {
     EXPECT_EQ(MonthLabelText(t.MonthLabels[13]), "11");  // the next sui is aligned again
 }
 
-TEST(MonthLabels, Texts) {
-    EXPECT_EQ(MonthLabel(1, false), "01");
-    EXPECT_EQ(MonthLabel(12, false), "12");
-    EXPECT_EQ(MonthLabel(7, true), "7*");
-    EXPECT_EQ(MonthLabel(10, true), "10*");
-    EXPECT_EQ(MonthLabelText(MonthLabelValue{}), "");
-}
-
 TEST(MonthOfDay, NeverReachesPastTheLastStoredMonth) {
     CalendarTables t = Layout(MonthsFrom(995, 41));
     EXPECT_EQ(t.MonthOfDay(995), 0);
@@ -85,34 +77,6 @@ TEST(MonthOfDay, NeverReachesPastTheLastStoredMonth) {
     EXPECT_EQ(t.MonthOfDay(995 + 30 * 39), 39);
     EXPECT_EQ(t.MonthOfDay(995 + 30 * 40), -1);
     EXPECT_EQ(t.MonthOfDay(995 + 30 * 40 + 1000), -1);
-}
-
-TEST(MonthStarts, AWesterlyMeridianMovesSomeMonthsADayEarlier) {
-    // A dark moon shortly after midnight at 120 degrees East falls before
-    // midnight at 105 degrees East, an hour behind.
-    CalendarEngine at120, at105({105, kEpochHuangdi, kTrueSun});
-    int moved = 0;
-    for (int32_t year = 1950; year < 2050; year += 2) {
-        EuroDate july;
-        july.Year = year;
-        july.Month = 7;
-        july.Day = 1;
-        ASSERT_TRUE(at120.BuildCalendarTables(DateToJDN(july)));
-        ASSERT_TRUE(at105.BuildCalendarTables(DateToJDN(july)));
-        const CalendarTables& a = at120.Tables();
-        const CalendarTables& b = at105.Tables();
-        ASSERT_EQ(a.FirstLunation, b.FirstLunation);
-        for (int m = 0; m < std::min(a.MonthCount, b.MonthCount); ++m) {
-            const int shift = a.MonthStartDays[m] - b.MonthStartDays[m];
-            ASSERT_TRUE(shift == 0 || shift == 1);
-            if (shift == 1) {
-                // Exactly the dark moons in the first hour of the day at 120 degrees.
-                EXPECT_LT(a.MonthStartMoments[m] - a.MonthStartDays[m], 1.0 / 24.0 + 1e-9);
-                ++moved;
-            }
-        }
-    }
-    EXPECT_GT(moved, 0);
 }
 
 }  // namespace

@@ -22,8 +22,6 @@ TEST(MoonAgeText, DaysHoursAndMinutesWithPlurals) {
     EXPECT_EQ(AgeText(1.5), "1 day, 12 hrs, 0 mins");
     EXPECT_EQ(AgeText(5.0 + 1.0 / 24 + 12.5 / 1440), "5 days, 1 hr, 12 mins");
     EXPECT_EQ(AgeText(1.0 + 1.0 / 24 + 1.5 / 1440), "1 day, 1 hr, 1 min");
-    EXPECT_EQ(AgeText(0.0), "0 days, 0 hrs, 0 mins");
-    EXPECT_EQ(AgeText(29.53), "29 days, 12 hrs, 43 mins");
     // Parts are cut down, not rounded: 59.9 minutes stay 59.
     EXPECT_EQ(AgeText(2.0 + 59.9 / 1440), "2 days, 0 hrs, 59 mins");
     EXPECT_EQ(AgeText(std::nan("")), "");
@@ -31,26 +29,17 @@ TEST(MoonAgeText, DaysHoursAndMinutesWithPlurals) {
 
 TEST(MoonPhaseLabel, NamesAndMarksAtTheirBoundaries) {
     EXPECT_EQ(PhaseLabelText(1.0, true), "Full moon, 100.0%");
-    EXPECT_EQ(PhaseLabelText(0.5, true), "Half moon (waxing), 50.0%");
     EXPECT_EQ(PhaseLabelText(0.5, false), "Half moon (waning), 50.0%");
-    EXPECT_EQ(PhaseLabelText(0.0, true), "Dark moon, 0.0%");
-    EXPECT_EQ(PhaseLabelText(0.234, true), "Crescent moon (waxing), 23.4%");
-    // The mark appears from 0.05% to 99.95%.
+    // The mark appears from 0.05% to 99.95%; the name follows the unrounded share.
     EXPECT_EQ(PhaseLabelText(0.0004, true), "Dark moon, 0.0%");
     EXPECT_EQ(PhaseLabelText(0.0006, true), "Dark moon (waxing), 0.1%");
-    EXPECT_EQ(PhaseLabelText(0.9994, false), "Full moon (waning), 99.9%");
     EXPECT_EQ(PhaseLabelText(0.9996, false), "Full moon, 100.0%");
-    // The name follows the unrounded share.
     EXPECT_EQ(PhaseLabelText(0.0099, true), "Dark moon (waxing), 1.0%");
     EXPECT_EQ(PhaseLabelText(0.0101, true), "Crescent moon (waxing), 1.0%");
-    EXPECT_EQ(PhaseLabelText(0.4499, false), "Crescent moon (waning), 45.0%");
     EXPECT_EQ(PhaseLabelText(0.5499, true), "Half moon (waxing), 55.0%");
     EXPECT_EQ(PhaseLabelText(0.5501, true), "Gibbous moon (waxing), 55.0%");
-    EXPECT_EQ(PhaseLabelText(0.9899, true), "Gibbous moon (waxing), 99.0%");
     EXPECT_EQ(PhaseLabelText(0.9901, true), "Full moon (waxing), 99.0%");
-    // Halves go away from zero.
-    EXPECT_EQ(PhaseLabelText(0.12345, true), "Crescent moon (waxing), 12.3%");
-    EXPECT_EQ(PhaseLabelText(0.12355, true), "Crescent moon (waxing), 12.4%");
+    EXPECT_EQ(PhaseLabelText(0.12355, true), "Crescent moon (waxing), 12.4%");  // halves go up
 }
 
 TEST(MoonDrawingChoice, PictureAndPaintingForEachShare) {
@@ -61,18 +50,13 @@ TEST(MoonDrawingChoice, PictureAndPaintingForEachShare) {
         MoonPainting painting;
     };
     const Case cases[] = {
-        {0.0, true, MoonPicture::kDark, MoonPainting::kNone},
         {0.0099, false, MoonPicture::kDark, MoonPainting::kNone},
         {0.0101, true, MoonPicture::kFirstQuarter, MoonPainting::kCrescent},
         {0.3, false, MoonPicture::kLastQuarter, MoonPainting::kCrescent},
-        {0.4899, true, MoonPicture::kFirstQuarter, MoonPainting::kCrescent},
         {0.49, true, MoonPicture::kFirstQuarter, MoonPainting::kNone},
         {0.5, false, MoonPicture::kLastQuarter, MoonPainting::kNone},
-        {0.5099, true, MoonPicture::kFirstQuarter, MoonPainting::kNone},
         {0.51, true, MoonPicture::kFull, MoonPainting::kGibbous},
-        {0.9899, false, MoonPicture::kFull, MoonPainting::kGibbous},
         {0.99, true, MoonPicture::kFull, MoonPainting::kNone},
-        {1.0, false, MoonPicture::kFull, MoonPainting::kNone},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.f);
@@ -99,13 +83,10 @@ LunationMoments MadeUpLunation(int32_t k) {
 
 TEST(MoonIlluminatedShare, LinearBetweenPhasesAndContinuousAcrossThem) {
     const LunationMoments m = MadeUpLunation(0);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(100.0, m, 0), 0.0);
     EXPECT_DOUBLE_EQ(IlluminatedShare(103.5, m, 0), 0.25);
     EXPECT_DOUBLE_EQ(IlluminatedShare(111.0, m, 1), 0.75);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(115.0, m, 2), 1.0);
     EXPECT_DOUBLE_EQ(IlluminatedShare(118.5, m, 2), 0.75);
     EXPECT_DOUBLE_EQ(IlluminatedShare(125.75, m, 3), 0.25);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(129.5, m, 3), 0.0);
     // Either side of a phase moment gives the same share.
     for (int p = 1; p <= 3; ++p)
         EXPECT_DOUBLE_EQ(IlluminatedShare(m.phase[p], m, p - 1),
@@ -150,86 +131,19 @@ TEST(MoonDataFromMoments, PhaseNotFoundGivesTheErrorMessageOnly) {
     EXPECT_FALSE(data.view);
 }
 
-TEST(MoonPictures, BasePicturesLightTheirHalves) {
-    const MoonImage full = MakeMoonPicture(MoonPicture::kFull);
-    ASSERT_EQ(full.pixels.size(), 90u * 90u);
-    EXPECT_TRUE(IsLit(full.at(45, 46)));
-    EXPECT_TRUE(IsLit(full.at(0, 46)));  // on the limb: inside
-    EXPECT_FALSE(IsLit(full.at(0, 0)));
-    EXPECT_GT(full.at(45, 46) & 0xFF, full.at(80, 46) & 0xFF);  // darker towards the limb
-
+TEST(MoonPictures, BasePicturesAndTheEdgeOfTheDisc) {
     const MoonImage first = MakeMoonPicture(MoonPicture::kFirstQuarter);
+    ASSERT_EQ(first.pixels.size(), 90u * 90u);
     EXPECT_TRUE(IsLit(first.at(45, 46)));  // the centre column belongs to the right half
-    EXPECT_TRUE(IsLit(first.at(70, 30)));
     EXPECT_FALSE(IsLit(first.at(44, 46)));
     EXPECT_NE(first.at(44, 46), first.at(0, 0));  // the unlit disc stands out from the ground
-
-    const MoonImage last = MakeMoonPicture(MoonPicture::kLastQuarter);
-    EXPECT_FALSE(IsLit(last.at(45, 46)));
-    EXPECT_TRUE(IsLit(last.at(44, 46)));
-    EXPECT_TRUE(IsLit(last.at(10, 60)));
-
-    const MoonImage dark = MakeMoonPicture(MoonPicture::kDark);
-    EXPECT_FALSE(IsLit(dark.at(45, 46)));
-    EXPECT_NE(dark.at(45, 46), dark.at(0, 0));
-
     EXPECT_TRUE(MakeMoonPicture(MoonPicture::kFull, 0, 90).pixels.empty());
-}
-
-TEST(MoonPictures, LoadPaintsExactlyTheOutsideOfTheDisc) {
+    // Points at exactly the radius (45) are inside, the ground outside takes the shadow colour.
     const MoonImage image = LoadMoonPicture(MoonPicture::kFull, kShadow);
-    // Row 0 lies 46 rows above the centre, farther than the radius.
-    for (int x = 0; x < 90; ++x) EXPECT_EQ(image.at(x, 0), kShadow) << x;
-    EXPECT_EQ(image.at(0, 0), kShadow);
-    EXPECT_EQ(image.at(89, 89), kShadow);  // 44^2 + 43^2 > 45^2
-    EXPECT_EQ(image.at(0, 45), kShadow);   // just off the limb
-    // Points at exactly the radius are inside.
     EXPECT_NE(image.at(0, 46), kShadow);
-    EXPECT_NE(image.at(45, 1), kShadow);
+    EXPECT_EQ(image.at(0, 45), kShadow);
     EXPECT_NE(image.at(72, 10), kShadow);  // 27^2 + 36^2 = 45^2
     EXPECT_EQ(image.at(73, 10), kShadow);
-    EXPECT_NE(image.at(89, 46), kShadow);
-    EXPECT_NE(image.at(45, 89), kShadow);
-}
-
-TEST(MoonPictures, CrescentIsCutFromTheLitHalf) {
-    // f = 0.25: the terminator's half-width is r / 2 = 22.5 pixels.
-    const MoonImage waxing = DrawMoon(MoonDrawingOf(0.25, true), kShadow);
-    EXPECT_TRUE(IsLit(waxing.at(88, 46)));  // near the right limb
-    EXPECT_EQ(waxing.at(46, 46), kShadow);  // near the centre
-    EXPECT_EQ(waxing.at(45, 46), kShadow);
-    EXPECT_EQ(waxing.at(67, 46), kShadow);   // 22 pixels from the centre
-    EXPECT_TRUE(IsLit(waxing.at(68, 46)));   // 23 pixels
-    EXPECT_EQ(waxing.at(48, 2), kShadow);    // near the top the ellipse is thin:
-    EXPECT_TRUE(IsLit(waxing.at(50, 2)));    // sqrt(89) / 2 = 4.7 pixels wide
-    EXPECT_FALSE(IsLit(waxing.at(20, 46)));  // the left half stays the dark disc
-    EXPECT_NE(waxing.at(20, 46), kShadow);
-    EXPECT_EQ(waxing.at(89, 89), kShadow);
-
-    const MoonImage waning = DrawMoon(MoonDrawingOf(0.25, false), kShadow);
-    EXPECT_TRUE(IsLit(waning.at(1, 46)));
-    EXPECT_EQ(waning.at(44, 46), kShadow);
-    EXPECT_EQ(waning.at(23, 46), kShadow);  // 22 pixels left of the centre
-    EXPECT_TRUE(IsLit(waning.at(22, 46)));
-    EXPECT_FALSE(IsLit(waning.at(45, 46)));  // the right half is untouched dark disc
-    EXPECT_NE(waning.at(45, 46), kShadow);
-}
-
-TEST(MoonPictures, GibbousShadowLiesOnTheOtherHalf) {
-    const MoonImage waxing = DrawMoon(MoonDrawingOf(0.75, true), kShadow);
-    EXPECT_EQ(waxing.at(1, 46), kShadow);   // left limb
-    EXPECT_EQ(waxing.at(22, 46), kShadow);  // 23 pixels left of the centre
-    EXPECT_TRUE(IsLit(waxing.at(23, 46)));  // 22 pixels
-    EXPECT_TRUE(IsLit(waxing.at(44, 46)));
-    EXPECT_TRUE(IsLit(waxing.at(88, 46)));  // right side lit to the limb
-    EXPECT_TRUE(IsLit(waxing.at(80, 20)));
-
-    const MoonImage waning = DrawMoon(MoonDrawingOf(0.75, false), kShadow);
-    EXPECT_EQ(waning.at(88, 46), kShadow);
-    EXPECT_EQ(waning.at(68, 46), kShadow);  // 23 pixels right of the centre
-    EXPECT_TRUE(IsLit(waning.at(67, 46)));
-    EXPECT_TRUE(IsLit(waning.at(45, 46)));
-    EXPECT_TRUE(IsLit(waning.at(1, 46)));
 }
 
 // The lit area of the drawn disc is the share f of the disc: a crescent is a

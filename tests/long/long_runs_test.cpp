@@ -51,20 +51,14 @@ std::optional<ChDate> LunarDateOf(CalendarEngine& engine, double ajd) {
     return chl;
 }
 
-struct RunFigures {
-    int steps = 0;
-    double seconds = 0.0;
-    long rss_before = 0, rss_after = 0;
-    size_t log_bytes = 0;
-};
-
-// Moves repeatedly by `step` until `steps` steps are made, checking each.
-RunFigures RunRepeatedMove(int step, int steps) {
-    RunFigures figures;
+// Moves repeatedly by `step` until `steps` steps are made, checking each: the window shows the
+// lunar date the engine gives apart from it, and a day step moves one day, a lunar month step
+// 29 or 30 whole days to another month with the day kept (a 30th may become a 29th).
+void RunRepeatedMove(int step, int steps) {
     test::ScopedTimeZone zone("CST-8");
     test::FakeUserInterface ui;
     auto app = MakeApplication(ui);
-    if (!app) return figures;
+    ASSERT_TRUE(app);
     MainState& main = app->Main();
     main.SetAutoLog(true);
     app->Mover().SelectStep(step);
@@ -72,74 +66,47 @@ RunFigures RunRepeatedMove(int step, int steps) {
     app->Mover().SetRepeatedly(true);
     ui.messages.clear();
     CalendarEngine engine(main.Engine().Settings());
-
-    figures.rss_before = PeakRssKiB();
+    const long rss_before = PeakRssKiB();
     const auto start = std::chrono::steady_clock::now();
     double before = main.CurrentAJD();
     std::optional<ChDate> previous = LunarDateOf(engine, before);
-    int failures = 0;
+    ASSERT_TRUE(previous);
     RepeatedMove& run = app->RepeatedMove();
     run.Move();
-    while (failures < 20) {
-        ++figures.steps;
+    int done = 0;
+    for (; done < steps && run.State() != RunState::kIdle; run.Tick()) {
+        ++done;
         const double after = main.CurrentAJD();
-        if (!ui.messages.empty()) {
-            ADD_FAILURE() << "step " << figures.steps << " shows " << ui.messages[0].text;
-            ++failures;
-            ui.messages.clear();
-        }
+        ASSERT_TRUE(ui.messages.empty()) << "step " << done << ": " << ui.messages[0].text;
         const std::optional<ChDate> chl = LunarDateOf(engine, after);
-        if (!chl) {
-            ADD_FAILURE() << "step " << figures.steps << ": no lunar date for " << after;
-            ++failures;
-            break;
-        }
+        ASSERT_TRUE(chl) << "step " << done << ": no lunar date for " << after;
         const std::string expected = ChLShortText(*chl) + " ";
-        const std::string& caption = main.ValueCaption(kCalCHL);
-        if (caption.compare(0, expected.size(), expected) != 0) {
-            ADD_FAILURE() << "step " << figures.steps << ": shown " << caption << ", converted " << expected;
-            ++failures;
-        }
+        ASSERT_EQ(main.ValueCaption(kCalCHL).compare(0, expected.size(), expected), 0)
+            << "step " << done << ": shown " << main.ValueCaption(kCalCHL);
+        const double days = after - before;
         if (step == kStepDay) {
-            if (after != before + 1.0) {
-                ADD_FAILURE() << "step " << figures.steps << " moved from " << before << " to " << after;
-                ++failures;
-            }
-        } else if (previous) {
-            // One lunar month on: 29 or 30 whole days later, the month changed and
-            // the day kept (a 30th becomes the 29th of a short month).
-            const double days = after - before;
-            const bool whole = std::fabs(days - std::round(days)) < 1e-6;
-            const bool month_changed =
-                chl->MonthOrTerm != previous->MonthOrTerm || chl->Leap != previous->Leap;
-            const bool day_kept =
-                chl->Day == previous->Day || (previous->Day == 30 && chl->Day == 29);
-            if (!whole || days < 28.5 || days > 30.5 || !month_changed || !day_kept) {
-                ADD_FAILURE() << "step " << figures.steps << ": " << ChLShortText(*previous) << " to "
-                              << ChLShortText(*chl) << " in " << days << " days";
-                ++failures;
-            }
+            ASSERT_EQ(days, 1.0) << "step " << done;
+        } else {
+            ASSERT_NEAR(days, std::round(days), 1e-6) << "step " << done;
+            ASSERT_TRUE(days > 28.5 && days < 30.5) << "step " << done;
+            ASSERT_TRUE(chl->MonthOrTerm != previous->MonthOrTerm || chl->Leap != previous->Leap);
+            ASSERT_TRUE(chl->Day == previous->Day || (previous->Day == 30 && chl->Day == 29))
+                << ChLShortText(*previous) << " to " << ChLShortText(*chl);
         }
         before = after;
         previous = chl;
-        if (figures.steps >= steps || run.State() == RunState::kIdle) break;
-        run.Tick();
     }
-    const bool ended_early = run.State() == RunState::kIdle;
     run.Stop();
-    figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    figures.rss_after = PeakRssKiB();
-    figures.log_bytes = app->Log().Text().size();
-    EXPECT_FALSE(ended_early) << "the run ended by itself after " << figures.steps << " steps";
-    EXPECT_EQ(figures.steps, steps);
-    EXPECT_GT(figures.log_bytes, static_cast<size_t>(steps) * 20) << "each step is logged";
-
-    const double growth = (figures.rss_after - figures.rss_before) * 1024.0 - figures.log_bytes;
-    EXPECT_LT(growth, 64.0 * 1024 * 1024) << "memory grows apart from the log";
-    std::cout << kMoveStepItems[step] << ": " << figures.steps << " steps in " << figures.seconds
-              << " s, peak RSS " << figures.rss_before << " -> " << figures.rss_after << " KiB, log "
-              << figures.log_bytes << " bytes\n";
-    return figures;
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const size_t log_bytes = app->Log().Text().size();
+    EXPECT_EQ(done, steps) << "the run ended by itself";
+    EXPECT_GT(log_bytes, static_cast<size_t>(steps) * 20) << "each step is logged";
+    const long rss_after = PeakRssKiB();
+    EXPECT_LT((rss_after - rss_before) * 1024.0 - log_bytes, 64.0 * 1024 * 1024)
+        << "memory grows apart from the log";
+    std::cout << kMoveStepItems[step] << ": " << done << " steps in " << seconds << " s, peak RSS "
+              << rss_before << " -> " << rss_after << " KiB, log " << log_bytes << " bytes\n";
 }
 
 TEST(LongRuns, TwentyThousandDaySteps) { RunRepeatedMove(kStepDay, 20000); }
@@ -167,33 +134,19 @@ TEST(LongRuns, AThousandSearchesOfEveryTargetMoveForward) {
         const auto start = std::chrono::steady_clock::now();
         double before = main.CurrentAJD();
         int hits = 0;
-        bool reached_end = false;
-        for (int i = 0; i < searches; ++i) {
+        // A hit may lie beyond the admissible range; the searches end there.
+        for (; hits < searches && before <= kMaxAJDate; ++hits) {
             app->Searcher().Search();
-            const double after = main.CurrentAJD();
-            if (!ui.messages.empty()) {
-                ADD_FAILURE() << kTargetItems[target] << ": search " << i + 1 << " from " << before
-                              << " shows " << ui.messages[0].text;
-                break;
-            }
-            if (!(after > before)) {
-                ADD_FAILURE() << kTargetItems[target] << ": search " << i + 1 << " went from " << before
-                              << " to " << after;
-                break;
-            }
-            before = after;
-            ++hits;
-            // A hit may lie beyond the admissible range; the searches end there.
-            if (after > kMaxAJDate) {
-                reached_end = true;
-                break;
-            }
+            ASSERT_TRUE(ui.messages.empty()) << kTargetItems[target] << ": search " << hits + 1
+                                             << " from " << before << ": " << ui.messages[0].text;
+            ASSERT_GT(main.CurrentAJD(), before) << kTargetItems[target] << ": " << hits + 1;
+            before = main.CurrentAJD();
         }
-        EXPECT_TRUE(hits == searches || reached_end) << kTargetItems[target] << ": " << hits << " hits";
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::cout << kTargetItems[target] << ": " << hits << " hits in " << seconds << " s, last at AJD "
-                  << std::fixed << before << std::defaultfloat << ", peak RSS " << PeakRssKiB() << " KiB"
-                  << (reached_end ? " (end of range reached)" : "") << "\n";
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::cout << kTargetItems[target] << ": " << hits << " hits in " << seconds
+                  << " s, last at AJD " << std::fixed << before << std::defaultfloat
+                  << ", peak RSS " << PeakRssKiB() << " KiB\n";
     }
     std::cout << "all targets: "
               << std::chrono::duration<double>(std::chrono::steady_clock::now() - all).count() << " s\n";

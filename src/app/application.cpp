@@ -1,11 +1,13 @@
 #include "app/application.h"
 
+#include "app/extra_settings.h"
 #include "app/state_file_io.h"
 
 namespace vemla {
 namespace {
 
 constexpr std::string_view kRestoreTitle = "Restore state";
+constexpr std::string_view kChineseCharactersTitle = "Chinese characters";
 
 }  // namespace
 
@@ -40,7 +42,23 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
 }
 
 void Application::Startup() {
+    if (paths_.settings_file)
+        main_->SetChineseCharacters(
+            LoadExtraSettings(*paths_.settings_file).Flag(kChineseCharactersKey, false));
     main_->Startup([this](MainState&) { return RestoreState(false); });
+}
+
+void Application::SetChineseCharacters(bool on) {
+    main_->SetChineseCharacters(on);
+    if (!paths_.settings_file) return;
+    // Read again rather than cached, so that keys written by another copy of
+    // the program in the meantime are kept.
+    ExtraSettings settings = LoadExtraSettings(*paths_.settings_file);
+    settings.SetFlag(kChineseCharactersKey, on);
+    if (auto error = SaveExtraSettings(*paths_.settings_file, settings))
+        ui_.ShowMessage(std::string(kChineseCharactersTitle),
+                        "Unable to remember the setting: " + error->description,
+                        MessageIcon::kExclamation, MessageButtons::kOk);
 }
 
 LogContext Application::MakeLogContext() const {

@@ -30,6 +30,9 @@ inline constexpr std::string_view kStateFolderName = "Tarvolin_Systems";
 struct ApplicationPaths {
     std::filesystem::path executable_folder;       // where the program texts are looked for
     std::optional<std::filesystem::path> state_file;  // none: nothing is restored or saved
+    // The settings beyond the state file (ExtraSettings); none: the defaults,
+    // and nothing is remembered.
+    std::optional<std::filesystem::path> settings_file;
 };
 
 class Application {
@@ -63,6 +66,8 @@ public:
     void ClosePreferences();
     void SaveState();
     void RestoreStateButton();
+    // The option "Chinese characters", remembered at once in the settings file.
+    void SetChineseCharacters(bool on);
 
     // Reads and applies the saved state; `ask_about_log` asks whether the log
     // configuration comes back too. Nothing changes unless the whole file is

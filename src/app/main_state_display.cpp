@@ -52,6 +52,7 @@ void MainState::ShowChineseDates() {
     view_.month_element_animal.visible = !settings_.show_cjds;
     if (!settings_.show_cjds) view_.month_element_animal.caption = std::move(c.month_text);
     view_.year_count.caption = std::move(c.year_count);
+    ShowChineseCharacters(c);
 }
 
 void MainState::DisplayMoonData() {

@@ -93,6 +93,9 @@ struct MainView {
     LabelView month_element_animal;  // lblElementAnimalOfMonth
     LabelView year_element_animal;   // lblElementAnimalOfYear
     LabelView year_count;            // lblYear, "Year 4722"
+    // lblChineseCharacters: the CHL and CHS dates in Chinese characters,
+    // shown while the option "Chinese characters" is on.
+    LabelView chinese_characters{{}, {}, false, false};
     // Stem (1..10) and branch (1..12) pictures of the day and of the year;
     // 0 before the first display.
     int day_stem = 0, day_branch = 0, year_stem = 0, year_branch = 0;

@@ -20,6 +20,7 @@
 #include <optional>
 
 #include "app/application.h"
+#include "app/extra_settings.h"
 #include "common/folders.h"
 #include "common/program_text.h"
 #include "gui/data_window.h"
@@ -58,7 +59,10 @@ int main(int argc, char** argv) {
     using namespace vemla;
     QtUserInterface ui;
     const std::filesystem::path executable_folder = ExecutableFolder();
-    auto created = Application::Create(ui, {executable_folder, StateFile()});
+    std::optional<std::filesystem::path> state_file = StateFile();
+    std::optional<std::filesystem::path> settings_file;
+    if (state_file) settings_file = state_file->parent_path() / kExtraSettingsFileName;
+    auto created = Application::Create(ui, {executable_folder, state_file, settings_file});
     if (auto* error = std::get_if<std::string>(&created)) {
         ShowMessageBox("", *error, MessageIcon::kCritical, MessageButtons::kOk);
         return 1;

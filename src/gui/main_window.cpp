@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/application.h"
+#include "gui/chinese_characters_line.h"
 #include "gui/data_window.h"
 #include "gui/help_window.h"
 #include "gui/log_preferences_window.h"
@@ -265,6 +266,9 @@ QGroupBox* MainWindow::MakeDates() {
         grid->addWidget(value, line, 1);
         ++line;
     };
+    chinese_characters_ = std::make_unique<ChineseCharactersLine>(frame, grid, line++, [this](bool on) {
+        Act([&] { app_.SetChineseCharacters(on); });
+    });
     grid->setRowMinimumHeight(line++, 6);
     moon_phase_ = new ClickableLabel(frame);
     add_pair("lblPhaseOfMoon", moon_phase_);
@@ -659,6 +663,7 @@ void MainWindow::Refresh(bool apply_focus) {
         BindLabel(month_element_animal_, v.month_element_animal);
         BindLabel(year_element_animal_, v.year_element_animal);
         BindLabel(year_count_, v.year_count);
+        chinese_characters_->Bind(m.ChineseCharacters(), v.chinese_characters);
         stem_pictures_[1]->setPixmap(pictures_.Stem(v.day_stem));
         branch_pictures_[1]->setPixmap(pictures_.Branch(v.day_branch));
         stem_pictures_[0]->setPixmap(pictures_.Stem(v.year_stem));

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "app/view_model.h"
@@ -27,6 +28,7 @@ class QTimer;
 namespace vemla {
 
 class Application;
+class ChineseCharactersLine;
 class ClickableLabel;
 class DataWindow;
 class HelpWindow;
@@ -113,6 +115,7 @@ private:
     QLabel* month_element_animal_ = nullptr;
     QLabel* year_element_animal_ = nullptr;
     QLabel* year_count_ = nullptr;
+    std::unique_ptr<ChineseCharactersLine> chinese_characters_;
     std::array<QLabel*, 2> stem_pictures_{};    // picStem: 0 the year, 1 the day
     std::array<QLabel*, 2> branch_pictures_{};  // picBranch: 0 the year, 1 the day
     QLabel* local_offset_ = nullptr;

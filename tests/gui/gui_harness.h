@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/extra_settings.h"
 #include "common/folders.h"
 #include "gui/help_window.h"
 #include "gui/log_preferences_window.h"
@@ -61,7 +62,8 @@ public:
 
         const StateFileLocation state = StateFilePath(kStateFileName, kStateFolderName);
         state_file_ = QString::fromStdString(state.path.string());
-        auto created = Application::Create(ui, {VEMLA_SOURCE_DATA_DIR, state.path});
+        auto created = Application::Create(
+            ui, {VEMLA_SOURCE_DATA_DIR, state.path, state.path.parent_path() / kExtraSettingsFileName});
         if (auto* error = std::get_if<std::string>(&created)) qFatal("%s", error->c_str());
         app = std::move(std::get<std::unique_ptr<Application>>(created));
         pictures.Load(VEMLA_SOURCE_DATA_DIR);

@@ -42,20 +42,20 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
 }
 
 void Application::Startup() {
-    if (paths_.settings_file)
+    if (settings_file_)
         main_->SetChineseCharacters(
-            LoadExtraSettings(*paths_.settings_file).Flag(kChineseCharactersKey, false));
+            LoadExtraSettings(*settings_file_).Flag(kChineseCharactersKey, false));
     main_->Startup([this](MainState&) { return RestoreState(false); });
 }
 
 void Application::SetChineseCharacters(bool on) {
     main_->SetChineseCharacters(on);
-    if (!paths_.settings_file) return;
+    if (!settings_file_) return;
     // Read again rather than cached, so that keys written by another copy of
     // the program in the meantime are kept.
-    ExtraSettings settings = LoadExtraSettings(*paths_.settings_file);
+    ExtraSettings settings = LoadExtraSettings(*settings_file_);
     settings.SetFlag(kChineseCharactersKey, on);
-    if (auto error = SaveExtraSettings(*paths_.settings_file, settings))
+    if (auto error = SaveExtraSettings(*settings_file_, settings))
         ui_.ShowMessage(std::string(kChineseCharactersTitle),
                         "Unable to remember the setting: " + error->description,
                         MessageIcon::kExclamation, MessageButtons::kOk);

@@ -30,9 +30,6 @@ inline constexpr std::string_view kStateFolderName = "Tarvolin_Systems";
 struct ApplicationPaths {
     std::filesystem::path executable_folder;       // where the program texts are looked for
     std::optional<std::filesystem::path> state_file;  // none: nothing is restored or saved
-    // The settings beyond the state file (ExtraSettings); none: the defaults,
-    // and nothing is remembered.
-    std::optional<std::filesystem::path> settings_file;
 };
 
 class Application {
@@ -66,6 +63,9 @@ public:
     void ClosePreferences();
     void SaveState();
     void RestoreStateButton();
+    // The file of the settings beyond the state file (ExtraSettings), read by
+    // Startup; without one, the defaults apply and nothing is remembered.
+    void SetSettingsFile(std::filesystem::path path) { settings_file_ = std::move(path); }
     // The option "Chinese characters", remembered at once in the settings file.
     void SetChineseCharacters(bool on);
 
@@ -85,6 +85,7 @@ private:
 
     UserInterface& ui_;
     ApplicationPaths paths_;
+    std::optional<std::filesystem::path> settings_file_;
     ProgramTextStore texts_;
     std::unique_ptr<MainState> main_;
     LogModel log_;

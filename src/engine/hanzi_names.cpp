@@ -11,6 +11,18 @@ std::string Entry(const std::array<std::string_view, N>& table, int number) {
     return std::string(table[static_cast<size_t>(number - 1)]);
 }
 
+// The index of the table's entry that begins `text`, the longest when
+// several do; the text is advanced past it. -1 when none does.
+template <size_t N>
+int TakeEntry(std::string_view& text, const std::array<std::string_view, N>& table) {
+    int found = -1;
+    for (size_t i = 0; i < N; ++i)
+        if (text.starts_with(table[i]) && (found < 0 || table[i].size() > table[found].size()))
+            found = static_cast<int>(i);
+    if (found >= 0) text.remove_prefix(table[static_cast<size_t>(found)].size());
+    return found;
+}
+
 }  // namespace
 
 std::string StemBranchHanzi(int position) {
@@ -72,6 +84,28 @@ HanziDate HanziDateOf(const ChDate& chs, const ChDate& chl, int64_t day_number) 
     if (!day_of_term.empty())
         out.chs += std::string(kOrdinalHanzi) + day_of_term + std::string(kDaySuffixHanzi);
     return out;
+}
+
+bool ReadHanziChLDate(std::string_view text, ChDate& chl) {
+    const int stem = TakeEntry(text, kStemHanzi);
+    const int branch = TakeEntry(text, kBranchHanzi);
+    if (stem < 0 || branch < 0 || !text.starts_with(kNianHanzi)) return false;
+    text.remove_prefix(kNianHanzi.size());
+    // Stem and branch advance together, so only pairs of like parity exist.
+    if ((stem - branch) % 2 != 0) return false;
+    int position = 1;
+    while (StemOf(position) != stem + 1 || AnimalOf(position) != branch) ++position;
+
+    int month = TakeEntry(text, kLeapMonthHanzi);
+    const bool leap = month >= 0;
+    if (!leap) month = TakeEntry(text, kMonthHanzi);
+    const int day = TakeEntry(text, kDayHanzi);
+    if (month < 0 || day < 0 || !(text.empty() || text.front() == ' ')) return false;
+    chl.Position = position;
+    chl.MonthOrTerm = month + 1;
+    chl.Leap = leap ? 1 : 0;
+    chl.Day = day + 1;
+    return true;
 }
 
 }  // namespace vemla

@@ -75,4 +75,11 @@ struct HanziDate {
 // the prime meridian's time), as CalendarEngine::CJDateToChDates gives them.
 HanziDate HanziDateOf(const ChDate& chs, const ChDate& chl, int64_t day_number);
 
+// Reads a lunar date in characters, "甲辰年正月初一" (the beginning of
+// HanziDate::chl; a blank and anything after it are passed over), into the
+// Position, MonthOrTerm, Leap and Day of `chl`. The characters do not say the
+// cycle: Cycle is left as it is. False, with `chl` unchanged, for any other
+// text.
+bool ReadHanziChLDate(std::string_view text, ChDate& chl);
+
 }  // namespace vemla

@@ -59,10 +59,8 @@ int main(int argc, char** argv) {
     using namespace vemla;
     QtUserInterface ui;
     const std::filesystem::path executable_folder = ExecutableFolder();
-    std::optional<std::filesystem::path> state_file = StateFile();
-    std::optional<std::filesystem::path> settings_file;
-    if (state_file) settings_file = state_file->parent_path() / kExtraSettingsFileName;
-    auto created = Application::Create(ui, {executable_folder, state_file, settings_file});
+    const std::optional<std::filesystem::path> state_file = StateFile();
+    auto created = Application::Create(ui, {executable_folder, state_file});
     if (auto* error = std::get_if<std::string>(&created)) {
         ShowMessageBox("", *error, MessageIcon::kCritical, MessageButtons::kOk);
         return 1;
@@ -73,6 +71,7 @@ int main(int argc, char** argv) {
     pictures.Load(DataFolder(executable_folder));
     if (!pictures.Icon().isNull()) QApplication::setWindowIcon(QIcon(pictures.Icon()));
 
+    if (state_file) app.SetSettingsFile(state_file->parent_path() / kExtraSettingsFileName);
     app.Startup();
     MainWindow window(app, ui, pictures);
     window.Refresh();

@@ -40,9 +40,9 @@ TEST(ExtraSettings, ReadsLenientlyAndKeepsWhatItDoesNotKnow) {
 class ChineseCharactersOption : public ::testing::Test {
   protected:
     std::unique_ptr<Application> Start(std::filesystem::path settings_file) {
-        auto made = Application::Create(
-            ui, {VEMLA_SOURCE_DATA_DIR, folder.path() / "vemla.usr", std::move(settings_file)});
+        auto made = Application::Create(ui, {VEMLA_SOURCE_DATA_DIR, folder.path() / "vemla.usr"});
         auto app = std::move(std::get<std::unique_ptr<Application>>(made));
+        app->SetSettingsFile(std::move(settings_file));
         app->Startup();
         return app;
     }

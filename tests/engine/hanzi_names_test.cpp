@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 
 #include "engine/cycles.h"
 #include "engine/datelib.h"
@@ -134,6 +135,34 @@ TEST(HanziNames, DatesAsTheAlmanacsPrintThem) {
     EXPECT_EQ(HanziOfDay(2023, 3, 22).chl.substr(0, 24), "癸卯年闰二月初一");
     // The leap month of 2033, which the older rule-of-thumb tables put elsewhere.
     EXPECT_EQ(HanziOfDay(2033, 12, 22).month, "闰十一月");
+}
+
+}  // namespace
+}  // namespace vemla
+
+namespace vemla {
+namespace {
+
+TEST(HanziNames, LunarDatesReadBackFromCharacters) {
+    std::mt19937 random(15);
+    std::uniform_int_distribution<int32_t> days(625334, 2816787);  // -3000 to 3000 CE
+    CalendarEngine engine;
+    for (int i = 0; i < 1000; ++i) {
+        const int32_t day = days(random);
+        ChDate chs{}, chl{};
+        ASSERT_TRUE(engine.CJDateToChDates(day, chs, chl));
+        const std::string text = HanziDateOf(chs, chl, day).chl;
+        ChDate read{};
+        read.Cycle = chl.Cycle;  // not written in characters
+        ASSERT_TRUE(ReadHanziChLDate(text, read)) << text;
+        ASSERT_EQ(engine.ChLDateToJDN(read), kChLExists) << text;
+        ASSERT_EQ(read.JDN, day) << text;
+    }
+    ChDate untouched{};
+    for (const char* text : {"甲丑年正月初一", "甲辰年十三月初一", "甲辰年正月卅一", "甲辰正月初一",
+                             "甲辰年正月初一日", "甲辰年闰冬月初一", ""})
+        EXPECT_FALSE(ReadHanziChLDate(text, untouched)) << text;
+    EXPECT_EQ(untouched.Position, 0);
 }
 
 }  // namespace

@@ -62,11 +62,11 @@ public:
 
         const StateFileLocation state = StateFilePath(kStateFileName, kStateFolderName);
         state_file_ = QString::fromStdString(state.path.string());
-        auto created = Application::Create(
-            ui, {VEMLA_SOURCE_DATA_DIR, state.path, state.path.parent_path() / kExtraSettingsFileName});
+        auto created = Application::Create(ui, {VEMLA_SOURCE_DATA_DIR, state.path});
         if (auto* error = std::get_if<std::string>(&created)) qFatal("%s", error->c_str());
         app = std::move(std::get<std::unique_ptr<Application>>(created));
         pictures.Load(VEMLA_SOURCE_DATA_DIR);
+        app->SetSettingsFile(state.path.parent_path() / kExtraSettingsFileName);
         app->Startup();
         window = std::make_unique<MainWindow>(*app, ui, pictures);
         window->show();

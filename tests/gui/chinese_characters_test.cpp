@@ -8,6 +8,7 @@
 #include <ctime>
 
 #include "engine/hanzi_names.h"
+#include "gui/widgets.h"
 #include "gui_harness.h"
 
 namespace vemla::test {

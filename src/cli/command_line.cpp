@@ -12,6 +12,7 @@
 #include "app/mover.h"
 #include "app/searcher.h"
 #include "app/state_file_io.h"
+#include "cli/hanzi_output.h"
 #include "cli/moment_output.h"
 #include "cli/terminal_ui.h"
 
@@ -25,6 +26,7 @@ struct GlobalOptions {
     std::optional<std::string> abbreviation;
     std::optional<std::string> state_file;
     bool json = false;
+    bool hanzi = false;  // the Chinese dates also in Chinese characters
     bool log = false;
     std::optional<std::string> log_items;
     bool expanded = false, compact = false;
@@ -254,13 +256,13 @@ public:
         }
         if (options.json) {
             nlohmann::json object = MomentJson(m);
+            if (options.hanzi) object["hanzi"] = HanziJson(HanziOfMoment(m));
             if (options.log) object["log"] = log;
             out_ << object.dump() << "\n";
-        } else if (options.log) {
-            out_ << log;
-        } else {
-            out_ << MomentText(m);
+            return;
         }
+        out_ << (options.log ? log : MomentText(m));
+        if (options.hanzi) out_ << HanziText(HanziOfMoment(m)) << "\n";
     }
 
 private:
@@ -321,6 +323,7 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
                    "Name shown for the prime meridian's time (three characters kept)");
     app.add_option("--state", options.state_file, "Take the settings and the moment from this saved state file");
     app.add_flag("--json", options.json, "Print one JSON object instead of text");
+    app.add_flag("--hanzi", options.hanzi, "Also write the Chinese dates in Chinese characters");
     app.add_flag("--log", options.log, "Print the log entry that Add to log would write");
     app.add_option("--log-items", options.log_items,
                    "Comma-separated log lines: chl, chs, cjdc, epoch, ce, jc, cjdl, ajd, phase, lunation")
@@ -411,6 +414,11 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
         return kExitOk;
     } catch (const CLI::ParseError& e) {
         err << e.what() << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+
+    if (options.hanzi && (list_cmd->parsed() || test_cmd->parsed())) {
+        err << "--hanzi applies to convert, now, move and search only\nRun with --help for more information.\n";
         return kExitUsage;
     }
 

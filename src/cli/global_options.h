@@ -1,0 +1,38 @@
+// The options every subcommand takes (settings, output form, log), accepted
+// before or after the subcommand's name.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/log_preferences.h"
+
+namespace vemla {
+
+struct GlobalOptions {
+    std::optional<int> epoch;
+    std::optional<std::string> method;
+    std::optional<int> longitude;
+    std::optional<std::string> abbreviation;
+    std::optional<std::string> calendar;  // of an entry typed without a code
+    std::optional<std::string> state_file;
+    bool json = false;
+    bool hanzi = false;  // the Chinese dates also in Chinese characters
+    bool log = false;
+    std::optional<std::string> log_items;
+    bool expanded = false, compact = false;
+    bool chinese_terms = false, no_chinese_terms = false;
+};
+
+// Declares the options on the program (the subcommands fall through to them).
+void AddGlobalOptions(CLI::App& app, GlobalOptions& options);
+
+// "--hanzi" refused by a command that prints no displayed moment, else "".
+std::string HanziUsageError(const GlobalOptions& options, std::string_view command);
+
+// Sets the log preferences the options name; the others stay as they are.
+void ApplyLogOptions(const GlobalOptions& options, LogPreferences& preferences);
+
+}  // namespace vemla

@@ -1,11 +1,13 @@
 #include "app/application.h"
 
+#include "app/extra_settings.h"
 #include "app/state_file_io.h"
 
 namespace vemla {
 namespace {
 
 constexpr std::string_view kRestoreTitle = "Restore state";
+constexpr std::string_view kChineseCharactersTitle = "Chinese characters";
 
 }  // namespace
 
@@ -40,9 +42,25 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
 }
 
 void Application::Startup() {
+    if (settings_file_)
+        main_->SetChineseCharacters(
+            LoadExtraSettings(*settings_file_).Flag(kChineseCharactersKey, false));
     main_->Startup([this](MainState&) { return RestoreState(false); });
     // "keep leap" is offered only where it can act, from the first display on.
     mover_.UpdateKeepLeap();
+}
+
+void Application::SetChineseCharacters(bool on) {
+    main_->SetChineseCharacters(on);
+    if (!settings_file_) return;
+    // Read again rather than cached, so that keys written by another copy of
+    // the program in the meantime are kept.
+    ExtraSettings settings = LoadExtraSettings(*settings_file_);
+    settings.SetFlag(kChineseCharactersKey, on);
+    if (auto error = SaveExtraSettings(*settings_file_, settings))
+        ui_.ShowMessage(std::string(kChineseCharactersTitle),
+                        "Unable to remember the setting: " + error->description,
+                        MessageIcon::kExclamation, MessageButtons::kOk);
 }
 
 LogContext Application::MakeLogContext() const {

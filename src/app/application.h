@@ -63,6 +63,11 @@ public:
     void ClosePreferences();
     void SaveState();
     void RestoreStateButton();
+    // The file of the settings beyond the state file (ExtraSettings), read by
+    // Startup; without one, the defaults apply and nothing is remembered.
+    void SetSettingsFile(std::filesystem::path path) { settings_file_ = std::move(path); }
+    // The option "Chinese characters", remembered at once in the settings file.
+    void SetChineseCharacters(bool on);
 
     // Reads and applies the saved state; `ask_about_log` asks whether the log
     // configuration comes back too. Nothing changes unless the whole file is
@@ -80,6 +85,7 @@ private:
 
     UserInterface& ui_;
     ApplicationPaths paths_;
+    std::optional<std::filesystem::path> settings_file_;
     ProgramTextStore texts_;
     std::unique_ptr<MainState> main_;
     LogModel log_;

@@ -128,6 +128,7 @@ ChineseDatesText ChineseDatesOf(CalendarEngine& engine, double ajd, std::string_
     out.year_text = StemBranchText(year_position) + " " + ElementAnimalText(year_position) + " year";
     out.month_text = MonthElementAnimalText(out.chl, false) + " month";
     out.year_count = "Year " + std::to_string(LinearYearCount(out.chl.Cycle, out.chl.Position));
+    out.hanzi = HanziDateOf(out.chs, out.chl, DayNumberOf(cjdc));
     return out;
 }
 

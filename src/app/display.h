@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "engine/chinese_dates.h"
+#include "engine/hanzi_names.h"
 
 namespace vemla {
 
@@ -54,6 +55,7 @@ struct ChineseDatesText {
     std::string year_text;           // "jia-chen wood-dragon year"
     std::string year_count;          // "Year 4722"
     int day_stem = 0, day_branch = 0, year_stem = 0, year_branch = 0;
+    HanziDate hanzi;  // both dates in Chinese characters
 };
 
 // The Chinese rows of a moment (AJD) at the engine's prime meridian, epoch

@@ -21,6 +21,8 @@
 
 namespace vemla {
 
+struct ChineseDatesText;
+
 // Kinds of automatic log entry.
 inline constexpr int kAutoLogNow = 1;
 inline constexpr int kAutoLogConvert = 2;
@@ -100,6 +102,10 @@ public:
     void SetShowLocal(bool checked);
     void SetShowCJDs(bool checked);
     void SetAutoLog(bool checked);
+    // The option "Chinese characters": the CHL and CHS dates also in
+    // characters, on a line of their own and in their tooltips.
+    bool ChineseCharacters() const { return chinese_characters_; }
+    void SetChineseCharacters(bool on);
     // The search target changes: the element and animal boxes follow it, and
     // only the selected element-animal target shows the boxes' choice.
     void SetTargetIndex(int index);
@@ -169,6 +175,7 @@ public:
 
 private:
     void ApplyRowVisibility();
+    void ShowChineseCharacters(const ChineseDatesText& dates);
     void ApplyElementAnimalAvailability();
     void SetElementAnimal(int element, int animal);
     void FocusAfterElementAnimalChoice();
@@ -192,6 +199,7 @@ private:
     bool initializing_ = false;
     bool repeat_ = false;
     bool startup_completed_ = false;
+    bool chinese_characters_ = false;
 };
 
 }  // namespace vemla

@@ -57,6 +57,7 @@ void MainState::ShowChineseDates() {
     BorderlineMarkViews marks = BorderlineMarksOf(AssessDay(engine_, DayNumberOf(cjdc)), CCT());
     view_.chl_borderline = std::move(marks.chl);
     view_.chs_borderline = std::move(marks.chs);
+    ShowChineseCharacters(c);
 }
 
 void MainState::DisplayMoonData() {

@@ -30,6 +30,7 @@ inline constexpr std::array kMainWindowCaptions = std::to_array<ControlCaption>(
     {"lblLongitude", "Prime meridian (º East):"},
     {"chkShowLocal", "Show local dates"},
     {"chkShowCJDs", "Show chronological JDs"},
+    {"chkChineseCharacters", "Chinese characters"},
     {"chkAutoLog", "Auto log"},
     // Date entry
     {"fraConvert", "Date entry"},

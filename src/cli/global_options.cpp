@@ -56,6 +56,7 @@ void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
     app.add_option("--state", options.state_file,
                    "Take the settings and the moment from this saved state file");
     app.add_flag("--json", options.json, "Print JSON objects instead of text");
+    app.add_flag("--hanzi", options.hanzi, "Also write the Chinese dates in Chinese characters");
     app.add_flag("--log", options.log, "Print the log entry that Add to log would write");
     app.add_option("--log-items", options.log_items,
                    "Comma-separated log lines: chl, chs, cjdc, epoch, ce, jc, cjdl, ajd, phase, "
@@ -80,6 +81,11 @@ void ApplyLogOptions(const GlobalOptions& options, LogPreferences& preferences) 
     if (options.compact) preferences.verbose = false;
     if (options.chinese_terms) preferences.include_ganzhi = true;
     if (options.no_chinese_terms) preferences.include_ganzhi = false;
+}
+
+std::string HanziUsageError(const GlobalOptions& options, std::string_view command) {
+    if (!options.hanzi) return "";
+    return "--hanzi applies to the commands that show a moment, not to " + std::string(command);
 }
 
 }  // namespace vemla

@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/log_preferences.h"
 
@@ -18,6 +19,7 @@ struct GlobalOptions {
     std::optional<std::string> calendar;  // of an entry typed without a code
     std::optional<std::string> state_file;
     bool json = false;
+    bool hanzi = false;  // the Chinese dates also in Chinese characters
     bool log = false;
     std::optional<std::string> log_items;
     bool expanded = false, compact = false;
@@ -26,6 +28,9 @@ struct GlobalOptions {
 
 // Declares the options on the program (the subcommands fall through to them).
 void AddGlobalOptions(CLI::App& app, GlobalOptions& options);
+
+// "--hanzi" refused by a command that prints no displayed moment, else "".
+std::string HanziUsageError(const GlobalOptions& options, std::string_view command);
 
 // Sets the log preferences the options name; the others stay as they are.
 void ApplyLogOptions(const GlobalOptions& options, LogPreferences& preferences);

@@ -64,7 +64,8 @@ void AddListCommand(CLI::App& app, Commands& commands) {
     sub->add_flag("--names", o->names, "Show the solar terms' names (year-data)");
     AddFromOption(sub, o->from);
     AddElementAnimalOptions(sub, o->from);
-    commands.push_back({sub, [o](Session& session) { return RunList(session, *o); }});
+    commands.push_back({sub, [o](Session& session) { return RunList(session, *o); },
+                        [](const GlobalOptions& options) { return HanziUsageError(options, "list"); }});
 }
 
 }  // namespace vemla

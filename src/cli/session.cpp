@@ -4,6 +4,7 @@
 #include <map>
 
 #include "app/state_file_io.h"
+#include "cli/hanzi_output.h"
 #include "cli/moment_output.h"
 #include "engine/cycles.h"
 
@@ -120,13 +121,13 @@ void Session::Print() {
     }
     if (options_.json) {
         nlohmann::json object = MomentJson(m);
+        if (options_.hanzi) object["hanzi"] = HanziJson(HanziOfMoment(m));
         if (options_.log) object["log"] = log;
         out_ << object.dump() << "\n";
-    } else if (options_.log) {
-        out_ << log;
-    } else {
-        out_ << MomentText(m);
+        return;
     }
+    out_ << (options_.log ? log : MomentText(m));
+    if (options_.hanzi) out_ << HanziText(HanziOfMoment(m)) << "\n";
 }
 
 }  // namespace vemla

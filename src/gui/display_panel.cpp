@@ -93,6 +93,9 @@ QGroupBox* DisplayPanel::Build(QWidget* parent) {
         grid->addWidget(row.value, line, 1);
         ++line;
     }
+    chinese_characters = std::make_unique<ChineseCharactersLine>(frame, grid, line++, [this](bool on) {
+        if (chinese_characters_clicked) chinese_characters_clicked(on);
+    });
 
     auto add_pair = [&](const char* name, QLabel* value) {
         grid->addWidget(Make<QLabel>(kMainWindowCaptions, qPrintable(Element(name, 0)), frame),

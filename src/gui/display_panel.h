@@ -5,9 +5,12 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include "engine/moon_data.h"
+#include "gui/chinese_characters_line.h"
 #include "gui/panel.h"
 
 class QGroupBox;
@@ -44,6 +47,10 @@ class DisplayPanel {
     ClickableLabel* moon_phase = nullptr;
     ClickableLabel* moon_age = nullptr;
     QLabel* moon_picture = nullptr;
+    // The option "Chinese characters" and the dates in characters; a click
+    // on the option calls chinese_characters_clicked.
+    std::unique_ptr<ChineseCharactersLine> chinese_characters;
+    std::function<void(bool)> chinese_characters_clicked;
 
   private:
     QWidget* BuildSide(QWidget* frame);

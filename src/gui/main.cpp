@@ -23,6 +23,7 @@
 #include <optional>
 
 #include "app/application.h"
+#include "app/extra_settings.h"
 #include "common/folders.h"
 #include "common/program_text.h"
 #include "gui/data_window.h"
@@ -85,7 +86,8 @@ int main(int argc, char** argv) {
     using namespace vemla;
     QtUserInterface ui;
     const std::filesystem::path executable_folder = ExecutableFolder();
-    auto created = Application::Create(ui, {executable_folder, StateFile()});
+    const std::optional<std::filesystem::path> state_file = StateFile();
+    auto created = Application::Create(ui, {executable_folder, state_file});
     if (auto* error = std::get_if<std::string>(&created)) {
         ShowMessageBox("", *error, MessageIcon::kCritical, MessageButtons::kOk);
         return 1;
@@ -96,6 +98,7 @@ int main(int argc, char** argv) {
     pictures.Load(DataFolder(executable_folder));
     if (!pictures.Icon().isNull()) QApplication::setWindowIcon(QIcon(pictures.Icon()));
 
+    if (state_file) app.SetSettingsFile(state_file->parent_path() / kExtraSettingsFileName);
     app.Startup();
     MainWindow window(app, ui, pictures);
     window.Refresh();

@@ -83,6 +83,9 @@ void MainWindow::Connect() {
     settings_.Connect(app_.Main(), act);
     entry_.Connect(app_.Main(), act);
     display_.Connect(app_.Main(), act);
+    display_.chinese_characters_clicked = [this, act](bool on) {
+        act([&] { app_.SetChineseCharacters(on); }, false);
+    };
     move_.Connect(app_.Mover(), app_.RepeatedMove(), act);
     search_.Connect(app_.Main(), app_.Searcher(), act);
     buttons_.Connect(
@@ -217,6 +220,7 @@ void MainWindow::BindWindow() {
     settings_.Bind(v, s);
     entry_.Bind(v, s);
     display_.Bind(v);
+    display_.chinese_characters->Bind(m.ChineseCharacters(), v.chinese_characters);
     move_.Bind(v, s, app_.RepeatedMove());
     search_.Bind(v, s);
     BindControls();

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/extra_settings.h"
 #include "common/folders.h"
 #include "gui/help_window.h"
 #include "gui/log_preferences_window.h"
@@ -71,6 +72,7 @@ public:
         if (auto* error = std::get_if<std::string>(&created)) qFatal("%s", error->c_str());
         app = std::move(std::get<std::unique_ptr<Application>>(created));
         pictures.Load(VEMLA_SOURCE_DATA_DIR);
+        app->SetSettingsFile(state.path.parent_path() / kExtraSettingsFileName);
         app->Startup();
         window = std::make_unique<MainWindow>(*app, ui, pictures);
         window->show();

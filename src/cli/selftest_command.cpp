@@ -45,7 +45,8 @@ void AddSelfTestCommand(CLI::App& app, Commands& commands) {
         app.add_subcommand("selftest", "Run the round-trip self-test of the conversions");
     sub->add_option("--date", o->date, "Test this one date instead of random ones");
     sub->add_option("--seed", o->seed, "Seed of the random run, for a repeatable test");
-    commands.push_back({sub, [o](Session& session) { return RunSelfTest(session, *o); }});
+    commands.push_back({sub, [o](Session& session) { return RunSelfTest(session, *o); },
+                        TextOnly("selftest")});
 }
 
 }  // namespace vemla

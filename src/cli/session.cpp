@@ -41,6 +41,13 @@ int EntryCalendar(std::string_view entry, std::string_view default_code) {
     return GetCalendar(fallback);
 }
 
+std::string CommandLineWording(std::string text) {
+    for (const auto& [window, command_line] : kCommandLineWording)
+        if (size_t at = text.find(window); at != std::string::npos)
+            text.replace(at, window.size(), command_line);
+    return WithUnixLineEnds(std::move(text));
+}
+
 std::string WithUnixLineEnds(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
@@ -86,10 +93,7 @@ int Session::Start(const std::filesystem::path& program_folder) {
 bool Session::ReportMessages() {
     bool any = false;
     for (const auto& message : ui_.TakeMessages()) {
-        const auto reworded = kCommandLineWording.find(message.text);
-        err_ << WithUnixLineEnds(reworded != kCommandLineWording.end() ? reworded->second
-                                                                       : message.text)
-             << "\n";
+        err_ << CommandLineWording(message.text) << "\n";
         any = true;
     }
     return any;
@@ -119,7 +123,7 @@ void Session::Print() {
         log = WithUnixLineEnds(app_->Log().Text().substr(printed));
     }
     if (options_.json) {
-        nlohmann::json object = MomentJson(m);
+        nlohmann::json object = MomentJson(MomentOf(m));
         if (options_.log) object["log"] = log;
         out_ << object.dump() << "\n";
     } else if (options_.log) {

@@ -45,9 +45,14 @@ int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Vemla");
     QApplication::setDesktopFileName("vemla");
+    QApplication::setApplicationVersion(VEMLA_VERSION);
 
     QCommandLineParser options;
+    options.setApplicationDescription(
+        "Vemla shows one moment in the Common Era, Julian and Chinese calendars, as Julian dates\n"
+        "and with the Moon's phase. vemla-cli does the same from the command line.");
     options.addHelpOption();
+    options.addVersionOption();
     const QCommandLineOption screenshot("screenshot", "Save a picture of the main window to FILE and end.", "FILE");
     options.addOption(screenshot);
     const QCommandLineOption screenshot_lists(

@@ -45,6 +45,19 @@ TEST_F(ShellBehaviour, ExitStatusAndWhereTheMessageGoes) {
         {{"convert", "2451545 AJD", "--time", "03:00"}, kExitUsage, "--time cannot"},
         {{"convert", "2451545", "--calendar", "cjdl", "--time", "03:00"}, kExitUsage, "--time"},
         {{"convert", "79-?-01-01 CHL"}, kExitRefused, "Invalid CHL date."},
+        {{"convert", "2000-13-01 CE"}, kExitRefused, "Invalid CE date."},
+        {{"convert", "3000-01-02 CE"}, kExitRefused, "Date is later than 3000-01-01 CE."},
+        {{"convert", "79-?-01-01 CHL", "--element", "wood", "--animal", "cat"}, kExitUsage, "--animal"},
+        {{"convert", "2000-01-01 CE", "--plus", "1", "--minus", "1"}, kExitUsage, "--minus"},
+        {{}, kExitUsage, "A subcommand is required"},
+        {{"now", "--epoch", "2000"}, kExitUsage, "--epoch"},
+        {{"--longitude", "99", "now"}, kExitUsage, "--longitude"},
+        {{"--log-items", "chl,moon", "now"}, kExitUsage, "--log-items"},
+        {{"move", "fortnight"}, kExitUsage, "step"},
+        {{"move", "CE year", "--from", "3000-01-01 CE"}, kExitRefused, "Latest date"},
+        {{"search", "Element-animal day"}, kExitRefused, "You must specify an element"},
+        {{"search", "eclipse"}, kExitUsage, "target"},
+        {{"list", "moons"}, kExitUsage, "kind"},
         {{"move", "CE century", "--back", "--count", "3", "--from", "-2950-06-01 CE"},
          kExitRefused, "Earliest date exceeded."},
         {{"move", "60-day cycle", "--back", "--count", "100000", "--from", "-2900-01-01 CE"},
@@ -53,12 +66,19 @@ TEST_F(ShellBehaviour, ExitStatusAndWhereTheMessageGoes) {
         {{"move", "day", "--count", "2.5"}, kExitUsage, "--count: a whole number"},
         {{"list", "new-years", "--json"}, kExitUsage, "list prints text only"},
         {{"selftest", "--date", "x"}, kExitRefused, "Error code = 1"},
+        // A number too large for a double fails its field as a large one does.
+        {{"convert", "2000-01-01 CE", "--plus", std::string(309, '9')}, kExitRefused, "Date is later"},
+        {{"convert", "2000-01-01 CE", "--time", "12:" + std::string(309, '9')}, kExitRefused,
+         "Invalid time"},
+        {{"convert", std::string(400, '9') + " AJD"}, kExitRefused, "Date is later"},
         {{"--version"}, kExitOk, ""},
+        {{"--help"}, kExitOk, ""},
     };
     for (const Case& c : cases) {
         const Result r = Cli(c.args);
-        EXPECT_EQ(r.code, c.code) << c.args[0] << " " << c.args[1] << "\n" << r.err;
-        EXPECT_EQ(r.err.substr(0, c.err_start.size()), c.err_start) << c.args[1];
+        const std::string args = c.args.empty() ? "" : c.args[0] + " " + c.args.back();
+        EXPECT_EQ(r.code, c.code) << args << "\n" << r.err;
+        EXPECT_EQ(r.err.substr(0, c.err_start.size()), c.err_start) << args;
         if (c.code == kExitRefused) {
             EXPECT_NE(r.err.find('\n'), std::string::npos);
         }

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
+#include "cli/completion.h"
 #include "cli/global_options.h"
 #include "cli/session.h"
 
@@ -37,6 +38,8 @@ int ParseArguments(CLI::App& app, const std::vector<std::string>& args, std::ost
     } catch (const CLI::CallForVersion& version) {
         out << version.what() << "\n";
         return kExitOk;
+    } catch (const CLI::Success&) {
+        return kExitOk;  // the completion script is printed
     } catch (const CLI::ParseError& e) {
         err << e.what() << "\nRun with --help for more information.\n";
         return kExitUsage;
@@ -56,9 +59,19 @@ int RunCommandLine(const std::vector<std::string>& args,
     // the global options are accepted on either side of the subcommand.
     app.fallthrough();
     app.set_version_flag("--version", std::string("vemla-cli ") + VEMLA_VERSION);
+    app.set_help_all_flag("--help-all", "Print the help of every subcommand");
     GlobalOptions options;
     AddGlobalOptions(app, options);
     const Commands commands = AddAllCommands(app);
+    // For the build, which installs the script; hidden from the help.
+    app.add_flag_callback(
+           "--bash-completion",
+           [&app, &out] {
+               out << BashCompletion(app);
+               throw CLI::Success();
+           },
+           "Print the bash completion script")
+        ->group("");
 
     if (int code = ParseArguments(app, args, out, err); code >= 0) return code;
     for (const Command& command : commands) {

@@ -45,6 +45,21 @@ void AddFromOption(CLI::App* subcommand, EntryOptions& from);
 // Takes over --from when given; kExitOk or the refusal's code.
 int EnterFrom(Session& session, const EntryOptions& from);
 
+// A usage check for the commands that print the list window's text, which
+// has no JSON form: --json, --log and --hanzi are refused rather than ignored.
+inline std::function<std::string(const GlobalOptions&)> TextOnly(std::string command) {
+    return [command](const GlobalOptions& options) {
+        if (options.json || options.log) return command + " prints text only: no --json or --log";
+        return HanziUsageError(options, command);
+    };
+}
+
+// A number option's check: digits only, so that "1e2" or "5.5" is an error.
+inline std::string WholeNumber(const std::string& text) {
+    const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    return digits ? "" : "a whole number is expected, not " + text;
+}
+
 // Index of a list item named case-insensitively, or -1.
 template <size_t N>
 int ItemIndex(const std::array<std::string_view, N>& items, const std::string& name) {

@@ -1,7 +1,10 @@
 // convert and now: a typed date (or a file of them) and the present moment.
+#include <fstream>
+#include <iostream>
 #include <memory>
 
 #include "app/settings.h"
+#include "cli/batch_convert.h"
 #include "cli/commands.h"
 
 namespace vemla {
@@ -9,9 +12,27 @@ namespace {
 
 struct ConvertOptions {
     EntryOptions entry;
+    std::optional<std::string> input;  // a file of entries, "-" standard input
+    bool tsv = false;
+
+    bool Batch() const { return input || entry.entry == "-"; }
 };
 
+int RunBatch(Session& session, const ConvertOptions& c) {
+    const BatchFormat format =
+        session.Options().json && !c.tsv ? BatchFormat::kJson : BatchFormat::kTsv;
+    const std::string name = c.input.value_or("-");
+    if (name == "-") return ConvertBatch(session, std::cin, format, c.entry);
+    std::ifstream file(name);
+    if (!file) {
+        session.Err() << "Cannot read " << name << ".\n";
+        return kExitRefused;
+    }
+    return ConvertBatch(session, file, format, c.entry);
+}
+
 int RunConvert(Session& session, const ConvertOptions& c) {
+    if (c.Batch()) return RunBatch(session, c);
     if (int code = session.Enter(c.entry); code != kExitOk) return code;
     session.Print();
     return kExitOk;
@@ -20,7 +41,11 @@ int RunConvert(Session& session, const ConvertOptions& c) {
 // The time of a Julian-date entry is its fraction: a --time beside it would
 // be ignored, so the pair is refused.
 std::string CheckConvert(const ConvertOptions& c, const GlobalOptions& options) {
-    if (!c.entry.time) return "";
+    if (c.entry.entry.empty() == !c.input) return "convert takes one entry, \"-\" or --input FILE";
+    if (c.Batch() && (c.entry.plus || c.entry.minus)) return "--plus and --minus are for one entry";
+    if (c.tsv && !c.Batch()) return "--tsv is for a file of entries";
+    if (c.tsv && options.json) return "--tsv and --json exclude each other";
+    if (!c.entry.time || c.Batch()) return "";
     const int calendar = EntryCalendar(c.entry.entry, options.calendar.value_or("CE"));
     if (calendar == kCalAJD || calendar == kCalCJDC || calendar == kCalCJDL || calendar == kCalCJDX)
         return "--time cannot be combined with a Julian-date entry (AJD, CJDC, CJDL, CJDX): "
@@ -56,8 +81,11 @@ void AddConvertCommands(CLI::App& app, Commands& commands) {
         "Show a typed date: 2024-02-10 CE, 79-41-01-01 CHL, 79-41-04-07 CHS, 2460351.5 CJDL ...");
     sub->add_option("entry", c->entry.entry,
                     "The date as typed in the date box; without a code it is a date of "
-                    "--calendar (CE by default)")
-        ->required();
+                    "--calendar (CE by default); \"-\" reads one entry a line from standard input");
+    sub->add_option("--input", c->input,
+                    "Convert every line of this file (ENTRY or ENTRY<TAB>TIME; \"-\": standard "
+                    "input): tab-separated rows, or JSON Lines with --json");
+    sub->add_flag("--tsv", c->tsv, "Tab-separated rows under a header (the default for a file)");
     sub->add_option("--time", c->entry.time, "Time of day, HH:MM (not with AJD or CJD entries)");
     auto* plus = sub->add_option("--plus", c->entry.plus, "Days to add");
     sub->add_option("--minus", c->entry.minus, "Days to subtract")->excludes(plus);

@@ -51,6 +51,7 @@ void AddListCommand(CLI::App& app, Commands& commands) {
         ->required()
         ->check(CLI::IsMember({"new-years", "leap-months", "year-data", "new-years-jc-ce"}));
     sub->add_option("--years", o->years, "Number of years to list, a whole number")
+        ->check(WholeNumber)
         ->check(CLI::Range(1, kMaxListYears));
     sub->add_flag("--leap-only", o->leap_only, "Leap months only");
     sub->add_flag("--omit-invalid", o->omit_invalid, "Omit anniversaries that do not exist");
@@ -65,7 +66,7 @@ void AddListCommand(CLI::App& app, Commands& commands) {
     AddFromOption(sub, o->from);
     AddElementAnimalOptions(sub, o->from);
     commands.push_back({sub, [o](Session& session) { return RunList(session, *o); },
-                        [](const GlobalOptions& options) { return HanziUsageError(options, "list"); }});
+                        TextOnly("list")});
 }
 
 }  // namespace vemla

@@ -1,26 +1,20 @@
 #include "cli/moment_output.h"
 
+#include "app/display.h"
 #include "cli/borderline_output.h"
+#include "common/strproc.h"
 #include "engine/chinese_dates.h"
 #include "engine/cycles.h"
 #include "engine/european.h"
 #include "engine/lunar_phases.h"
+#include "engine/moon_data.h"
 
 namespace vemla {
 namespace {
 
 // The rows in the order the window shows them.
-constexpr int kRowOrder[] = {kCalCE, kCalCEX, kCalJC, kCalCHL, kCalCHS, kCalCJDC, kCalCJDL, kCalCJDX, kCalAJD};
-
-struct ChineseDates {
-    ChDate chs, chl;
-};
-
-ChineseDates DatesOf(MainState& main) {
-    ChineseDates dates;
-    main.Engine().CJDateToChDates(AJDToCJDC(main.CurrentAJD(), main.Longitude()), dates.chs, dates.chl);
-    return dates;
-}
+constexpr int kRowOrder[] = {kCalCE,   kCalCEX,  kCalJC,   kCalCHL, kCalCHS,
+                             kCalCJDC, kCalCJDL, kCalCJDX, kCalAJD};
 
 std::string MonthElementAnimalName(const ChDate& chl) {
     auto [element, animal] = MonthElementAnimal(chl.Position, chl.MonthOrTerm);
@@ -29,16 +23,50 @@ std::string MonthElementAnimalName(const ChDate& chl) {
 
 }  // namespace
 
+Moment MomentAt(CalendarEngine& engine, double ajd, std::string_view abbreviation,
+                int local_offset) {
+    Moment m;
+    m.ajd = ajd;
+    WesternDatesText western = WesternDatesOf(ajd, local_offset);
+    ChineseDatesText chinese = ChineseDatesOf(engine, ajd, abbreviation);
+    m.rows[kCalCE] = Trim(western.ce);
+    m.rows[kCalCEX] = Trim(western.cex);
+    m.rows[kCalJC] = Trim(western.jc);
+    m.rows[kCalCJDL] = Trim(western.cjdl);
+    m.rows[kCalCJDX] = Trim(western.cjdx);
+    m.rows[kCalCHL] = Trim(chinese.chl_text);
+    m.rows[kCalCHS] = Trim(chinese.chs_text);
+    m.rows[kCalCJDC] = Trim(chinese.cjdc);
+    m.rows[kCalAJD] = JulianDateNumberText(ajd) + " AJD";
+    m.chl = chinese.chl;
+    m.chs = chinese.chs;
+    const int day_position = DayPosition(DayNumberOf(AJDToCJDC(ajd, engine.Settings().Longitude)));
+    m.day = ElementAnimalText(day_position);
+    m.month = MonthElementAnimalName(chinese.chl);
+    m.year = ElementAnimalText(chinese.chl.Position);
+    m.year_count = LinearYearCount(chinese.chl.Cycle, chinese.chl.Position);
+    MoonDisplayData moon = ComputeMoonData(ajd);
+    m.moon_age = Trim(moon.age_label);
+    if (moon.view) m.moon_phase = Trim(moon.view->label);
+    m.delta_t_minutes = DeltaTForMoment(ajd);
+    m.local_offset_minutes = local_offset;
+    return m;
+}
+
+Moment MomentOf(MainState& main) {
+    return MomentAt(main.Engine(), main.CurrentAJD(), main.CCT(), LocalOffsetMinutes());
+}
+
 std::string MomentText(MainState& main) {
     const MainView& view = main.View();
     std::string text;
     for (int row : kRowOrder)
         text += view.rows[row].caption.caption + " " + view.rows[row].value.caption + "\n";
-    const ChineseDates dates = DatesOf(main);
-    const int32_t day = DayNumberOf(AJDToCJDC(main.CurrentAJD(), main.Longitude()));
-    text += "Day: " + ElementAnimalText(DayPosition(day)) + " (" + StemBranchText(DayPosition(day)) + ")\n";
-    text += "Month: " + MonthElementAnimalName(dates.chl) + "\n";
-    text += "Year: " + ElementAnimalText(dates.chl.Position) + " (" + StemBranchText(dates.chl.Position) + "), " +
+    const Moment m = MomentOf(main);
+    const int day = DayPosition(DayNumberOf(AJDToCJDC(m.ajd, main.Longitude())));
+    text += "Day: " + m.day + " (" + StemBranchText(day) + ")\n";
+    text += "Month: " + m.month + "\n";
+    text += "Year: " + m.year + " (" + StemBranchText(m.chl.Position) + "), " +
             view.year_count.caption + "\n";
     text += "Moon: " + view.moon_phase.caption + "; age " + view.moon_age.caption + "\n";
     text += "Delta T: " + view.delta_t.caption + "\n";
@@ -46,37 +74,30 @@ std::string MomentText(MainState& main) {
     return text + BorderlineText(main);
 }
 
-nlohmann::json MomentJson(MainState& main) {
-    const MainView& view = main.View();
-    const ChineseDates dates = DatesOf(main);
-    const int32_t day = DayNumberOf(AJDToCJDC(main.CurrentAJD(), main.Longitude()));
+nlohmann::json MomentJson(const Moment& m) {
     nlohmann::json rows = nlohmann::json::object();
-    for (int row : kRowOrder) rows[std::string(kCalendarCodes[row])] = view.rows[row].value.caption;
+    for (int row : kRowOrder) rows[std::string(kCalendarCodes[row])] = m.rows[row];
     return {
-        {"ajd", main.CurrentAJD()},
+        {"ajd", m.ajd},
         {"rows", rows},
         {"chl",
-         {{"cycle", dates.chl.Cycle},
-          {"position", dates.chl.Position},
-          {"month", dates.chl.MonthOrTerm},
-          {"leap", dates.chl.Leap == 1},
-          {"day", dates.chl.Day}}},
+         {{"cycle", m.chl.Cycle},
+          {"position", m.chl.Position},
+          {"month", m.chl.MonthOrTerm},
+          {"leap", m.chl.Leap == 1},
+          {"day", m.chl.Day}}},
         {"chs",
-         {{"cycle", dates.chs.Cycle},
-          {"position", dates.chs.Position},
-          {"term", dates.chs.MonthOrTerm},
-          {"day", dates.chs.Day}}},
-        {"elementAnimal",
-         {{"day", ElementAnimalText(DayPosition(day))},
-          {"month", MonthElementAnimalName(dates.chl)},
-          {"year", ElementAnimalText(dates.chl.Position)}}},
-        {"yearCount", LinearYearCount(dates.chl.Cycle, dates.chl.Position)},
-        {"moon", {{"phase", view.moon_phase.caption}, {"age", view.moon_age.caption}}},
-        {"deltaT", view.delta_t.caption},
-        {"deltaTMinutes", DeltaTForMoment(main.CurrentAJD())},
-        {"localOffset", view.local_offset.caption},
-        {"localOffsetMinutes", LocalOffsetMinutes()},
-        {"borderline", BorderlineJson(main)},
+         {{"cycle", m.chs.Cycle},
+          {"position", m.chs.Position},
+          {"term", m.chs.MonthOrTerm},
+          {"day", m.chs.Day}}},
+        {"elementAnimal", {{"day", m.day}, {"month", m.month}, {"year", m.year}}},
+        {"yearCount", m.year_count},
+        {"moon", {{"phase", m.moon_phase}, {"age", m.moon_age}}},
+        {"deltaT", Trim(DeltaTText(m.delta_t_minutes))},
+        {"deltaTMinutes", m.delta_t_minutes},
+        {"localOffset", Trim(LocalOffsetText(m.local_offset_minutes))},
+        {"localOffsetMinutes", m.local_offset_minutes},
     };
 }
 

@@ -1,13 +1,34 @@
 // The displayed moment as the command line prints it: the main window's rows
-// as text, or one JSON object for scripts.
+// as text, or one JSON object for scripts. The values of both, and of the
+// batch conversion's rows, are built in one place, MomentAt.
 #pragma once
 
+#include <array>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "app/main_state.h"
 
 namespace vemla {
+
+// The values a printed moment holds, the texts trimmed of blanks.
+struct Moment {
+    double ajd = 0.0;
+    std::array<std::string, kCalendarCount> rows;  // by calendar, the window's value texts
+    ChDate chl, chs;
+    std::string day, month, year;  // element-animal names: "wood-rat"
+    int64_t year_count = 0;
+    std::string moon_phase, moon_age;
+    double delta_t_minutes = 0.0;
+    int local_offset_minutes = 0;
+};
+
+// The moment `ajd` under the engine's settings; `abbreviation` names the
+// prime meridian's time, `local_offset` is in minutes east of GMT.
+Moment MomentAt(CalendarEngine& engine, double ajd, std::string_view abbreviation,
+                int local_offset);
+// The displayed moment of the main window.
+Moment MomentOf(MainState& main);
 
 // "Common Era date: 2000-01-01 CE 12:00 GMT Saturday" and the other rows, one
 // a line, then the element-animal names, the year count, the Moon, delta T
@@ -26,8 +47,8 @@ std::string MomentText(MainState& main);
 //   moon           {phase, age}: the window's phase and age texts
 //   deltaT         delta T as the window shows it; deltaTMinutes the number
 //   localOffset    the local offset as the window shows it; localOffsetMinutes the number
-//   borderline     the events that make the day's dates borderline (see
-//                  BorderlineJson), [] when they are certain
-nlohmann::json MomentJson(MainState& main);
+//   borderline     (added by the session for the displayed moment) the events
+//                  that make the day's dates borderline, see BorderlineJson
+nlohmann::json MomentJson(const Moment& moment);
 
 }  // namespace vemla

@@ -55,6 +55,7 @@ void AddMoveCommand(CLI::App& app, Commands& commands) {
         ->check(CLI::IsMember(steps, CLI::ignore_case));
     sub->add_flag("--back", o->back, "Move back instead of forward");
     sub->add_option("--count", o->count, "Number of steps (a repeated move when above 1)")
+        ->check(WholeNumber)
         ->check(CLI::Range(1, 100000));
     sub->add_flag("--keep-30th", o->keep_30th, "Return to day 30 where the month has one");
     sub->add_flag("--keep-leap", o->keep_leap, "Return to the leap month where the year has one");

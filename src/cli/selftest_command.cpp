@@ -46,7 +46,7 @@ void AddSelfTestCommand(CLI::App& app, Commands& commands) {
     sub->add_option("--date", o->date, "Test this one date instead of random ones");
     sub->add_option("--seed", o->seed, "Seed of the random run, for a repeatable test");
     commands.push_back({sub, [o](Session& session) { return RunSelfTest(session, *o); },
-                        [](const GlobalOptions& options) { return HanziUsageError(options, "selftest"); }});
+                        TextOnly("selftest")});
 }
 
 }  // namespace vemla

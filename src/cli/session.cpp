@@ -4,6 +4,7 @@
 #include <map>
 
 #include "app/state_file_io.h"
+#include "cli/borderline_output.h"
 #include "cli/hanzi_output.h"
 #include "cli/moment_output.h"
 #include "engine/cycles.h"
@@ -40,6 +41,13 @@ int EntryCalendar(std::string_view entry, std::string_view default_code) {
     std::string fallback(default_code);
     for (char& ch : fallback) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     return GetCalendar(fallback);
+}
+
+std::string CommandLineWording(std::string text) {
+    for (const auto& [window, command_line] : kCommandLineWording)
+        if (size_t at = text.find(window); at != std::string::npos)
+            text.replace(at, window.size(), command_line);
+    return WithUnixLineEnds(std::move(text));
 }
 
 std::string WithUnixLineEnds(std::string text) {
@@ -87,10 +95,7 @@ int Session::Start(const std::filesystem::path& program_folder) {
 bool Session::ReportMessages() {
     bool any = false;
     for (const auto& message : ui_.TakeMessages()) {
-        const auto reworded = kCommandLineWording.find(message.text);
-        err_ << WithUnixLineEnds(reworded != kCommandLineWording.end() ? reworded->second
-                                                                       : message.text)
-             << "\n";
+        err_ << CommandLineWording(message.text) << "\n";
         any = true;
     }
     return any;
@@ -120,7 +125,8 @@ void Session::Print() {
         log = WithUnixLineEnds(app_->Log().Text().substr(printed));
     }
     if (options_.json) {
-        nlohmann::json object = MomentJson(m);
+        nlohmann::json object = MomentJson(MomentOf(m));
+        object["borderline"] = BorderlineJson(m);
         if (options_.hanzi) object["hanzi"] = HanziJson(HanziOfMoment(m));
         if (options_.log) object["log"] = log;
         out_ << object.dump() << "\n";

@@ -35,6 +35,10 @@ struct EntryOptions {
 // The calendar of a typed entry: its code, or `default_code` without one.
 int EntryCalendar(std::string_view entry, std::string_view default_code);
 
+// A message of the program as the command line says it: the window's
+// controls named by their options, without carriage returns.
+std::string CommandLineWording(std::string text);
+
 // Texts without carriage returns, as a terminal wants them.
 std::string WithUnixLineEnds(std::string text);
 

@@ -9,9 +9,12 @@ MessageAnswer TerminalUserInterface::ShowMessage(const std::string& title, const
     messages_.push_back({title, text, icon});
     // Nobody answers questions on the command line: the cautious answer.
     switch (buttons) {
-        case MessageButtons::kOk: return MessageAnswer::kOk;
-        case MessageButtons::kOkCancel: return MessageAnswer::kCancel;
-        case MessageButtons::kYesNo: return MessageAnswer::kNo;
+        case MessageButtons::kOk:
+            return MessageAnswer::kOk;
+        case MessageButtons::kOkCancel:
+            return MessageAnswer::kCancel;
+        case MessageButtons::kYesNo:
+            return MessageAnswer::kNo;
     }
     return MessageAnswer::kOk;
 }

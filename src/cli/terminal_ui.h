@@ -12,7 +12,7 @@
 namespace vemla {
 
 class TerminalUserInterface : public UserInterface {
-public:
+  public:
     struct Message {
         std::string title, text;
         MessageIcon icon;
@@ -28,7 +28,7 @@ public:
     // The messages shown since the last call; forgets them.
     std::vector<Message> TakeMessages();
 
-private:
+  private:
     std::vector<Message> messages_;
 };
 

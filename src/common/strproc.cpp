@@ -1,6 +1,7 @@
 #include "common/strproc.h"
 
 #include <cmath>
+#include <limits>
 #include <cstdio>
 
 namespace vemla {
@@ -142,7 +143,9 @@ double NumericValue(std::string_view text) {
             ++pos;
         }
     }
-    if (!std::isfinite(value)) return 0.0;
+    // Too many digits for a double: the largest one, so that the number fails
+    // its field's limit as any large number would, rather than reading as 0.
+    if (!std::isfinite(value)) value = std::numeric_limits<double>::max();
     return negative ? -value : value;
 }
 

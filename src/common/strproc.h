@@ -37,7 +37,8 @@ std::string PadForWidth(int64_t n, int width);
 std::string StrNumber(int64_t n);
 // The leading number of a text: optional blanks, an optional sign, digits with
 // an optional "." decimal point; reading stops at the first other character,
-// and an empty or non-numeric text is 0.
+// and an empty or non-numeric text is 0; one too large for a double is the
+// largest double (with its sign).
 double NumericValue(std::string_view text);
 
 // Removes blanks (and tabs, carriage returns and line feeds) at both ends.

@@ -75,9 +75,14 @@ int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Vemla");
     QApplication::setDesktopFileName("vemla");
+    QApplication::setApplicationVersion(VEMLA_VERSION);
 
     QCommandLineParser options;
+    options.setApplicationDescription(
+        "Vemla shows one moment in the Common Era, Julian and Chinese calendars, as Julian dates\n"
+        "and with the Moon's phase. vemla-cli does the same from the command line.");
     options.addHelpOption();
+    options.addVersionOption();
     const QStringList kinds = {"screenshot", "screenshot-lists", "screenshot-run", "screenshot-log"};
     for (const QString& kind : kinds)
         options.addOption(QCommandLineOption(kind, "Save a picture (" + kind + ") to FILE and end.", "FILE"));

@@ -91,6 +91,7 @@ icaltimetype UtcTimeOf(int64_t minute) {
     t.is_date = 0;
     t.hour = static_cast<int>(minute % kMinutesPerDay / 60);
     t.minute = static_cast<int>(minute % 60);
+    t.second = 0;
     return icaltime_set_timezone(&t, icaltimezone_get_utc_timezone());
 }
 
@@ -184,9 +185,14 @@ Event EventOf(const DayRow& row) {
     Event e;
     e.day = row.day;
     e.kind = "day";
-    e.key = row.what;
-    for (char& c : e.key)
-        if (c == ' ' || c == '(' || c == ')') c = '-';
+    // "fire-rat-day.bing-zi": the text without blanks and parentheses.
+    for (size_t i = 0; i < row.what.size(); ++i) {
+        const char c = row.what[i];
+        const char next = i + 1 < row.what.size() ? row.what[i + 1] : ' ';
+        if (c == ')' || (c == ' ' && next == '(')) continue;
+        e.key += c == '(' || c == ',' ? '.' : c == ' ' ? (e.key.back() == '.' ? '\0' : '-') : c;
+    }
+    std::erase(e.key, '\0');
     e.summary = row.what;
     return e;
 }
@@ -282,9 +288,7 @@ std::variant<CalendarFile, std::string> MakeCalendar(const std::vector<ListRow>&
                                : "There is nothing to export: every date of the list lies "
                                  "before 0001-01-01 or after 3000-01-01 CE.");
     if (events.size() > static_cast<size_t>(kMaxCalendarEvents))
-        return "The list holds " + Grouped(static_cast<int64_t>(events.size())) +
-               " events; a calendar takes at most " + Grouped(kMaxCalendarEvents) +
-               ". List fewer years.";
+        return TooManyEventsMessage(static_cast<int64_t>(events.size()));
 
     Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
@@ -302,6 +306,11 @@ std::variant<CalendarFile, std::string> MakeCalendar(const std::vector<ListRow>&
                       left_out};
     std::free(text);
     return file;
+}
+
+std::string TooManyEventsMessage(int64_t events) {
+    return "The list holds " + Grouped(events) + " events; a calendar takes at most " +
+           Grouped(kMaxCalendarEvents) + ". List fewer years.";
 }
 
 std::string LeftOutMessage(int left_out) {

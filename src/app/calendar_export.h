@@ -51,6 +51,9 @@ std::variant<CalendarFile, std::string> MakeCalendar(const std::vector<ListRow>&
                                                      const ExportSettings& settings,
                                                      double stamp_ajd);
 
+// "The list holds 100,001 events; a calendar takes at most 100,000. ..."
+std::string TooManyEventsMessage(int64_t events);
+
 // "3 events before 0001-01-01 or after 3000-01-01 CE were left out ...".
 std::string LeftOutMessage(int left_out);
 

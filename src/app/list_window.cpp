@@ -118,11 +118,17 @@ std::string ListWindow::ExportFileName() const {
     }
 }
 
-bool ListWindow::ExportToCalendar(const std::filesystem::path& path) {
-    if (running_ || !view_.export_enabled) return false;
+std::variant<CalendarFile, std::string> ListWindow::Calendar() {
+    if (running_ || !view_.export_enabled)
+        return std::string("This list cannot be exported to a calendar.");
     ExportSettings settings = export_settings_;
     settings.name = "Vemla: " + view_.caption;
-    const auto made = MakeCalendar(rows_, settings, ui_.CurrentAJD());
+    return MakeCalendar(rows_, settings, ui_.CurrentAJD());
+}
+
+bool ListWindow::ExportToCalendar(const std::filesystem::path& path) {
+    if (running_ || !view_.export_enabled) return false;
+    const auto made = Calendar();
     const std::string title(kExportTitle);
     if (const auto* message = std::get_if<std::string>(&made)) {
         ui_.ShowMessage(title, *message, MessageIcon::kExclamation, MessageButtons::kOk);

@@ -156,6 +156,8 @@ class ListWindow {
     const std::vector<ListRow>& Rows() const { return rows_; }
     // The suggested name of the calendar file: "lunar-new-years.ics".
     std::string ExportFileName() const;
+    // The calendar of the listing shown, or the message why there is none.
+    std::variant<CalendarFile, std::string> Calendar();
     // "Export to calendar...": writes the listing shown as a calendar file;
     // false, after a message, when nothing could be written. A successful
     // export that had to leave dates out says so.

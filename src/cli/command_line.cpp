@@ -12,6 +12,7 @@
 #include "app/mover.h"
 #include "app/searcher.h"
 #include "app/state_file_io.h"
+#include "cli/calendar_output.h"
 #include "cli/moment_output.h"
 #include "cli/terminal_ui.h"
 
@@ -54,6 +55,8 @@ int ItemIndex(const std::array<std::string_view, N>& items, const std::string& n
 struct SearchOptions {
     std::string target;
     bool previous = false;
+    int count = 1;
+    CalendarOptions calendar;
     std::optional<std::string> element, animal;
 };
 
@@ -62,6 +65,7 @@ struct ListOptions {
     std::optional<std::string> years;
     bool leap_only = false, omit_invalid = false, julian = false;
     bool major = false, no_major = false, minor = false, names = false;
+    CalendarOptions calendar;
 };
 
 struct ConvertOptions {
@@ -189,17 +193,51 @@ public:
         return code;
     }
 
-    // Searches for the next or previous event and prints the moment found.
+    // Searches `count` times for the next or previous event and prints each
+    // moment found, or with --ics the calendar of them all.
     int Search(const SearchOptions& search, const GlobalOptions& options) {
         MainState& m = app_->Main();
-        m.SelectTarget(ItemIndex(kTargetItems, search.target));
+        const int target = ItemIndex(kTargetItems, search.target);
+        m.SelectTarget(target);
         m.SetNext(!search.previous);
         if (search.element) m.SelectElement(IndexOf(kElementNames, *search.element));
         if (search.animal) m.SelectAnimal(IndexOf(kAnimalNames, *search.animal));
-        const double before = m.CurrentAJD();
-        app_->Searcher().Search();
-        if (ReportMessages() || m.CurrentAJD() == before) return kExitRefused;
-        Print(options);
+        if (search.calendar.ics && search.count > kMaxCalendarEvents) {
+            err_ << TooManyEventsMessage(search.count) << "\n";
+            return kExitRefused;
+        }
+        std::vector<ListRow> rows;
+        for (int i = 0; i < search.count; ++i) {
+            const double before = m.CurrentAJD();
+            app_->Searcher().Search();
+            if (ReportMessages() || m.CurrentAJD() == before) return kExitRefused;
+            if (search.calendar.ics)
+                rows.push_back(SearchResultRow(m.Engine(), target, m.CurrentAJD(), i));
+            else
+                Print(options);
+        }
+        if (!search.calendar.ics) return kExitOk;
+        return PrintCalendar(
+            MakeCalendar(rows,
+                         ExportSettingsOf(m.Engine(), "Vemla: " + std::string(kTargetItems[target]),
+                                          m.CCT()),
+                         ui_.CurrentAJD()),
+            search.calendar, out_, err_);
+    }
+
+    // The anniversaries of the displayed lunar date, as a list or a calendar.
+    int Anniversaries(const AnniversaryOptions& a) {
+        if (a.years < 1 || a.years > kMaxListYears) {
+            err_ << "The number of years must be from 1 to 32,767.\n";
+            return kExitRefused;
+        }
+        ListWindow& lists = app_->Lists();
+        lists.SetOmitInvalidDates(a.omit_invalid);
+        lists.SetJulianCalendar(a.julian);
+        lists.OpenList(ListKind::kLunarNewYears, std::to_string(a.years));
+        if (ReportMessages()) return kExitRefused;
+        if (a.calendar_file.ics) return PrintCalendar(lists.Calendar(), a.calendar_file, out_, err_);
+        out_ << WithUnixLineEnds(lists.View().text);
         return kExitOk;
     }
 
@@ -222,8 +260,10 @@ public:
             lists.OpenList(ListKind::kMonthStarts, years);
         else
             lists.OpenList(ListKind::kNewYears, years);
+        if (ReportMessages()) return kExitRefused;
+        if (list.calendar.ics) return PrintCalendar(lists.Calendar(), list.calendar, out_, err_);
         out_ << WithUnixLineEnds(lists.View().text);
-        return ReportMessages() ? kExitRefused : kExitOk;
+        return kExitOk;
     }
 
     // The round-trip self-test: a random run, or one typed date.
@@ -374,6 +414,9 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
     search_cmd->add_option("--animal", search.animal, "Animal of an element-animal target")
         ->check(CLI::IsMember(Names(kAnimalNames)));
     search_cmd->add_option("--from", search_from, "Start from this entry instead of the present moment");
+    search_cmd->add_option("--count", search.count, "Number of events to find, one after the other")
+        ->check(CLI::Range(1, 1000000));
+    AddCalendarOptions(*search_cmd, search.calendar);
 
     ListOptions list;
     std::optional<std::string> list_from;
@@ -390,6 +433,10 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
     list_cmd->add_flag("--minor", list.minor, "Include the minor solar terms (year-data)");
     list_cmd->add_flag("--names", list.names, "Show the solar terms' names (year-data)");
     list_cmd->add_option("--from", list_from, "List around this entry instead of the present moment");
+    AddCalendarOptions(*list_cmd, list.calendar);
+
+    AnniversaryOptions anniversaries;
+    CLI::App* anniversaries_cmd = AddAnniversariesCommand(app, anniversaries);
 
     std::optional<std::string> test_date;
     std::optional<uint64_t> test_seed;
@@ -429,6 +476,13 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
     if (move_cmd->parsed()) return run.Move(move, options);
     if (search_cmd->parsed()) return run.Search(search, options);
     if (list_cmd->parsed()) return run.List(list);
+    if (anniversaries_cmd->parsed()) {
+        ConvertOptions start;
+        start.entry = anniversaries.entry;
+        start.calendar = anniversaries.calendar;
+        if (int code = run.Convert(start); code != kExitOk) return code;
+        return run.Anniversaries(anniversaries);
+    }
     if (test_cmd->parsed()) return run.SelfTest(test_date, test_seed);
     run.Print(options);
     return kExitOk;

@@ -23,8 +23,8 @@ class RowsOutput : public ListOutput {
     std::vector<ListRow> rows;
 };
 
-const ExportSettings kSettings{"Lunar new years", 120, "CCT", -2696, false,
-                               "epoch = -2696, method = true sun"};
+const ExportSettings kSettings{
+    "Lunar new years", 120, "CCT", -2696, false, "epoch = -2696, method = true sun"};
 
 std::vector<ListRow> ThousandNewYears(CalendarEngine& engine) {
     RowsOutput out;

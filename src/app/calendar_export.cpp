@@ -44,12 +44,12 @@ const int32_t kLastDay = GregorianDay(3000, 1, 1);
 // One event before it becomes an iCalendar component.
 struct Event {
     bool all_day = true;
-    int32_t day = 0;       // all-day events: the day number
-    int64_t minute = 0;    // timed events: minutes from the start of day 0, UT
-    std::string kind;      // first part of the UID: "lunar-new-year"
-    std::string key;       // what else tells the event apart: "79-40-08-15.3"
+    int32_t day = 0;     // all-day events: the day number
+    int64_t minute = 0;  // timed events: minutes from the start of day 0, UT
+    std::string kind;    // first part of the UID: "lunar-new-year"
+    std::string key;     // what else tells the event apart: "79-40-08-15.3"
     std::string summary;
-    std::string details;   // the description's first lines
+    std::string details;  // the description's first lines
 };
 
 // The minute (UT) that the listings show for a moment, counted from day 0.
@@ -136,14 +136,15 @@ Event EventOf(const LunarDateRow& row) {
                     StemBranchText(position) + " (" + ElementAnimalText(position) + ")";
         e.details = ChLShortText(row.chl);
         if (row.counts)
-            e.details += "\n" + std::to_string(row.counts->months) + " months in the nian, J1: " +
-                         std::to_string(row.counts->j1) + ", Z1: " + std::to_string(row.counts->z1);
+            e.details += "\n" + std::to_string(row.counts->months) +
+                         " months in the nian, J1: " + std::to_string(row.counts->j1) +
+                         ", Z1: " + std::to_string(row.counts->z1);
     } else {
         e.kind = "anniversary";
         e.key = LunarKey(row.origin) + "." + std::to_string(row.number);
-        e.summary = row.number == 0 ? "Lunar date " + ChLShortText(row.origin)
-                                    : OrdinalText(row.number) + " anniversary of " +
-                                          ChLShortText(row.origin);
+        e.summary = row.number == 0
+                        ? "Lunar date " + ChLShortText(row.origin)
+                        : OrdinalText(row.number) + " anniversary of " + ChLShortText(row.origin);
         e.details = ChLShortText(row.chl);
         if (!row.replaces.empty()) e.details += "\n" + row.replaces;
     }
@@ -155,8 +156,8 @@ Event EventOf(const MonthStartRow& row) {
     e.day = row.chl.JDN;
     const bool leap = row.chl.Leap == 1;
     e.kind = leap ? "leap-month" : "month-start";
-    e.summary = std::string(leap ? "Leap month " : "Lunar month ") + ChLShortText(row.chl) +
-                ", " + std::to_string(row.days) + " days";
+    e.summary = std::string(leap ? "Leap month " : "Lunar month ") + ChLShortText(row.chl) + ", " +
+                std::to_string(row.days) + " days";
     return e;
 }
 
@@ -210,8 +211,8 @@ void AddX(icalcomponent* parent, const char* name, const std::string& value) {
 }
 
 std::string SettingsText(const ExportSettings& s) {
-    return "Chinese calendar at " + std::to_string(s.longitude) + "º East (" + s.meridian +
-           "), " + s.epoch_method + ".";
+    return "Chinese calendar at " + std::to_string(s.longitude) + "º East (" + s.meridian + "), " +
+           s.epoch_method + ".";
 }
 
 std::string UidSuffix(const ExportSettings& s) {
@@ -283,17 +284,17 @@ std::variant<CalendarFile, std::string> MakeCalendar(const std::vector<ListRow>&
             ++left_out;
     }
     if (events.empty())
-        return std::string(rows.empty()
-                               ? "There is nothing to export: the list holds no dates."
-                               : "There is nothing to export: every date of the list lies "
-                                 "before 0001-01-01 or after 3000-01-01 CE.");
+        return std::string(rows.empty() ? "There is nothing to export: the list holds no dates."
+                                        : "There is nothing to export: every date of the list lies "
+                                          "before 0001-01-01 or after 3000-01-01 CE.");
     if (events.size() > static_cast<size_t>(kMaxCalendarEvents))
         return TooManyEventsMessage(static_cast<int64_t>(events.size()));
 
     Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(
-        calendar.get(), icalproperty_new_prodid("-//Tarvolin Systems//Vemla " VEMLA_VERSION "//EN"));
+        calendar.get(),
+        icalproperty_new_prodid("-//Tarvolin Systems//Vemla " VEMLA_VERSION "//EN"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     AddX(calendar.get(), "X-WR-CALNAME", settings.name);
     AddX(calendar.get(), "X-WR-CALDESC", SettingsText(settings));
@@ -351,12 +352,10 @@ ListRow SearchResultRow(CalendarEngine& engine, int target, double ajd, int numb
         case kTargetTermDarkMoon:
         case kTargetWinterSolsticeDarkMoon:
         case kTargetQuarterDarkMoon:
-            return PhaseRow{ajd, kDarkMoon, lunation,
-                            "on the first day of " + SolarTermText(term)};
+            return PhaseRow{ajd, kDarkMoon, lunation, "on the first day of " + SolarTermText(term)};
         case kTargetTermFullMoon:
         case kTargetQuarterFullMoon:
-            return PhaseRow{ajd, kFullMoon, lunation,
-                            "on the first day of " + SolarTermText(term)};
+            return PhaseRow{ajd, kFullMoon, lunation, "on the first day of " + SolarTermText(term)};
         case kTargetElementAnimalDay:
             return DayRow{day, DayElementAnimalText(day) + " day (" + DayStemBranchText(day) + ")"};
         case kTargetElementAnimalMonth:

@@ -27,9 +27,9 @@ inline constexpr int kMaxCalendarEvents = 100000;
 
 // What the events were reckoned under, named in every event's description.
 struct ExportSettings {
-    std::string name;          // the calendar's name (X-WR-CALNAME)
-    int longitude = 120;       // prime meridian, degrees east
-    std::string meridian;      // its abbreviation, "CCT"
+    std::string name;      // the calendar's name (X-WR-CALNAME)
+    int longitude = 120;   // prime meridian, degrees east
+    std::string meridian;  // its abbreviation, "CCT"
     int epoch = -2696;
     bool mean_sun = false;
     std::string epoch_method;  // "epoch = -2696, method = true sun"
@@ -40,9 +40,9 @@ ExportSettings ExportSettingsOf(const CalendarEngine& engine, std::string name,
                                 std::string meridian);
 
 struct CalendarFile {
-    std::string text;   // the iCalendar text, lines ending in CRLF
-    int events = 0;     // events written
-    int left_out = 0;   // rows outside the years a calendar file can hold
+    std::string text;  // the iCalendar text, lines ending in CRLF
+    int events = 0;    // events written
+    int left_out = 0;  // rows outside the years a calendar file can hold
 };
 
 // The calendar of the rows, stamped (DTSTAMP) with the moment `stamp_ajd`;

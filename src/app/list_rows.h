@@ -23,9 +23,9 @@ struct NianCounts {
 // A lunar new year's day or an anniversary of a lunar date that exists in
 // its year (a year whose date does not exist gives no row).
 struct LunarDateRow {
-    ChDate chl;     // the date listed, with its day number
-    ChDate origin;  // the date the list started from
-    int number = 0; // years since the first line: the anniversary number
+    ChDate chl;      // the date listed, with its day number
+    ChDate origin;   // the date the list started from
+    int number = 0;  // years since the first line: the anniversary number
     bool new_year = false;
     std::optional<NianCounts> counts;  // of a new year's nian, where known
     std::string replaces;  // "79-41-02-30 CHL is invalid" when this date stands in for it

@@ -13,13 +13,15 @@ void AddCalendarOptions(CLI::App& command, CalendarOptions& options) {
 }
 
 CLI::App* AddAnniversariesCommand(CLI::App& app, AnniversaryOptions& options) {
-    CLI::App* command = app.add_subcommand(
-        "anniversaries", "List the Chinese anniversaries of a date (its lunar month and day in "
-                         "the following years)");
+    CLI::App* command =
+        app.add_subcommand("anniversaries",
+                           "List the Chinese anniversaries of a date (its lunar month and day in "
+                           "the following years)");
     command->add_option("entry", options.entry, "The date in any reckoning: 1990-08-15 CE, ...")
         ->required();
-    command->add_option("--calendar", options.calendar,
-                        "Calendar of an entry without a code (CE, JC, CHL ...)")
+    command
+        ->add_option("--calendar", options.calendar,
+                     "Calendar of an entry without a code (CE, JC, CHL ...)")
         ->check(CLI::IsMember({"CE", "JC", "CHL", "CHS", "AJD", "CJDC", "CJDL", "CJDX", "CEX"}));
     command->add_option("--years", options.years, "Number of years to list (1 to 32,767)");
     command->add_flag("--omit-invalid", options.omit_invalid,

@@ -1,5 +1,7 @@
 // Calendar files read back with libical's own parser and held against the
 // listing they were made from, the reference months and Moon phases.
+#include "app/calendar_export.h"
+
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 
@@ -7,7 +9,6 @@
 #include <regex>
 #include <set>
 
-#include "app/calendar_export.h"
 #include "app/event_search.h"
 #include "app/lunar_new_years.h"
 #include "app/month_starts.h"
@@ -51,7 +52,8 @@ std::vector<ReadEvent> Parse(const CalendarFile& file) {
     return events;
 }
 
-const ExportSettings kSettings{"Test", 120, "CCT", -2696, false, "epoch = -2696, method = true sun"};
+const ExportSettings kSettings{"Test", 120,   "CCT",
+                               -2696,  false, "epoch = -2696, method = true sun"};
 
 CalendarFile Export(const std::vector<ListRow>& rows, double stamp = 2460000.0,
                     const ExportSettings& settings = kSettings) {
@@ -63,7 +65,8 @@ CalendarFile Export(const std::vector<ListRow>& rows, double stamp = 2460000.0,
 // The listing's own dates: the day of each " JDN" line, or the UT minute of
 // each line timed at 120º East (8 hours ahead).
 std::vector<int64_t> ListedDates(const std::string& text) {
-    static const std::regex day(R"(= +(\d+) JDN)"), timed(R"(^ *(\d+)-(\d\d)-(\d\d) CE (\d\d):(\d\d) CCT)");
+    static const std::regex day(R"(= +(\d+) JDN)"),
+        timed(R"(^ *(\d+)-(\d\d)-(\d\d) CE (\d\d):(\d\d) CCT)");
     std::vector<int64_t> out;
     std::smatch m;
     for (const std::string& line : test::SplitLines(text))
@@ -77,7 +80,9 @@ std::vector<int64_t> ListedDates(const std::string& text) {
 
 class CalendarExportTest : public ::testing::Test {
   protected:
-    ListContext Context(double ajd = 0) { return {engine, ajd, "CCT", kSettings.epoch_method, false}; }
+    ListContext Context(double ajd = 0) {
+        return {engine, ajd, "CCT", kSettings.epoch_method, false};
+    }
     std::vector<ListRow> NewYears(const char* first, int years) {
         RowsOutput out;
         ListLunarNewYears(Context(), first, years, false, out);
@@ -94,8 +99,12 @@ TEST_F(CalendarExportTest, EveryKindReadsBackAsItsListing) {
         [&](auto& out) { ListLunarNewYears(Context(), "79-40-2*-15 CHL", 12, true, out); },
         [&](auto& out) { ListMonthStarts(Context(), 2023, 3, false, out); },
         [&](auto& out) { ListMonthStarts(Context(), 2023, 30, true, out); },
-        [&](auto& out) { WriteYearData(Context(2460472.0), {true, true, true}, out); },
-        [&](auto& out) { WriteYearData(Context(2460472.0), {true, false, false}, out); },
+        [&](auto& out) {
+            WriteYearData(Context(2460472.0), {true, true, true}, out);
+        },
+        [&](auto& out) {
+            WriteYearData(Context(2460472.0), {true, false, false}, out);
+        },
     };
     for (size_t k = 0; k < listings.size(); ++k) {
         RowsOutput out;
@@ -115,8 +124,10 @@ TEST_F(CalendarExportTest, EveryKindReadsBackAsItsListing) {
 TEST_F(CalendarExportTest, LunarNewYears2000To2030AreThoseOfTheReference) {
     std::vector<int64_t> reference, exported;
     for (const auto& r : test::ReadTsv("chinese-months.tsv").rows)
-        if (r[4] == "1" && r[5] == "0" && r[0] >= "2000" && r[0] < "2031") reference.push_back(std::stoll(r[1]));
-    for (const ReadEvent& e : Parse(Export(NewYears("79-17-01-01 CHL", 31)))) exported.push_back(e.when);
+        if (r[4] == "1" && r[5] == "0" && r[0] >= "2000" && r[0] < "2031")
+            reference.push_back(std::stoll(r[1]));
+    for (const ReadEvent& e : Parse(Export(NewYears("79-17-01-01 CHL", 31))))
+        exported.push_back(e.when);
     EXPECT_EQ(reference.size(), 31u);
     EXPECT_EQ(exported, reference);
 }
@@ -127,11 +138,14 @@ TEST_F(CalendarExportTest, FullMoonsOf2024AreThoseOfTheReferenceInUniversalTime)
         if (r[0] == "2024") delta_t = std::stod(r[1]) / 1440.0;
     std::vector<int64_t> reference;
     for (const auto& r : test::ReadTsv("moon-phases.tsv").rows)
-        if (const double tt = std::stod(r[2]); r[1] == "2" && tt > DayOf(2024, 1, 1) && tt < DayOf(2025, 1, 1))
+        if (const double tt = std::stod(r[2]);
+            r[1] == "2" && tt > DayOf(2024, 1, 1) && tt < DayOf(2025, 1, 1))
             reference.push_back(std::llround((tt - delta_t + 0.5) * 1440.0));
     std::vector<ListRow> rows;
     double ajd = DayOf(2024, 1, 1) - 0.5;
-    for (int i = 0; i < 12; ++i) rows.push_back(SearchResultRow(engine, kTargetFullMoon, ajd = FindPhase(ajd, kFullMoon, true), i));
+    for (int i = 0; i < 12; ++i)
+        rows.push_back(
+            SearchResultRow(engine, kTargetFullMoon, ajd = FindPhase(ajd, kFullMoon, true), i));
     const auto events = Parse(Export(rows));
     ASSERT_EQ(reference.size(), 12u);
     ASSERT_EQ(events.size(), 12u);
@@ -144,8 +158,11 @@ TEST_F(CalendarExportTest, FullMoonsOf2024AreThoseOfTheReferenceInUniversalTime)
 TEST_F(CalendarExportTest, AnExportAgainIsTheSameButForItsStampAndSettingsChangeTheUids) {
     RowsOutput out;
     WriteYearData(Context(2460472.0), {true, true, true}, out);
-    auto unstamped = [](const std::string& text) { return std::regex_replace(text, std::regex("DTSTAMP:.*\r\n"), ""); };
-    const std::string first = Export(out.rows, 2460000.0).text, again = Export(out.rows, 2460001.25).text;
+    auto unstamped = [](const std::string& text) {
+        return std::regex_replace(text, std::regex("DTSTAMP:.*\r\n"), "");
+    };
+    const std::string first = Export(out.rows, 2460000.0).text,
+                      again = Export(out.rows, 2460001.25).text;
     EXPECT_NE(first, again);
     EXPECT_EQ(unstamped(first), unstamped(again));
     EXPECT_NE(first.find("DTSTAMP:20230224T120000Z\r\n"), std::string::npos);

@@ -21,13 +21,17 @@ TEST(CalendarCommands, RefusalsSayWhyAndLeaveTheOldFile) {
     fs::create_directory(locked);
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
     // Permissions do not bind root; /proc takes no new files from anyone.
-    const std::string unwritable = ::access(locked.c_str(), W_OK) != 0 ? (locked / "a.ics").string() : "/proc/a.ics";
+    const std::string unwritable =
+        ::access(locked.c_str(), W_OK) != 0 ? (locked / "a.ics").string() : "/proc/a.ics";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"anniversaries", "79-40-2*-30 CHL", "--ics", "--output", old}, "Day number exceeds number of days"},
+        {{"anniversaries", "79-40-2*-30 CHL", "--ics", "--output", old},
+         "Day number exceeds number of days"},
         {{"anniversaries", "1990-08-15 CE", "--years", "0", "--ics", "--output", old},
          "The number of years must be from 1 to 32,767."},
-        {{"list", "new-years-jc-ce", "--ics", "--output", old}, "This list cannot be exported to a calendar."},
-        {{"search", "Full moon", "--count", "100001", "--ics", "--output", old}, "a calendar takes at most 100,000."},
+        {{"list", "new-years-jc-ce", "--ics", "--output", old},
+         "This list cannot be exported to a calendar."},
+        {{"search", "Full moon", "--count", "100001", "--ics", "--output", old},
+         "a calendar takes at most 100,000."},
         {{"list", "new-years", "--years", "100", "--ics", "--output", unwritable},
          "Unable to write the calendar file " + unwritable + ": "},
         // A full disk, as a limit on the size of files.

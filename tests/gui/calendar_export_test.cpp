@@ -12,7 +12,7 @@ namespace vemla::test {
 class CalendarExportTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void exportsTheListingShown() {
         Harness h;
         QTemporaryDir folder;

@@ -1,15 +1,14 @@
-// vemla-cli's calendar files: --ics (with --output FILE) on list and search,
-// and the anniversaries command, which lists the anniversaries of a date
-// given in any reckoning.
+// --ics and --output FILE: the calendar file (iCalendar, RFC 5545) of what
+// list, search and anniversaries found, on standard output or in a file.
 #pragma once
 
 #include <CLI/CLI.hpp>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <variant>
 
 #include "app/calendar_export.h"
+#include "cli/session.h"
 
 namespace vemla {
 
@@ -18,24 +17,13 @@ struct CalendarOptions {
     std::optional<std::string> output;
 };
 
-// Adds --ics and --output FILE to a command.
-void AddCalendarOptions(CLI::App& command, CalendarOptions& options);
+// Adds --ics and --output FILE (which needs --ics) to a subcommand.
+void AddCalendarOptions(CLI::App* subcommand, CalendarOptions& options);
 
-struct AnniversaryOptions {
-    std::string entry;
-    std::optional<std::string> calendar;  // of an entry without a code
-    int years = 20;
-    bool omit_invalid = false;
-    bool julian = false;
-    CalendarOptions calendar_file;
-};
-
-CLI::App* AddAnniversariesCommand(CLI::App& app, AnniversaryOptions& options);
-
-// Prints the calendar to `out`, or writes it to the --output file; the
-// message on `err` and exit code 1 when there is none or it cannot be
-// written. Dates left out are noted on `err` without failing.
-int PrintCalendar(const std::variant<CalendarFile, std::string>& made,
-                  const CalendarOptions& options, std::ostream& out, std::ostream& err);
+// Prints the calendar on standard output, or writes it to the --output
+// file; kExitRefused with the message on standard error when there is none
+// or it cannot be written. Dates left out are noted without failing.
+int PrintCalendar(Session& session, const std::variant<CalendarFile, std::string>& made,
+                  const CalendarOptions& options);
 
 }  // namespace vemla

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 
+#include <cmath>
 #include <functional>
 #include <regex>
 #include <set>

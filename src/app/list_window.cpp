@@ -20,6 +20,7 @@ class ListWindow::Output : public ListOutput {
         w_.view_.text += text;
         if (w_.text_written) w_.text_written(text);
     }
+    void Add(const ListRow& row) override { w_.rows_.push_back(row); }
     bool StopRequested() override {
         w_.ui_.DoPendingEvents();
         return w_.stop_;
@@ -91,6 +92,56 @@ bool ListWindow::BeginRun() {
     running_ = true;
     stop_ = false;
     view_.caret_at_start = false;
+    view_.export_enabled = false;
+    rows_.clear();
+    export_settings_ = ExportSettingsOf(main_.Engine(), "", main_.CCT());
+    return true;
+}
+
+void ListWindow::UpdateExport() {
+    view_.export_enabled = !rows_.empty() && (kind_ == ListKind::kLunarNewYears ||
+                                              kind_ == ListKind::kMonthStarts ||
+                                              kind_ == ListKind::kYearData);
+}
+
+std::string ListWindow::ExportFileName() const {
+    switch (kind_) {
+        case ListKind::kLunarNewYears:
+            return !rows_.empty() && std::get_if<LunarDateRow>(&rows_.front()) &&
+                           !std::get<LunarDateRow>(rows_.front()).new_year
+                       ? "anniversaries.ics"
+                       : "lunar-new-years.ics";
+        case ListKind::kMonthStarts:
+            return view_.leap_months_only ? "leap-months.ics" : "month-starts.ics";
+        default:
+            return "dark-moons-and-solar-terms.ics";
+    }
+}
+
+std::variant<CalendarFile, std::string> ListWindow::Calendar() {
+    if (running_ || !view_.export_enabled)
+        return std::string("This list cannot be exported to a calendar.");
+    ExportSettings settings = export_settings_;
+    settings.name = "Vemla: " + view_.caption;
+    return MakeCalendar(rows_, settings, ui_.CurrentAJD());
+}
+
+bool ListWindow::ExportToCalendar(const std::filesystem::path& path) {
+    if (running_ || !view_.export_enabled) return false;
+    const auto made = Calendar();
+    const std::string title(kExportTitle);
+    if (const auto* message = std::get_if<std::string>(&made)) {
+        ui_.ShowMessage(title, *message, MessageIcon::kExclamation, MessageButtons::kOk);
+        return false;
+    }
+    const CalendarFile& file = std::get<CalendarFile>(made);
+    if (auto error = WriteCalendarFile(path, file.text)) {
+        ui_.ShowMessage(title, *error, MessageIcon::kCritical, MessageButtons::kOk);
+        return false;
+    }
+    if (file.left_out > 0)
+        ui_.ShowMessage(title, LeftOutMessage(file.left_out), MessageIcon::kInformation,
+                        MessageButtons::kOk);
     return true;
 }
 
@@ -186,6 +237,7 @@ void ListWindow::DisplayYearData() {
     view_.caption = kYearDataCaption;
     Output out(*this);
     WriteYearData(Context(), view_.terms, out);
+    UpdateExport();
     FocusClose();
 }
 
@@ -228,6 +280,7 @@ void ListWindow::List() {
             view_.caret_at_start = true;
             break;
     }
+    UpdateExport();
 }
 
 void ListWindow::DoTest(std::optional<uint64_t> seed) {

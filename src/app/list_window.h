@@ -14,7 +14,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/calendar_export.h"
 #include "app/main_state.h"
 #include "app/user_interface.h"
 #include "app/year_data.h"
@@ -91,6 +93,8 @@ struct ListWindowView {
     bool list_visible = false;       // List, the years box and its label
     bool start_end_visible = false;  // txbStart and txbEnd
     bool stop_visible = false;
+    // "Export to calendar...": a finished listing of dates or moments.
+    bool export_enabled = false;
 };
 
 class ListWindow {
@@ -148,6 +152,17 @@ class ListWindow {
     void SetOmitInvalidDates(bool checked) { view_.omit_invalid_dates = checked; }
     void SetLargeWindow(bool checked);
 
+    // The rows of the listing shown, for the calendar export.
+    const std::vector<ListRow>& Rows() const { return rows_; }
+    // The suggested name of the calendar file: "lunar-new-years.ics".
+    std::string ExportFileName() const;
+    // The calendar of the listing shown, or the message why there is none.
+    std::variant<CalendarFile, std::string> Calendar();
+    // "Export to calendar...": writes the listing shown as a calendar file;
+    // false, after a message, when nothing could be written. A successful
+    // export that had to leave dates out says so.
+    bool ExportToCalendar(const std::filesystem::path& path);
+
     // The mouse button is released in the text.
     void SelectionMade(bool has_selection);
     // Copies the selection, or the whole text when nothing is selected; an
@@ -166,6 +181,8 @@ class ListWindow {
     int YearsFor(ListKind kind) const;
     // Starts a run: false while one is running already.
     bool BeginRun();
+    // Whether the finished listing can be exported.
+    void UpdateExport();
 
     UserInterface& ui_;
     MainState& main_;
@@ -176,6 +193,8 @@ class ListWindow {
     bool stop_ = false;
     bool running_ = false;
     bool long_listing_ = false;  // Close reads "Stop"
+    std::vector<ListRow> rows_;      // of the listing shown
+    ExportSettings export_settings_;  // under which it was reckoned
 };
 
 }  // namespace vemla

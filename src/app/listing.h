@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/list_rows.h"
 #include "engine/chinese_dates.h"
 
 namespace vemla {
@@ -36,6 +37,8 @@ class ListOutput {
 
     // Appends to the window's text.
     virtual void Write(std::string_view text) = 0;
+    // What the line just written (or about to be) lists; ignored by default.
+    virtual void Add(const ListRow& row) { (void)row; }
     // Lets pending events run; true when the listing must end now.
     virtual bool StopRequested() = 0;
     // Ends the current run at the next StopRequested (a failed self-test).

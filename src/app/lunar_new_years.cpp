@@ -91,10 +91,14 @@ bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption,
     if (years > kLunarNewYearsQuickYears) out.LongListingStarted();
 
     int i = 0;
+    std::string replaces;  // the first date of this year that does not exist, as shown
     while (i < years) {
         bool counts = false;
         if (context.engine.ChLDateToJDN(chl) != kChLExists) {
-            if (!omit_invalid) out.Write(ChLShortText(chl) + " is invalid" + std::string(kLineEnd));
+            if (!omit_invalid) {
+                if (replaces.empty()) replaces = ChLShortText(chl) + " is invalid";
+                out.Write(ChLShortText(chl) + " is invalid" + std::string(kLineEnd));
+            }
             if (chl.Day == 30) {
                 chl.Day = 29;
             } else if (chl.Leap != 1) {
@@ -105,18 +109,23 @@ bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption,
                 if (start.Day == 30) chl.Day = 30;
             }
         } else {
+            LunarDateRow row{chl, start, i, new_years, std::nullopt, replaces};
             std::string line = DateColumns(context, chl);
-            if (new_years)
-                line += CountsText(CountNian(context.engine, chl.JDN));
-            else
+            if (new_years) {
+                row.counts = CountNian(context.engine, chl.JDN);
+                line += CountsText(row.counts);
+            } else {
                 line += " " + StrNumber(i);
+            }
             if (AssessDay(context.engine, chl.JDN).ChLBorderline()) line += kBorderlineLineMark;
+            out.Add(row);
             out.Write(line + std::string(kLineEnd));
             counts = true;
         }
         if (out.StopRequested()) break;
         if (counts) {
             ++i;
+            replaces.clear();
             if (++chl.Position == 61) {
                 chl.Position = 1;
                 ++chl.Cycle;

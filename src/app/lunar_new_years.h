@@ -16,13 +16,6 @@ inline constexpr std::string_view kLunarDateInvalid = "Lunar date is invalid.";
 // Above this many years the window shows that it is calculating.
 inline constexpr int kLunarNewYearsQuickYears = 30;
 
-// The length of one nian and how many times the terms J1 and Z1 fall in it.
-struct NianCounts {
-    int months = 0;
-    int j1 = 0;
-    int z1 = 0;
-};
-
 // The counts of the nian whose month 1 begins on `new_year_day`, read from
 // the tables laid out around that day; none when the tables do not hold
 // the whole nian.

@@ -29,7 +29,8 @@ std::string Heading(const ListContext& context, int years, int64_t first, bool l
            "\r\n(" + context.epoch_method + ", " + longitude + "\r\n";
 }
 
-std::string MonthLine(const ListContext& context, ChDate& chl) {
+std::string MonthLine(const ListContext& context, const MonthStartRow& row) {
+    const ChDate& chl = row.chl;
     std::string line = ChLShortText(chl);
     if (line.size() < std::string_view("12-34-56-78 CHL").size()) line.insert(0, " ");
     EuroDate date;
@@ -38,9 +39,7 @@ std::string MonthLine(const ListContext& context, ChDate& chl) {
     JDNToDate(date);
     line += " =  " + DateText(date, 2, "-", ",") + " " + context.CalendarCode() + " = " +
             StrNumber(chl.JDN) + " JDN";
-    ChDate last_day = chl;
-    last_day.Day = 30;
-    line += context.engine.ChLDateToJDN(last_day) == kChLExists ? "  30 days" : "  29 days";
+    line += row.days == 30 ? "  30 days" : "  29 days";
     if (!(chl.Leap == 1 && chl.MonthOrTerm >= 10)) AlignCode(line);
     if (AssessDay(context.engine, chl.JDN).ChLBorderline()) line += kBorderlineLineMark;
     return line + std::string(kLineEnd);
@@ -76,7 +75,12 @@ void ListMonthStarts(const ListContext& context, int64_t centre, int years, bool
                                     "  Error code =" + StrNumber(code));
                     continue;
                 }
-                out.Write(MonthLine(context, chl));
+                ChDate last_day = chl;
+                last_day.Day = 30;
+                const MonthStartRow row{
+                    chl, context.engine.ChLDateToJDN(last_day) == kChLExists ? 30 : 29};
+                out.Add(row);
+                out.Write(MonthLine(context, row));
                 if (out.StopRequested()) {
                     out.ListingEnded();
                     return;

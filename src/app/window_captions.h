@@ -105,6 +105,7 @@ inline constexpr std::array kListWindowCaptions = std::to_array<ControlCaption>(
     {"optJC", "JC"},
     {"lblStart", "Test date:"},
     {"lblEnd", "End:"},
+    {"cmdExportToCalendar", "Export to calendar..."},
 });
 
 inline constexpr std::array kHelpWindowCaptions = std::to_array<ControlCaption>({

@@ -8,6 +8,7 @@
 #include "common/strproc.h"
 #include "engine/cycles.h"
 #include "engine/european.h"
+#include "engine/lunar_phases.h"
 #include "engine/solar_terms.h"
 
 namespace vemla {
@@ -70,8 +71,10 @@ std::string NearMidnightMark(double moment) {
     return DistanceFromMidnight(moment).near_midnight ? std::string(kBorderlineLineMark) : "";
 }
 
-std::string TermLine(const ListContext& context, const CalendarTables& tables, int t, bool names) {
+std::string TermLine(const ListContext& context, const CalendarTables& tables, int t, bool names,
+                     ListOutput& out) {
     const int term = t % 24;  // [0, 23]
+    out.Add(SolarTermRow{CJDCToAJD(tables.TermMoments[t], context.Longitude()), term});
     std::string line = MomentColumns(context, tables.TermMoments[t], tables.TermDays[t]) + "  ST" +
                        StrNumber(term + 1) + " " + std::string(kSolarTermCodes[term]);
     if (names)
@@ -141,6 +144,10 @@ void WriteYearData(const ListContext& context, const SolarTermOptions& options, 
 
         const double moment = tables.MonthStartMoments[m];
         const int32_t day = tables.MonthStartDays[m];
+        out.Add(PhaseRow{CJDCToAJD(moment, context.Longitude()), kDarkMoon,
+                         tables.FirstLunation + m,
+                         "LN" + std::to_string(tables.FirstLunation + m) + " M" +
+                             MonthLabelText(label)});
         out.Write(MomentColumns(context, moment, day) + "  LN" +
                   StrNumber(tables.FirstLunation + m) + " M" + MonthLabelText(label) + " (" +
                   std::to_string(tables.PrincipalCount[m]) + " zq)" + NearMidnightMark(moment) +
@@ -155,7 +162,7 @@ void WriteYearData(const ListContext& context, const SolarTermOptions& options, 
              ++t) {
             const bool major = t % 2 == 0;
             if ((major && options.major) || (!major && options.minor))
-                out.Write(TermLine(context, tables, t, options.names));
+                out.Write(TermLine(context, tables, t, options.names, out));
         }
     }
     if (!fourth_sui) out.Write(Summary("Sui", "sui", sui, sui_months));

@@ -27,6 +27,7 @@ void AddMoveCommand(CLI::App& app, Commands& commands);
 void AddSearchCommand(CLI::App& app, Commands& commands);
 void AddListCommand(CLI::App& app, Commands& commands);
 void AddSelfTestCommand(CLI::App& app, Commands& commands);
+void AddAnniversariesCommand(CLI::App& app, Commands& commands);
 
 inline Commands AddAllCommands(CLI::App& app) {
     Commands commands;
@@ -35,6 +36,7 @@ inline Commands AddAllCommands(CLI::App& app) {
     AddSearchCommand(app, commands);
     AddListCommand(app, commands);
     AddSelfTestCommand(app, commands);
+    AddAnniversariesCommand(app, commands);
     return commands;
 }
 

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "app/list_window.h"
+#include "cli/calendar_output.h"
 #include "cli/commands.h"
 
 namespace vemla {
@@ -13,6 +14,7 @@ struct ListOptions {
     bool leap_only = false, omit_invalid = false, julian = false;
     bool major = false, no_major = false, minor = false, no_minor = false, names = false;
     EntryOptions from;
+    CalendarOptions calendar;
 };
 
 int RunList(Session& session, const ListOptions& o) {
@@ -27,9 +29,10 @@ int RunList(Session& session, const ListOptions& o) {
     const std::string years = o.years ? std::to_string(*o.years) : "";
     // The listing is printed as it is written, so a long one shows progress.
     std::ostream& out = session.Out();
-    lists.text_written = [&out](std::string_view text) {
-        out << WithUnixLineEnds(std::string(text));
-    };
+    if (!o.calendar.ics)
+        lists.text_written = [&out](std::string_view text) {
+            out << WithUnixLineEnds(std::string(text));
+        };
     if (o.kind == "year-data")
         lists.ShowYearData();
     else if (o.kind == "new-years")
@@ -39,7 +42,8 @@ int RunList(Session& session, const ListOptions& o) {
     else
         lists.OpenList(ListKind::kNewYears, years);
     lists.text_written = nullptr;
-    return session.ReportMessages() ? kExitRefused : kExitOk;
+    if (session.ReportMessages()) return kExitRefused;
+    return o.calendar.ics ? PrintCalendar(session, lists.Calendar(), o.calendar) : kExitOk;
 }
 
 }  // namespace
@@ -65,6 +69,7 @@ void AddListCommand(CLI::App& app, Commands& commands) {
     sub->add_flag("--names", o->names, "Show the solar terms' names (year-data)");
     AddFromOption(sub, o->from);
     AddElementAnimalOptions(sub, o->from);
+    AddCalendarOptions(sub, o->calendar);
     commands.push_back({sub, [o](Session& session) { return RunList(session, *o); },
                         TextOnly("list")});
 }

@@ -1,6 +1,8 @@
 // search: the next or previous event of the search panel.
 #include <memory>
 
+#include "app/system_clock.h"
+#include "cli/calendar_output.h"
 #include "cli/commands.h"
 
 namespace vemla {
@@ -9,6 +11,8 @@ namespace {
 struct SearchOptions {
     std::string target;
     bool previous = false;
+    int count = 1;
+    CalendarOptions calendar;
     EntryOptions from;  // its element and animal are also the target's
 };
 
@@ -20,15 +24,30 @@ int RunSearch(Session& session, const SearchOptions& o) {
     m.SetNext(!o.previous);
     if (o.from.element) m.SelectElement(ItemIndex(kElementNames, *o.from.element));
     if (o.from.animal) m.SelectAnimal(ItemIndex(kAnimalNames, *o.from.animal));
-    const double before = m.CurrentAJD();
-    session.App().Searcher().Search();
-    if (session.ReportMessages()) return kExitRefused;
-    if (m.CurrentAJD() == before) {
-        session.Err() << "No such event found.\n";
+    const int target = ItemIndex(kTargetItems, o.target);
+    if (o.calendar.ics && o.count > kMaxCalendarEvents) {
+        session.Err() << TooManyEventsMessage(o.count) << "\n";
         return kExitRefused;
     }
-    session.Print();
-    return kExitOk;
+    // `count` searches one after the other, each from the event found before.
+    std::vector<ListRow> rows;
+    for (int i = 0; i < o.count; ++i) {
+        const double before = m.CurrentAJD();
+        session.App().Searcher().Search();
+        if (session.ReportMessages()) return kExitRefused;
+        if (m.CurrentAJD() == before) {
+            session.Err() << "No such event found.\n";
+            return kExitRefused;
+        }
+        if (o.calendar.ics)
+            rows.push_back(SearchResultRow(m.Engine(), target, m.CurrentAJD(), i));
+        else
+            session.Print();
+    }
+    if (!o.calendar.ics) return kExitOk;
+    const ExportSettings settings =
+        ExportSettingsOf(m.Engine(), "Vemla: " + std::string(kTargetItems[target]), m.CCT());
+    return PrintCalendar(session, MakeCalendar(rows, settings, SystemClockAJD()), o.calendar);
 }
 
 }  // namespace
@@ -42,6 +61,9 @@ void AddSearchCommand(CLI::App& app, Commands& commands) {
         ->required()
         ->check(CLI::IsMember(targets, CLI::ignore_case));
     sub->add_flag("--previous", o->previous, "Search backwards");
+    sub->add_option("--count", o->count, "Number of events to find, one after the other")
+        ->check(CLI::Range(1, 1000000));
+    AddCalendarOptions(sub, o->calendar);
     AddFromOption(sub, o->from);
     AddElementAnimalOptions(sub, o->from);
     commands.push_back({sub, [o](Session& session) { return RunSearch(session, *o); }});

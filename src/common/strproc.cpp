@@ -6,15 +6,28 @@
 
 namespace vemla {
 
-std::string TimeText(double f, bool with_seconds) {
-    if (!(f >= 0.0 && f < 1.0)) return "XX:XX:XX";
+namespace {
+
+// The whole second of the day of a fraction f in [0, 1).
+int64_t SecondOfDay(double f) {
     // A hair below a whole second counts as that second.
     if (f > 0.0 && f < 0.99999999) f += 1e-8;
     int64_t s = static_cast<int64_t>(std::nearbyint(f * 86400.0));  // halves to even
-    if (s >= 86400) s = 86399;
-    int64_t sec = s % 60;
-    int64_t m = (s - sec) / 60;
-    if (!with_seconds && sec >= 31) ++m;
+    return s >= 86400 ? 86399 : s;
+}
+
+}  // namespace
+
+int64_t MinuteOfDay(double f) {
+    const int64_t s = SecondOfDay(f);
+    return s / 60 + (s % 60 >= 31 ? 1 : 0);
+}
+
+std::string TimeText(double f, bool with_seconds) {
+    if (!(f >= 0.0 && f < 1.0)) return "XX:XX:XX";
+    const int64_t s = SecondOfDay(f);
+    const int64_t sec = s % 60;
+    const int64_t m = with_seconds ? s / 60 : MinuteOfDay(f);
     int64_t mm = m % 60;
     int64_t hh = (m - mm) / 60;
     char buffer[32];

@@ -14,6 +14,9 @@ namespace vemla {
 // seconds, 30 seconds round down and 31 round up, and the round-up is not
 // carried into the next day: 23:59:31 prints 24:00.
 std::string TimeText(double f, bool with_seconds);
+// The minute of the day that TimeText shows without seconds for a day
+// fraction f in [0, 1): 0 .. 1440.
+int64_t MinuteOfDay(double f);
 
 // "2 days and 3 hours and 5 minutes" (long) or "2d 3h 5m" (short).
 std::string DurationText(int64_t minutes, bool long_form);

@@ -2,6 +2,10 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -49,6 +53,7 @@ QWidget* DataWindow::MakeControls() {
 
     copy_ = Make<QPushButton>(kListWindowCaptions, "cmdCopyToClipboard", this);
     close_ = Make<QPushButton>(kListWindowCaptions, "cmdClose", this);
+    export_ = Make<QPushButton>(kListWindowCaptions, "cmdExportToCalendar", this);
     list_ = Make<QPushButton>(kListWindowCaptions, "cmdList", this);
     years_ = Make<QLineEdit>(kListWindowCaptions, "txbNumYears", this);
     years_->setFixedWidth(years_->fontMetrics().horizontalAdvance("000000") + 12);
@@ -101,6 +106,7 @@ void DataWindow::Arrange(QWidget* calendar) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(copy_);
+    buttons->addWidget(export_);
     buttons->addStretch(1);
     buttons->addWidget(close_);
 
@@ -118,6 +124,7 @@ void DataWindow::Connect() {
         Act([&] { l.CopyToClipboard(cursor.hasSelection() ? LogTextFromBox(cursor.selectedText()) : ""); });
     });
     connect(close_, &QPushButton::clicked, this, [this, &l] { Act([&] { l.Close(); }); });
+    connect(export_, &QPushButton::clicked, this, [this] { Act([this] { ExportToCalendar(); }); });
     connect(stop_, &QPushButton::clicked, this, [this, &l] { Act([&] { l.Stop(); }); });
     connect(list_, &QPushButton::clicked, this, [this, &l] { Act([&] { l.List(); }); });
     connect(years_, &QLineEdit::textEdited, this, [&l](const QString& t) { l.SetYearsText(t.toStdString()); });
@@ -140,6 +147,17 @@ void DataWindow::Connect() {
     connect(jc_, &QRadioButton::clicked, this, [this, &l] { Act([&] { l.SetJulianCalendar(true); }); });
 }
 
+void DataWindow::ExportToCalendar() {
+    const QString suggested = QDir::home().filePath(ToQString(lists_.ExportFileName()));
+    QString path = choose_export_file
+                       ? choose_export_file(suggested)
+                       : QFileDialog::getSaveFileName(this, ToQString(kExportTitle), suggested,
+                                                      "iCalendar files (*.ics)");
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += ".ics";
+    lists_.ExportToCalendar(QFile::encodeName(path).toStdString());
+}
+
 template <class F>
 void DataWindow::Act(F&& action) {
     action();
@@ -159,6 +177,7 @@ void DataWindow::BindControls() {
     setWindowTitle(ToQString(v.caption));
     SetCaption(copy_, v.copy_caption);
     SetCaption(close_, v.close_caption);
+    export_->setEnabled(v.export_enabled);
     const QString years_caption = ToQString(v.years_caption);
     if (years_caption_->text() != years_caption) years_caption_->setText(years_caption);
     SetTextIfChanged(years_, v.years_text);

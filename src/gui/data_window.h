@@ -32,6 +32,9 @@ public:
 
     // Called after each action here, so the main window can redraw itself.
     std::function<void()> changed;
+    // Asks where "Export to calendar..." writes, offering a file name; an
+    // empty answer cancels. A standard file dialog unless replaced.
+    std::function<QString(const QString& suggested)> choose_export_file;
 
     // Shows or hides the window as the listing asks, and binds every control
     // and the text.
@@ -50,12 +53,14 @@ private:
     void BindText();
     // A piece of a listing as it is written.
     void Written(std::string_view text);
+    void ExportToCalendar();
     template <class F>
     void Act(F&& action);
 
     ListWindow& lists_;
     QPlainTextEdit* text_;
     QPushButton* copy_;
+    QPushButton* export_;
     QPushButton* close_;
     QPushButton* list_;
     QLineEdit* years_;

@@ -35,8 +35,8 @@ inline constexpr std::array<std::string_view, 24> kSolarTermCodes = {
 inline constexpr std::array<std::string_view, 24> kSolarTermPinyinNames = {
     "Dong zhi",   "Xiao han", "Da han",  "Li chun",     "Yu shui", "Jing zhe",
     "Chun fen",   "Qing ming", "Gu yu",  "Li xia",      "Xiao man", "Mang zhong",
-    "Xia zhi",    "Xiao shu", "Da shu",  "Li qui",      "Chu shu", "Bai lu",
-    "Qiu fen",    "Han lu",   "Shuang jian", "Li dong", "Xiao xue", "Da xue"};
+    "Xia zhi",    "Xiao shu", "Da shu",  "Li qiu",      "Chu shu", "Bai lu",
+    "Qiu fen",    "Han lu",   "Shuang jiang", "Li dong", "Xiao xue", "Da xue"};
 inline constexpr std::array<std::string_view, 24> kSolarTermEnglishNames = {
     "Winter solstice",     "Slight cold",      "Great cold",     "Beginning of spring",
     "Rain water",          "Waking of insects", "Spring equinox", "Pure brightness",

@@ -91,6 +91,10 @@ bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption,
 
     int i = 0;
     while (i < years) {
+        if (!InEngineYears(YearOf(chl.Cycle, chl.Position, context.Epoch()))) {
+            out.Write(EngineYearsEndLine());
+            break;
+        }
         bool counts = false;
         if (context.engine.ChLDateToJDN(chl) != kChLExists) {
             if (!omit_invalid) out.Write(ChLShortText(chl) + " is invalid" + std::string(kLineEnd));

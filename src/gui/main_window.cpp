@@ -441,6 +441,7 @@ QWidget* MainWindow::MakeButtons() {
     help_button_ = button("cmdHelp");
     online_documentation_ = Make<ClickableLabel>(kMainWindowCaptions, "lblOnlineDocumentation", panel);
     home_page_ = Make<ClickableLabel>(kMainWindowCaptions, "lblTarvolinSystems", panel);
+    home_page_->setVisible(app_.Main().HasHomePage());
     for (ClickableLabel* link : {online_documentation_, home_page_}) {
         QFont font = link->font();
         font.setUnderline(true);

@@ -43,13 +43,13 @@ inline constexpr int32_t kNoChSWanted = -99;
 // ways. Far from the present the quarter-point polynomials and the parabola of
 // delta T drift, the December solstice creeps towards the middle of December
 // in civil time, and a layout built around a date's Gregorian month no
-// longer holds the month wanted: from CE 8897 (meridians 100..106 East) and
-// 9217..9228 (the others) a month 12 stops converting back, and before
-// -14,8xx the solar terms of the first month do. Every day of the years below,
-// under every meridian and both methods, converts to one lunar and one solar
-// date and back, and every nian has 12 or 13 months; the bounds are whole
-// sexagenary cycles of both epochs. Beyond them a date is reported as not
-// existing.
+// longer holds the month wanted. Measured day by day over every meridian and
+// both methods: from CE 8897 (meridians 100..106 East; 9217..9228 for the
+// others) a month 12 stops converting back, and from -14815 back (mean sun;
+// -14997 true sun) the first solar term of a year does. Inside the bounds
+// below every day converts to one lunar and one solar date and back and
+// every nian has 12 or 13 months; they are whole sexagenary cycles of both
+// epochs. Beyond them a date is reported as not existing.
 inline constexpr int64_t kMinChineseYear = -14756;  // first of cycle -200 (epoch -2696), -201 (-2636)
 inline constexpr int64_t kMaxChineseYear = 8883;  // last of cycle 193 (epoch -2696), 192 (-2636)
 

@@ -2,6 +2,7 @@
 
 #include "app/extra_settings.h"
 #include "app/state_file_io.h"
+#include "common/web_links.h"
 
 namespace vemla {
 namespace {
@@ -29,6 +30,7 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
       run_(*main_, ui, mover_),
       searcher_(*main_, ui),
       lists_(ui, *main_, ListWindowTexts::From(texts_)) {
+    main_->manual_file = FindManual(paths_.executable_folder);
     main_->log_is_empty = [this] { return log_.Text().empty(); };
     main_->auto_log = [this](int kind) {
         log_.AutoLog(kind, MakeAutoLogInputs(), MakeLogContext(), main_->Engine(), main_->LogPrefs());

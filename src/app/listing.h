@@ -17,6 +17,9 @@ namespace vemla {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
 
+// The last line of a listing that reached the end of the engine's years.
+std::string EngineYearsEndLine();
+
 // The main window as the listings see it. The engine carries the prime
 // meridian, epoch and solar-term method in force.
 struct ListContext {

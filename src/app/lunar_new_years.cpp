@@ -93,6 +93,10 @@ bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption,
     int i = 0;
     std::string replaces;  // the first date of this year that does not exist, as shown
     while (i < years) {
+        if (!InEngineYears(YearOf(chl.Cycle, chl.Position, context.Epoch()))) {
+            out.Write(EngineYearsEndLine());
+            break;
+        }
         bool counts = false;
         if (context.engine.ChLDateToJDN(chl) != kChLExists) {
             if (!omit_invalid) {

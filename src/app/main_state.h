@@ -8,7 +8,9 @@
 // and the clock go through the UserInterface.
 #pragma once
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +19,7 @@
 #include "app/settings.h"
 #include "app/user_interface.h"
 #include "app/view_model.h"
+#include "common/web_links.h"
 #include "engine/chinese_dates.h"
 
 namespace vemla {
@@ -162,8 +165,13 @@ public:
     void ClickMoonAge();
     void CopyDisplayedDate();
     void ShowNow();
+    // The maker label opens the project's page; it is hidden while there is
+    // none, and then a click does nothing.
     void OpenHomePage();
+    bool HasHomePage() const { return !kMakerHomePage.empty(); }
+    // Opens the user manual in the browser.
     void OpenOnlineDocumentation();
+    std::optional<std::filesystem::path> manual_file;  // from FindManual
 
     // --- Window rules ------------------------------------------------------
     void CmdSaveStateEnabled(bool enabled);

@@ -222,10 +222,18 @@ void MainState::OpenWebLink(std::string_view address) {
         ShowMessage(failure->title, failure->text);
 }
 
-void MainState::OpenHomePage() { OpenWebLink(kMakerHomePage); }
+void MainState::OpenHomePage() {
+    if (!kMakerHomePage.empty()) OpenWebLink(kMakerHomePage);
+}
 
 void MainState::OpenOnlineDocumentation() {
-    OpenWebLink(kOnlineHelpPage);
+    if (!manual_file) {
+        ShowMessage(kNoManualTitle, kNoManualText);
+    } else if (auto failure = WebLinkFailureMessage(ui_.OpenWebLink(FileAddress(*manual_file)))) {
+        // Without a browser the manual can still be read: say where it is.
+        ShowMessage(failure->title, std::string(failure->text) + "\n\nThe user manual is the file " +
+                                        manual_file->string() + ".");
+    }
     SetTheFocus();
 }
 

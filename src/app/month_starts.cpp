@@ -59,6 +59,10 @@ void ListMonthStarts(const ListContext& context, int64_t centre, int years, bool
 
     const int first_leap = leap_only ? 1 : 0;
     for (int64_t year = first; year < first + years; ++year) {
+        if (!InEngineYears(year)) {
+            out.Write(EngineYearsEndLine());
+            break;
+        }
         for (int month = 1; month <= 12; ++month) {
             for (int leap = first_leap; leap <= 1; ++leap) {
                 ChDate chl;

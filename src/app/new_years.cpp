@@ -18,11 +18,18 @@ void ListNewYears(const ListContext& context, int years, ListOutput& out) {
     date.Day = 1;
     for (int i = 0; i < years; ++i) {
         const int32_t day = DateToJDN(date);
+        if (!InEngineYears(GregorianYearOf(day))) {
+            out.Write(EngineYearsEndLine());
+            break;
+        }
         ChDate chs, chl;
-        context.engine.CJDateToChDates(day, chs, chl);
-        out.Write(StrNumber(date.Year) + "-01-01 " + (context.jc ? "JC = " : "CE = ") +
-                  ChLShortText(chl) + std::string(kLineEnd));
-        out.Write(ChSShortText(chs, false) + std::string(kLineEnd));
+        const std::string new_year = StrNumber(date.Year) + "-01-01 " + (context.jc ? "JC" : "CE");
+        if (!context.engine.CJDateToChDates(day, chs, chl)) {
+            out.Write(new_year + ": no Chinese date found" + std::string(kLineEnd));
+        } else {
+            out.Write(new_year + " = " + ChLShortText(chl) + std::string(kLineEnd));
+            out.Write(ChSShortText(chs, false) + std::string(kLineEnd));
+        }
         ++date.Year;
         if (out.StopRequested()) break;
     }

@@ -5,6 +5,8 @@
 
 #include "app/event_search.h"
 #include "app/log_entries.h"
+#include "app/move_step.h"
+#include "app/repeated_move.h"
 #include "common/strproc.h"
 #include "engine/european.h"
 #include "engine/lunar_phases.h"
@@ -77,6 +79,15 @@ void EventSearcher::SetSearching(std::string_view text, bool repaint) {
 }
 
 void EventSearcher::Show(double ajd) {
+    // Searches are not bound to the typed range, but they stay in the years
+    // the engine lays out (and a saved state can hold).
+    if (!InEngineMoments(ajd)) {
+        const bool later = ajd > main_.CurrentAJD();
+        ui_.ShowMessage(std::string(kOutOfRangeTitle),
+                        std::string(later ? kLatestExceededText : kEarliestExceededText),
+                        MessageIcon::kExclamation, MessageButtons::kOk);
+        return;
+    }
     main_.SetCurrentAJD(ajd);
     main_.RedisplayAndLog(kLogSearch);
 }

@@ -64,6 +64,12 @@ inline constexpr int kZoneLocal = 2;
 inline constexpr double kMinAJDate = 625333.0;
 inline constexpr double kMaxAJDate = 2816788.0;
 
+// Whether a moment lies in the years the calendar engine lays out. Moves check
+// the admissible range before a step and searches are not bounded by it, so
+// the displayed moment may leave it; it never leaves these years, and a state
+// file may hold any of them.
+bool InEngineMoments(double ajd);
+
 // The values of the main window's setting controls. Indexes are list
 // positions; -1 is "no item selected".
 struct Settings {

@@ -73,8 +73,8 @@ public:
         auto [end, ec] = std::from_chars(line.data(), line.data() + line.size(), value);
         if (ec != std::errc() || end != line.data() + line.size())
             Fail("displayed moment is not a number");
-        else if (!std::isfinite(value) || value < kMinAJDate || value > kMaxAJDate)
-            Fail("displayed moment is outside the admissible range");
+        else if (!InEngineMoments(value))
+            Fail("displayed moment is outside the engine's years");
         return value;
     }
 

@@ -18,8 +18,10 @@
 //   - exactly 73 lines ending in CR LF or LF; the last line end may be missing;
 //   - no line longer than kMaxStateLineLength bytes;
 //   - numbers as std::from_chars reads them (no blanks, no "+"), integers
-//     without a decimal point; the moment finite and inside the admissible
-//     range, every index inside its list;
+//     without a decimal point; the moment in the engine's years (moves and
+//     searches may display moments outside the range typing accepts, and
+//     a file the program wrote must always restore), every index inside
+//     its list;
 //   - a quoted line is the text between its first and its last character,
 //     both of which must be '"'; a '"' in between is an ordinary character,
 //     so any abbreviation reads back as written without escapes;

@@ -1,10 +1,14 @@
 #include "app/state_file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -60,22 +64,91 @@ void SyncFolder(const std::filesystem::path& folder) {
     ::close(fd);
 }
 
+// The file a path names once every symbolic link on it is followed (the
+// path itself when it is no link).
+std::variant<std::filesystem::path, FileError> FileBehindLinks(const std::filesystem::path& path) {
+    std::filesystem::path file = path;
+    // As many links as the system itself follows before it gives up (ELOOP).
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (::lstat(file.c_str(), &status) != 0) {
+            if (errno == ENOENT) return file;  // a new file, or a link to one not yet written
+            return ErrorOf(errno);
+        }
+        if (!S_ISLNK(status.st_mode)) return file;
+        std::vector<char> target(
+            static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 255) + 1);
+        const ssize_t length = ::readlink(file.c_str(), target.data(), target.size());
+        if (length < 0) return ErrorOf(errno);
+        if (static_cast<std::size_t>(length) >= target.size()) return ErrorOf(ENAMETOOLONG);
+        const std::filesystem::path next(
+            std::string(target.data(), static_cast<std::size_t>(length)));
+        // A relative target is read from the folder that holds the link.
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    return ErrorOf(ELOOP);
+}
+
+// Removes the temporary files that saves of `path` left behind when they were
+// killed.
+void RemoveStaleTemporaryFiles(const std::filesystem::path& path) {
+    std::filesystem::path folder = path.parent_path();
+    if (folder.empty()) folder = ".";
+    const std::string prefix = path.filename().string() + std::string(kTemporarySuffix);
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing) return;
+    const uid_t me = ::geteuid();
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        // mkstemp's six letters and digits after our prefix, nothing else.
+        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix) continue;
+        bool ours = true;
+        for (char c : name.substr(prefix.size()))
+            if (!std::isalnum(static_cast<unsigned char>(c))) ours = false;
+        if (!ours) continue;
+        const int fd = ::openat(::dirfd(listing), entry->d_name,
+                                O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        Descriptor file(fd);
+        struct stat status {};
+        // A save still running holds the lock on its file; a killed one
+        // released it when its process ended.
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == me &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(listing), entry->d_name, 0);
+    }
+    ::closedir(listing);
+}
+
 }  // namespace
 
 std::optional<FileError> SaveStateFile(const std::filesystem::path& path, std::string_view text) {
-    std::filesystem::path folder = path.parent_path();
+    // A state file that is a symbolic link (kept by a dotfile manager) stays
+    // one: the save replaces the file the link leads to, in that file's folder.
+    auto behind = FileBehindLinks(path);
+    if (auto* error = std::get_if<FileError>(&behind)) return *error;
+    const std::filesystem::path file = std::get<std::filesystem::path>(behind);
+    std::filesystem::path folder = file.parent_path();
     if (folder.empty()) folder = ".";
-    std::string name = (folder / path.filename()).string() + ".tmp-XXXXXX";
+    RemoveStaleTemporaryFiles(file);
+
+    std::string name =
+        (folder / file.filename()).string() + std::string(kTemporarySuffix) + "XXXXXX";
     std::vector<char> temp_name(name.begin(), name.end());
     temp_name.push_back('\0');
 
-    Descriptor file(::mkostemp(temp_name.data(), O_CLOEXEC));
-    if (file.Get() < 0) return ErrorOf(errno);
+    Descriptor temp(::mkostemp(temp_name.data(), O_CLOEXEC));
+    if (temp.Get() < 0) return ErrorOf(errno);
+    // Held until the file is renamed or removed: it tells a save in another
+    // process that this file is not stale.
+    ::flock(temp.Get(), LOCK_EX | LOCK_NB);
 
-    int error = WriteAll(file.Get(), text);
-    if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
-    if (int close_error = file.Close(); error == 0) error = close_error;
-    if (error == 0 && ::rename(temp_name.data(), path.c_str()) != 0) error = errno;
+    int error = WriteAll(temp.Get(), text);
+    if (error == 0 && ::fsync(temp.Get()) != 0) error = errno;
+    if (error == 0 && ::rename(temp_name.data(), file.c_str()) != 0) error = errno;
+    // Closed only now, so that the lock lasts until the rename; the data is
+    // on the disk already, so an error of close no longer matters.
+    temp.Close();
     if (error != 0) {
         ::unlink(temp_name.data());
         return ErrorOf(error);

@@ -20,8 +20,16 @@ struct FileError {
     std::string description;
 };
 
+// What follows the state file's name in the name of a save's temporary file
+// (then six letters or digits).
+inline constexpr std::string_view kTemporarySuffix = ".tmp-";
+
 // Writes text to path, replacing any old file; nothing on success. The
 // folder must exist. The new file is readable and writable by its owner only.
+// A path that is a symbolic link stays one: the file it leads to is replaced,
+// with the temporary file in that file's folder. Temporary files that earlier
+// saves left behind (killed before their rename) are removed first; those of a
+// save still running in another process are kept.
 std::optional<FileError> SaveStateFile(const std::filesystem::path& path, std::string_view text);
 
 // The whole content of a regular file of at most kMaxStateFileSize bytes;

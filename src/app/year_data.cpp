@@ -103,7 +103,10 @@ void WriteYearData(const ListContext& context, const SolarTermOptions& options, 
     first.Previous();
     CyclePosition sui = first, nian = first;
 
-    if (!context.engine.BuildCalendarTables(cjdc)) return;
+    if (!context.engine.BuildCalendarTables(cjdc)) {
+        out.Write(EngineYearsEndLine());
+        return;
+    }
     const CalendarTables& tables = context.engine.Tables();
     const int count = tables.MonthCount;
     int t = 0;

@@ -10,7 +10,7 @@ namespace vemla {
 // The three solar-term check boxes of the list window.
 struct SolarTermOptions {
     bool major = true;   // "Include major solar terms (the Zs)"
-    bool minor = true;   // "Include minor solar terms (the Js)"
+    bool minor = false;  // "Include minor solar terms (the Js)", off at start-up
     bool names = false;  // "Display solar term names"
 
     bool AnyTerms() const { return major || minor; }

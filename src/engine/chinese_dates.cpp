@@ -12,7 +12,7 @@ int64_t CacheKey(int32_t solar_year, int method, int longitude) {
            (longitude & 0xffff);
 }
 
-bool YearInRange(int64_t year) { return year >= kMinChineseYear && year <= kMaxChineseYear; }
+bool YearInRange(int64_t year) { return InEngineYears(year); }
 
 }  // namespace
 

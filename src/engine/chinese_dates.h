@@ -39,10 +39,23 @@ enum ChLStatus : int {
 inline constexpr int32_t kNoChSWanted = -99;
 
 // Chinese years the engine lays out. The calendar is only accurate within
-// -3000..3000, but cycles -10..189 must still convert both ways; beyond these
-// bounds a date is reported as not existing.
-inline constexpr int64_t kMinChineseYear = -20000;
-inline constexpr int64_t kMaxChineseYear = 20000;
+// -3000..3000, but the self-test's cycles -10..189 must still convert both
+// ways. Far from the present the quarter-point polynomials and the parabola of
+// delta T drift, the December solstice creeps towards the middle of December
+// in civil time, and a layout built around a date's Gregorian month no
+// longer holds the month wanted. Measured day by day over every meridian and
+// both methods: from CE 8897 (meridians 100..106 East; 9217..9228 for the
+// others) a month 12 stops converting back, and from -14815 back (mean sun;
+// -14997 true sun) the first solar term of a year does. Inside the bounds
+// below every day converts to one lunar and one solar date and back and
+// every nian has 12 or 13 months; they are whole sexagenary cycles of both
+// epochs. Beyond them a date is reported as not existing.
+inline constexpr int64_t kMinChineseYear = -14756;  // first of cycle -200 (epoch -2696), -201 (-2636)
+inline constexpr int64_t kMaxChineseYear = 8883;  // last of cycle 193 (epoch -2696), 192 (-2636)
+
+inline constexpr bool InEngineYears(int64_t year) {
+    return year >= kMinChineseYear && year <= kMaxChineseYear;
+}
 
 class CalendarEngine {
 public:

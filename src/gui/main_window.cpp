@@ -59,6 +59,7 @@ MainWindow::~MainWindow() {
 // level with its panel at the right.
 void MainWindow::Arrange() {
     const std::array<QWidget*, ButtonPanel::kGroupCount> groups = buttons_.Build(this);
+    buttons_.home_page->setVisible(app_.Main().HasHomePage());
     const std::array<QWidget*, ButtonPanel::kGroupCount> panels = {
         settings_.Build(this), entry_.Build(this), display_.Build(this), move_.Build(this),
         search_.Build(this)};

@@ -89,18 +89,19 @@ TEST_F(ClickTest, MoonLabelsAndWebLinks) {
     state.ClickMoonAge();
     EXPECT_EQ(ui.clipboard,
               (std::vector<std::string>{state.View().moon_phase.caption, state.View().moon_age.caption}));
+    state.manual_file = "/usr/share/doc/vemla/vemla-manual.html";
     state.OpenOnlineDocumentation();
-    EXPECT_EQ(ui.opened_links.back(), kOnlineHelpPage);
+    EXPECT_EQ(ui.opened_links.back(), "file:///usr/share/doc/vemla/vemla-manual.html");
     EXPECT_TRUE(ui.messages.empty());
     ui.browser_works = false;
-    state.OpenHomePage();
-    EXPECT_EQ(ui.opened_links.back(), kMakerHomePage);
+    state.OpenOnlineDocumentation();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "Cannot launch web browser");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
     EXPECT_EQ(ui.messages[0].text,
               "Error launching web browser.  Please make sure that your web browser is correctly "
-              "installed and configured.");
+              "installed and configured.\n\nThe user manual is the file "
+              "/usr/share/doc/vemla/vemla-manual.html.");
 }
 
 }  // namespace

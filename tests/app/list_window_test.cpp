@@ -136,6 +136,8 @@ TEST_F(ListWindowTest, YearDataFollowsItsOptionsAndKeepsTheLargeWindow) {
     EXPECT_EQ(View().caption, "Dates, times and CJDs of dark moons and solar terms");
     EXPECT_TRUE(View().terms_visible && View().large && !View().list_visible);
     EXPECT_NE(View().text.find("  ST 1 Z11\r\n"), std::string::npos);
+    EXPECT_EQ(View().text.find("  ST 2 J12"), std::string::npos);  // minor terms start excluded
+    Lists().SetIncludeMinorTerms(true);
     Lists().SetIncludeMajorTerms(false);
     EXPECT_EQ(View().text.find("  ST 1 Z11"), std::string::npos);
     Lists().SetDisplayTermNames(true);

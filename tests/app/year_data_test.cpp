@@ -34,7 +34,7 @@ class YearDataTest : public ::testing::Test {
 };
 
 TEST_F(YearDataTest, ThreeSuiWithTheirNianHeadingsAndSummaries) {
-    const Lines lines = Write(k20240210, {});
+    const Lines lines = Write(k20240210, {true, true, false});
     EXPECT_EQ(Lines(lines.begin(), lines.begin() + 6),
               (Lines{"Dates, times and chronological Julian dates of dark moons",
                      "and solar terms for 3 solar years beginning 79-40 (2023 CE),",
@@ -53,7 +53,7 @@ TEST_F(YearDataTest, ThreeSuiWithTheirNianHeadingsAndSummaries) {
 }
 
 TEST_F(YearDataTest, MonthAndTermLinesFollowTheReferenceAndKnownMoments) {
-    const Lines lines = Write(k20240210, {});
+    const Lines lines = Write(k20240210, {true, true, false});
     const std::regex month_line(
         R"( (\d{4}-\d\d-\d\d) CE \d\d:\d\d CCT  2,4\d\d,\d{3}\.\d{4}  LN (\d+) M(\d\d|\d+\*) \((\d) zq\))");
     Lines months;

@@ -149,10 +149,13 @@ class MainWindowTest : public QObject {
         QTest::keyRelease(h.Main("txbDate"), Qt::Key_F1);
         QVERIFY(h.window->Help()->isVisible());
 
-        h.Click("lblTarvolinSystems");
-        QCOMPARE(h.opened_links.size(), size_t{1});
+        // The project has no page of its own: its label is hidden.
+        QVERIFY(h.Main("lblTarvolinSystems")->isHidden());
+        h.app->Main().manual_file = "/usr/share/doc/vemla/vemla-manual.html";
+        h.Click("lblOnlineDocumentation");
+        QCOMPARE(h.opened_links, std::vector<std::string>{"file:///usr/share/doc/vemla/vemla-manual.html"});
         h.browser_works = false;
-        h.Click("lblTarvolinSystems");
+        h.Click("lblOnlineDocumentation");
         QCOMPARE(h.TakeMessage().icon, MessageIcon::kExclamation);
 
         h.Click("cmdQuit");

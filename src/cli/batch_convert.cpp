@@ -2,14 +2,16 @@
 
 #include "app/date_entry.h"
 #include "cli/commands.h"
+#include "cli/hanzi_output.h"
 #include "cli/moment_output.h"
 #include "engine/european.h"
 
 namespace vemla {
 namespace {
 
-constexpr std::string_view kTsvHeader =
-    "line\tCE\tJC\tCHL\tCHS\tAJD\tyear\tmonth\tday\tmoon\terror\n";
+constexpr std::string_view kTsvColumns = "line\tCE\tJC\tCHL\tCHS\tAJD\tyear\tmonth\tday\tmoon\t";
+// With --hanzi: both Chinese dates in characters, before the error column.
+constexpr std::string_view kTsvHanziColumns = "hanzi_chl\thanzi_chs\t";
 
 // The moment of one line, or the message that refuses it.
 struct LineResult {
@@ -46,6 +48,10 @@ class LineConverter {
         return vemla::MomentAt(main_.Engine(), ajd, main_.CCT(), local_offset_);
     }
 
+    HanziDate HanziOf(const Moment& m) const {
+        return HanziDateOf(m.chs, m.chl, DayNumberOf(AJDToCJDC(m.ajd, main_.Longitude())));
+    }
+
   private:
     static std::string OneLine(std::string text) {
         text = CommandLineWording(std::move(text));
@@ -76,7 +82,9 @@ int ConvertBatch(Session& session, std::istream& in, BatchFormat format,
                  const EntryOptions& defaults) {
     LineConverter converter(session, defaults);
     std::ostream& out = session.Out();
-    if (format == BatchFormat::kTsv) out << kTsvHeader;
+    const bool hanzi = session.Options().hanzi;
+    if (format == BatchFormat::kTsv)
+        out << kTsvColumns << (hanzi ? kTsvHanziColumns : "") << "error\n";
     bool failed = false;
     std::string line, record;
     for (long number = 1; std::getline(in, line); ++number) {
@@ -85,17 +93,26 @@ int ConvertBatch(Session& session, std::istream& in, BatchFormat format,
         failed = failed || !result.error.empty();
         record.clear();
         if (format == BatchFormat::kJson) {
-            nlohmann::json object = result.error.empty()
-                                        ? MomentJson(converter.MomentAt(result.ajd))
-                                        : nlohmann::json{{"error", result.error}};
+            nlohmann::json object = nlohmann::json{{"error", result.error}};
+            if (result.error.empty()) {
+                const Moment moment = converter.MomentAt(result.ajd);
+                object = MomentJson(moment);
+                if (hanzi) object["hanzi"] = HanziJson(converter.HanziOf(moment));
+            }
             object["line"] = number;
             record = object.dump();
         } else {
             record = std::to_string(number) + '\t';
-            if (result.error.empty())
-                AppendTsv(record, converter.MomentAt(result.ajd));
-            else
-                record.append(9, '\t') += result.error;
+            if (result.error.empty()) {
+                const Moment moment = converter.MomentAt(result.ajd);
+                AppendTsv(record, moment);
+                if (hanzi) {
+                    const HanziDate h = converter.HanziOf(moment);
+                    record += h.chl + '\t' + h.chs + '\t';
+                }
+            } else {
+                record.append(hanzi ? 11 : 9, '\t') += result.error;
+            }
         }
         record += '\n';
         out << record;

@@ -141,6 +141,11 @@ TEST_F(ShellBehaviour, BatchConversionKeepsGoingAndNumbersItsLines) {
     EXPECT_TRUE(objects[1].contains("error"));
     EXPECT_EQ(objects[2]["rows"]["CHL"], "79-41-01-01 CHL 20:00 BEI");  // the settings apply
     EXPECT_EQ(Cli({"convert", "--input", (folder.path() / "none").string()}).code, kExitRefused);
+    // --hanzi adds both dates in characters, before the error column.
+    r = Cli({"convert", "--input", input.string(), "--hanzi"});
+    EXPECT_NE(r.out.find("\thanzi_chl\thanzi_chs\terror\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\t甲辰年正月初一 丙寅月 甲辰日 龙年\t"), std::string::npos);
+    EXPECT_NE(r.out.find("\n2\t\t\t\t\t\t\t\t\t\t\tInvalid CE date."), std::string::npos);
 }
 
 std::string ReadFile(const std::string& path) {

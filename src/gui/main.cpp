@@ -21,6 +21,7 @@
 
 #include "app/application.h"
 #include "common/folders.h"
+#include "common/program_identity.h"
 #include "common/program_text.h"
 #include "gui/data_window.h"
 #include "gui/first_paint.h"
@@ -44,7 +45,9 @@ std::optional<std::filesystem::path> StateFile() {
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Vemla");
-    QApplication::setDesktopFileName("vemla");
+    // Desktops match the window with its desktop entry, and so its icon, by this id.
+    QApplication::setDesktopFileName(QString::fromUtf8(
+        vemla::kApplicationId.data(), static_cast<qsizetype>(vemla::kApplicationId.size())));
 
     QCommandLineParser options;
     options.addHelpOption();

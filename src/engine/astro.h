@@ -1,6 +1,14 @@
 // The astronomy beneath the calendar: moments of the Moon's phases, delta T and
 // the true-sun solar terms. Every moment here is an astronomical Julian date in
 // dynamical time (TT); the callers move it into Universal Time with delta T.
+//
+// Why these names look different: the lower-case C-style functions here
+// (pointer arguments, int32_t codes, record fields in capitals) keep the
+// interfaces of the date and astronomy libraries the calendar has always
+// been computed with, field for field, so that records and codes written by
+// older tools mean the same here. The rest of the engine wraps them in its
+// own style (european.h, lunar_phases.h, solar_terms.h); new code calls the
+// wrappers.
 #pragma once
 
 #include <cstdint>

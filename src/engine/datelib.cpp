@@ -12,6 +12,10 @@ namespace {
 // Floor division and modulo for possibly negative numerators (b > 0).
 constexpr int64_t FloorDiv(int64_t a, int64_t b) { return (a >= 0 ? a : a - b + 1) / b; }
 
+// The day-number conversions follow Howard Hinnant's days_from_civil and
+// civil_from_days ("chrono-Compatible Low-Level Date Algorithms", 2013),
+// extended to the Julian calendar by its own leap rule and epoch.
+//
 // Both calendars are counted from a March 1st of year 0, so that the leap day
 // is the last day of a (March-based) year and months have the 153-day rhythm
 // of 31-30-31-30-31 from March to July and August to December.

@@ -5,6 +5,14 @@
 // Day numbers are chronological Julian day numbers: day 2451545 is 2000-01-01
 // in the Gregorian calendar. All arithmetic is exact integer arithmetic for
 // every year whose magnitude is at most kMaxEuroYear.
+//
+// Why these names look different: the lower-case C-style functions here
+// (pointer arguments, int32_t codes, record fields in capitals) keep the
+// interfaces of the date and astronomy libraries the calendar has always
+// been computed with, field for field, so that records and codes written by
+// older tools mean the same here. The rest of the engine wraps them in its
+// own style (european.h, lunar_phases.h, solar_terms.h); new code calls the
+// wrappers.
 #pragma once
 
 #include <cstdint>

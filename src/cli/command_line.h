@@ -8,17 +8,14 @@
 #include <string>
 #include <vector>
 
-namespace vemla {
+#include "cli/session.h"
 
-// Exit codes: 0 success, 1 the program refused (its message is on standard
-// error), 2 the command line itself is wrong.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitRefused = 1;
-inline constexpr int kExitUsage = 2;
+namespace vemla {
 
 // Runs one command. `args` excludes the program name; the program texts are
 // looked for in `program_folder` (and ../share/vemla below it).
-int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::path& program_folder,
-                   std::ostream& out, std::ostream& err);
+int RunCommandLine(const std::vector<std::string>& args,
+                   const std::filesystem::path& program_folder, std::ostream& out,
+                   std::ostream& err);
 
 }  // namespace vemla

@@ -1,9 +1,14 @@
 // The desktop program's redraw: what the main window adds to a Convert
 // (binding every widget to the view model and painting the window), off
 // screen. Compare BM_ConvertAndRedraw with BM_ConvertOnly.
+//
+// And a long run with auto log: 2,000 one-day moves through the window with
+// auto log off (argument 0) and on (1); on should stay within 1.5 times off.
+// Argument 2: auto log on with the log window open beside.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -83,6 +88,29 @@ void BM_RefreshUnchanged(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RefreshUnchanged)->Unit(benchmark::kMicrosecond);
+
+// 2,000 presses of "one day" in a fresh window.
+void BM_OneDayMoves(benchmark::State& state) {
+    const bool auto_log = state.range(0) != 0;
+    const bool log_open = state.range(0) == 2;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto p = std::make_unique<Program>();
+        if (auto_log) p->window->findChild<QCheckBox*>("chkAutoLog")->click();
+        auto* one_day = p->window->findChild<QPushButton*>("cmdMoveOneDay");
+        if (log_open) {
+            one_day->click();
+            p->window->findChild<QPushButton*>("cmdViewLog")->click();
+        }
+        state.ResumeTiming();
+        for (int i = 0; i < 2000; ++i) one_day->click();
+        state.PauseTiming();
+        if (p->messages) state.SkipWithError("a move reported a message");
+        p.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OneDayMoves)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace vemla

@@ -41,6 +41,8 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
 
 void Application::Startup() {
     main_->Startup([this](MainState&) { return RestoreState(false); });
+    // "keep leap" is offered only where it can act, from the first display on.
+    mover_.UpdateKeepLeap();
 }
 
 LogContext Application::MakeLogContext() const {

@@ -251,9 +251,8 @@ LogEntryText ComposeLogEntry(const LogContext& context, CalendarEngine& engine,
 }
 
 std::string LogWindowCaption(std::string_view main_caption) {
-    size_t count = CharCount(main_caption);
-    size_t keep = count > 4 ? count - 4 : 0;
-    return "Log for " + std::string(main_caption.substr(0, BytesOfChars(main_caption, keep)));
+    const size_t blank = main_caption.rfind(' ');
+    return "Log for " + std::string(blank == std::string_view::npos ? main_caption : main_caption.substr(0, blank));
 }
 
 }  // namespace vemla

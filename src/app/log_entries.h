@@ -70,7 +70,8 @@ struct LogEntryText {
 LogEntryText ComposeLogEntry(const LogContext& context, CalendarEngine& engine,
                              const LogPreferences& prefs, bool log_empty);
 
-// "Log for " and the main window's caption without its last four characters.
+// "Log for " and the program's name: the main window's caption without the
+// version that ends it ("Vemla 0.1.0" gives "Log for Vemla").
 std::string LogWindowCaption(std::string_view main_caption);
 
 }  // namespace vemla

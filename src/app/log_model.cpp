@@ -42,6 +42,7 @@ bool LogModel::Clear(UserInterface& ui) {
                                           MessageIcon::kNone, MessageButtons::kOkCancel);
     if (answer != MessageAnswer::kOk) return false;
     text_.clear();
+    ++rewrites_;
     log_buttons_visible_ = false;
     Close();
     return true;

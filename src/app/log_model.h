@@ -3,6 +3,7 @@
 // of the log, and whether the main window offers View log and Clear log.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,8 +25,15 @@ public:
     // The log text; lines end in "\r\n". The user may edit it in the window,
     // which hands the edited text back with SetText.
     const std::string& Text() const { return text_; }
-    void SetText(std::string text) { text_ = std::move(text); }
+    void SetText(std::string text) {
+        text_ = std::move(text);
+        ++rewrites_;
+    }
     void Append(std::string_view text) { text_ += text; }
+    // Counts the changes that were more than appending (the user's edits, a
+    // clear). While it stays the same, the text only grew at its end, so a
+    // view of it need only add what came since it last looked.
+    uint64_t Rewrites() const { return rewrites_; }
 
     // An entry for the displayed moment, as the chosen reckonings describe it.
     void AddToLog(const LogContext& context, CalendarEngine& engine, const LogPreferences& prefs);
@@ -65,6 +73,7 @@ public:
 
 private:
     std::string text_;
+    uint64_t rewrites_ = 0;
     bool visible_ = false;
     bool log_buttons_visible_ = false;
     std::string copy_caption_{kCopyToClipboardCaption};

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "app/borderline_text.h"
 #include "common/strproc.h"
 #include "engine/chinese_text.h"
 #include "engine/cycles.h"
@@ -109,6 +110,7 @@ bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption,
                 line += CountsText(CountNian(context.engine, chl.JDN));
             else
                 line += " " + StrNumber(i);
+            if (AssessDay(context.engine, chl.JDN).ChLBorderline()) line += kBorderlineLineMark;
             out.Write(line + std::string(kLineEnd));
             counts = true;
         }

@@ -1,4 +1,5 @@
 // MainState: writing the displayed moment into the labels.
+#include "app/borderline_text.h"
 #include "app/display.h"
 #include "app/main_state.h"
 #include "engine/european.h"
@@ -52,6 +53,10 @@ void MainState::ShowChineseDates() {
     view_.month_element_animal.visible = !settings_.show_cjds;
     if (!settings_.show_cjds) view_.month_element_animal.caption = std::move(c.month_text);
     view_.year_count.caption = std::move(c.year_count);
+    const double cjdc = AJDToCJDC(current_ajd_, engine_.Settings().Longitude);
+    BorderlineMarkViews marks = BorderlineMarksOf(AssessDay(engine_, DayNumberOf(cjdc)), CCT());
+    view_.chl_borderline = std::move(marks.chl);
+    view_.chs_borderline = std::move(marks.chs);
 }
 
 void MainState::DisplayMoonData() {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/borderline_text.h"
 #include "common/strproc.h"
 #include "engine/chinese_text.h"
 #include "engine/cycles.h"
@@ -41,6 +42,7 @@ std::string MonthLine(const ListContext& context, ChDate& chl) {
     last_day.Day = 30;
     line += context.engine.ChLDateToJDN(last_day) == kChLExists ? "  30 days" : "  29 days";
     if (!(chl.Leap == 1 && chl.MonthOrTerm >= 10)) AlignCode(line);
+    if (AssessDay(context.engine, chl.JDN).ChLBorderline()) line += kBorderlineLineMark;
     return line + std::string(kLineEnd);
 }
 

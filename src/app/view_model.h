@@ -93,6 +93,9 @@ struct MainView {
     LabelView month_element_animal;  // lblElementAnimalOfMonth
     LabelView year_element_animal;   // lblElementAnimalOfYear
     LabelView year_count;            // lblYear, "Year 4722"
+    // Marks beside the CHL and CHS rows of a borderline date, their tooltips
+    // naming the deciding events; hidden when the date is certain.
+    LabelView chl_borderline{"", "", false}, chs_borderline{"", "", false};
     // Stem (1..10) and branch (1..12) pictures of the day and of the year;
     // 0 before the first display.
     int day_stem = 0, day_branch = 0, year_stem = 0, year_branch = 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/borderline_text.h"
 #include "app/display.h"
 #include "common/strproc.h"
 #include "engine/cycles.h"
@@ -63,6 +64,12 @@ std::string MomentColumns(const ListContext& context, double moment, int32_t day
            JulianDateNumberText(moment);
 }
 
+// A dark moon or term within its margin of midnight may fall on the other
+// day in another almanac: its line is marked.
+std::string NearMidnightMark(double moment) {
+    return DistanceFromMidnight(moment).near_midnight ? std::string(kBorderlineLineMark) : "";
+}
+
 std::string TermLine(const ListContext& context, const CalendarTables& tables, int t, bool names) {
     const int term = t % 24;  // [0, 23]
     std::string line = MomentColumns(context, tables.TermMoments[t], tables.TermDays[t]) + "  ST" +
@@ -70,7 +77,7 @@ std::string TermLine(const ListContext& context, const CalendarTables& tables, i
     if (names)
         line += " " + std::string(kSolarTermPinyinNames[term]) + " (" +
                 std::string(kSolarTermEnglishNames[term]) + ")";
-    return line + std::string(kLineEnd);
+    return line + NearMidnightMark(tables.TermMoments[t]) + std::string(kLineEnd);
 }
 
 }  // namespace
@@ -136,7 +143,8 @@ void WriteYearData(const ListContext& context, const SolarTermOptions& options, 
         const int32_t day = tables.MonthStartDays[m];
         out.Write(MomentColumns(context, moment, day) + "  LN" +
                   StrNumber(tables.FirstLunation + m) + " M" + MonthLabelText(label) + " (" +
-                  std::to_string(tables.PrincipalCount[m]) + " zq)" + std::string(kLineEnd));
+                  std::to_string(tables.PrincipalCount[m]) + " zq)" + NearMidnightMark(moment) +
+                  std::string(kLineEnd));
         ++sui_months;
         ++nian_months;
 

@@ -1,5 +1,6 @@
 #include "cli/moment_output.h"
 
+#include "cli/borderline_output.h"
 #include "engine/chinese_dates.h"
 #include "engine/cycles.h"
 #include "engine/european.h"
@@ -42,7 +43,7 @@ std::string MomentText(MainState& main) {
     text += "Moon: " + view.moon_phase.caption + "; age " + view.moon_age.caption + "\n";
     text += "Delta T: " + view.delta_t.caption + "\n";
     text += "Local time: " + view.local_offset.caption + "\n";
-    return text;
+    return text + BorderlineText(main);
 }
 
 nlohmann::json MomentJson(MainState& main) {
@@ -75,6 +76,7 @@ nlohmann::json MomentJson(MainState& main) {
         {"deltaTMinutes", DeltaTForMoment(main.CurrentAJD())},
         {"localOffset", view.local_offset.caption},
         {"localOffsetMinutes", LocalOffsetMinutes()},
+        {"borderline", BorderlineJson(main)},
     };
 }
 

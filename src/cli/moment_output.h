@@ -11,7 +11,8 @@ namespace vemla {
 
 // "Common Era date: 2000-01-01 CE 12:00 GMT Saturday" and the other rows, one
 // a line, then the element-animal names, the year count, the Moon, delta T
-// and the local offset.
+// and the local offset; last, a line on each event that makes the day's date
+// borderline.
 std::string MomentText(MainState& main);
 
 // The same values as one JSON object. Its keys are a stable interface:
@@ -25,6 +26,8 @@ std::string MomentText(MainState& main);
 //   moon           {phase, age}: the window's phase and age texts
 //   deltaT         delta T as the window shows it; deltaTMinutes the number
 //   localOffset    the local offset as the window shows it; localOffsetMinutes the number
+//   borderline     the events that make the day's dates borderline (see
+//                  BorderlineJson), [] when they are certain
 nlohmann::json MomentJson(MainState& main);
 
 }  // namespace vemla

@@ -71,9 +71,10 @@ bool CalendarEngine::BuildCalendarTables(double cjdc) { return BuildAroundDay(Da
 bool CalendarEngine::CJDateToChDates(double cjdc, ChDate& chs, ChDate& chl) {
     const int32_t n = DayNumberOf(cjdc);
     if (!BuildAroundDay(n)) return false;
-    const CalendarTables& t = current_->tables;
-    const int epoch = settings_.Epoch;
+    return ChDatesFromTables(current_->tables, n, settings_.Epoch, chs, chl);
+}
 
+bool ChDatesFromTables(const CalendarTables& t, int32_t n, int epoch, ChDate& chs, ChDate& chl) {
     if (chs.Valid == kNoChSWanted) {
         chs.Valid = 0;
     } else {

@@ -98,6 +98,11 @@ private:
     int64_t builds_ = 0;
 };
 
+// The CHS and CHL dates of day n read from a layout, as
+// CalendarEngine::CJDateToChDates gives them; false when the layout cannot
+// place the day.
+bool ChDatesFromTables(const CalendarTables& tables, int32_t n, int epoch, ChDate& chs, ChDate& chl);
+
 // Readers of typed Chinese dates; true when the text has the form of a date.
 bool ReadChLDateText(std::string_view text, ChDate& chl);
 bool ReadChSDateText(std::string_view text, ChDate& chs);

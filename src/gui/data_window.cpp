@@ -22,11 +22,6 @@
 namespace vemla {
 namespace {
 
-void SetTextIfChanged(QLineEdit* box, const std::string& text) {
-    const QString q = QString::fromStdString(text);
-    if (box->text() != q) box->setText(q);
-}
-
 void SetCaption(QAbstractButton* button, std::string_view caption) {
     const QString q = ButtonText(caption);
     if (button->text() != q) button->setText(q);
@@ -36,6 +31,15 @@ void SetCaption(QAbstractButton* button, std::string_view caption) {
 
 DataWindow::DataWindow(ListWindow& lists, QWidget* parent) : QWidget(parent, Qt::Window), lists_(lists) {
     setObjectName("frmData");
+    Arrange(MakeControls());
+    Connect();
+    lists_.text_written = [this](std::string_view text) { Written(text); };
+    resize(900, 620);
+    normal_size_ = size();
+}
+
+// The controls by name; returns the frame of the calendar choice.
+QWidget* DataWindow::MakeControls() {
     text_ = Make<QPlainTextEdit>(kListWindowCaptions, "txbText", this);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -70,7 +74,10 @@ DataWindow::DataWindow(ListWindow& lists, QWidget* parent) : QWidget(parent, Qt:
     calendar_row->addWidget(Make<QLabel>(kListWindowCaptions, "lblEuroCal", calendar));
     calendar_row->addWidget(ce_);
     calendar_row->addWidget(jc_);
+    return calendar;
+}
 
+void DataWindow::Arrange(QWidget* calendar) {
     auto* options = new QGridLayout;
     options->addWidget(major_terms_, 0, 0);
     options->addWidget(minor_terms_, 0, 1);
@@ -102,7 +109,9 @@ DataWindow::DataWindow(ListWindow& lists, QWidget* parent) : QWidget(parent, Qt:
     layout->addLayout(options);
     layout->addWidget(text_, 1);
     layout->addLayout(buttons);
+}
 
+void DataWindow::Connect() {
     ListWindow& l = lists_;
     connect(copy_, &QPushButton::clicked, this, [this, &l] {
         const QTextCursor cursor = text_->textCursor();
@@ -129,10 +138,6 @@ DataWindow::DataWindow(ListWindow& lists, QWidget* parent) : QWidget(parent, Qt:
             [this, &l](bool on) { Act([&] { l.SetOmitInvalidDates(on); }); });
     connect(ce_, &QRadioButton::clicked, this, [this, &l] { Act([&] { l.SetJulianCalendar(false); }); });
     connect(jc_, &QRadioButton::clicked, this, [this, &l] { Act([&] { l.SetJulianCalendar(true); }); });
-
-    lists_.text_written = [this](std::string_view text) { Written(text); };
-    resize(900, 620);
-    normal_size_ = size();
 }
 
 template <class F>
@@ -195,9 +200,11 @@ void DataWindow::BindControls() {
 
     if (v.visible && !isVisible()) {
         if (!placed_ && parentWidget()) {
-            // The first time, over the middle of the main window.
+            // The first time, over the middle of the main window, on the screen.
             const QRect main = parentWidget()->frameGeometry();
-            move(main.left() + (main.width() - width()) / 2, main.top() + 40);
+            const QSize frame = size() + main.size() - parentWidget()->geometry().size();
+            PlaceFrame(this, QRect(QPoint(main.left() + (main.width() - frame.width()) / 2, main.top() + 40), frame),
+                       parentWidget());
             placed_ = true;
         }
         show();

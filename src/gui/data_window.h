@@ -43,6 +43,9 @@ protected:
 
 private:
     // Everything but the text.
+    QWidget* MakeControls();
+    void Arrange(QWidget* calendar);
+    void Connect();
     void BindControls();
     void BindText();
     // A piece of a listing as it is written.

@@ -114,12 +114,17 @@ void LogPreferencesWindow::Refresh(const QWidget* main_window) {
     }
 }
 
-// The dialog stands in the main window's lower right corner.
+// The dialog's frame stands in the main window's lower right corner, on the
+// screen.
 void LogPreferencesWindow::PlaceBeside(const QWidget* main_window) {
     if (!main_window || !main_window->isVisible()) return;
     const QRect main = main_window->frameGeometry();
-    const QSize size = frameGeometry().size();
-    move(main.right() - size.width() + 1, main.bottom() - 5 - size.height() + 1);
+    const QRect inner = main_window->geometry();
+    // Not shown yet, the dialog will get a frame like the main window's.
+    const QSize size = isVisible() ? frameGeometry().size() : this->size() + main.size() - inner.size();
+    QRect frame(QPoint(0, 0), size);
+    frame.moveBottomRight(QPoint(main.right(), main.bottom() - 5));
+    PlaceFrame(this, frame, main_window);
 }
 
 void LogPreferencesWindow::CloseDialog() {

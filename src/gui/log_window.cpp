@@ -16,8 +16,8 @@
 
 namespace vemla {
 
-QString LogTextForBox(const std::string& text) {
-    QString box = QString::fromStdString(text);
+QString LogTextForBox(std::string_view text) {
+    QString box = ToQString(text);
     box.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return box;
 }
@@ -63,13 +63,7 @@ void LogWindow::Refresh(const QWidget* main_window) {
     LogModel& log = app_.Log();
     setWindowTitle(ToQString(LogWindowCaption(app_.Main().WindowCaption())));
     copy_->setText(ButtonText(log.CopyButtonCaption()));
-    if (log.Text() != shown_text_) {
-        updating_ = true;
-        text_->setPlainText(LogTextForBox(log.Text()));
-        updating_ = false;
-        shown_text_ = log.Text();
-        text_->moveCursor(QTextCursor::End);
-    }
+    ShowNewText(log);
     if (log.Visible() && !isVisible()) {
         PlaceBeside(main_window);
         show();
@@ -89,22 +83,47 @@ void LogWindow::Present() {
     activateWindow();
 }
 
+// Entries are appended at the end of the box; only a log that changed
+// otherwise (edited, cleared) is written anew. Re-setting the whole text at
+// every entry made long runs with auto log slow down with the length of the
+// log. While the window is hidden the box waits, and what came meanwhile is
+// appended in one piece when it opens.
+void LogWindow::ShowNewText(const LogModel& log) {
+    const std::string& text = log.Text();
+    if (!isVisible() && !log.Visible()) return;
+    if (log.Rewrites() == shown_rewrites_ && text.size() == shown_size_) return;
+    updating_ = true;
+    if (log.Rewrites() != shown_rewrites_ || text.size() < shown_size_) {
+        text_->setPlainText(LogTextForBox(text));
+    } else {
+        QTextCursor end(text_->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(LogTextForBox(std::string_view(text).substr(shown_size_)));
+    }
+    updating_ = false;
+    shown_rewrites_ = log.Rewrites();
+    shown_size_ = text.size();
+    text_->moveCursor(QTextCursor::End);
+}
+
 // The log opens over the right part of the main window, as tall as it, and
-// reaches a little beyond its right edge.
+// reaches a little beyond its right edge; its frame is placed, title bar
+// included, and kept on the screen.
 void LogWindow::PlaceBeside(const QWidget* main_window) {
     if (!main_window || !main_window->isVisible() || main_window->isMinimized() ||
         main_window->isMaximized())
         return;
     const QRect main = main_window->frameGeometry();
     const int left = main.left() + main.width() * 2 / 5;
-    const int right = main.right() + 70;
-    setGeometry(left, main.top(), right - left, main.height());
+    PlaceFrame(this, QRect(QPoint(left, main.top()), QPoint(main.right() + 70, main.bottom())), main_window);
 }
 
 void LogWindow::TextEdited() {
     if (updating_) return;
-    shown_text_ = LogTextFromBox(text_->toPlainText());
-    app_.Log().SetText(shown_text_);
+    LogModel& log = app_.Log();
+    log.SetText(LogTextFromBox(text_->toPlainText()));
+    shown_rewrites_ = log.Rewrites();
+    shown_size_ = log.Text().size();
 }
 
 bool LogWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -6,7 +6,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -14,6 +16,7 @@ class QPushButton;
 namespace vemla {
 
 class Application;
+class LogModel;
 class UserInterface;
 
 class LogWindow : public QWidget {
@@ -38,6 +41,7 @@ private:
     void Clear();
     void CloseWindow();
     void TextEdited();
+    void ShowNewText(const LogModel& log);
     void PlaceBeside(const QWidget* main_window);
     void Changed();
 
@@ -47,12 +51,15 @@ private:
     QPushButton* copy_;
     QPushButton* clear_;
     QPushButton* close_;
-    std::string shown_text_;  // the log text as last put into the box
+    // What the box shows: the log up to this many bytes, as it was after
+    // this many rewrites.
+    size_t shown_size_ = 0;
+    uint64_t shown_rewrites_ = 0;
     bool updating_ = false;
 };
 
 // The log keeps "\r\n" line ends; the text box works with "\n".
-QString LogTextForBox(const std::string& text);
+QString LogTextForBox(std::string_view text);
 std::string LogTextFromBox(const QString& text);
 
 }  // namespace vemla

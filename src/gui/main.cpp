@@ -5,6 +5,8 @@
 //                            shown, then ends (for the documentation)
 //   --screenshot-lists FILE  the same for the list window showing the year
 //                            data of the displayed moment
+//   --screenshot-run FILE    the main window during a repeated move
+//   --screenshot-log FILE    the log window after a few logged moves
 // Environment:
 //   VEMLA_STARTUP_TIMING  when set, prints the milliseconds from the start of
 //                         the process to the first painted main window, then
@@ -16,6 +18,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -24,6 +27,7 @@
 #include "common/program_identity.h"
 #include "common/program_text.h"
 #include "gui/data_window.h"
+#include "gui/log_window.h"
 #include "gui/first_paint.h"
 #include "gui/main_window.h"
 #include "gui/pictures.h"
@@ -40,6 +44,31 @@ std::optional<std::filesystem::path> StateFile() {
     return location.path;
 }
 
+// Sets the scene for a picture of the documentation, then saves it: 0 the
+// main window, 1 the list window with the year data, 2 the main window
+// during a repeated move, 3 the log after a few logged moves.
+void TakeScreenshot(vemla::MainWindow& window, vemla::Application& app, int kind, const QString& file) {
+    using namespace std::chrono_literals;
+    if (kind == 2) {
+        app.RepeatedMove().SelectRefreshPeriod(0);
+        app.Mover().SetRepeatedly(true);
+        app.RepeatedMove().Move();
+    } else if (kind == 3) {
+        app.Main().SetAutoLog(true);
+        for (int i = 0; i < 3; ++i) app.Mover().MoveOneDay();
+        app.ViewLog();
+    } else if (kind == 1) {
+        app.Lists().ShowYearData();
+    }
+    window.Refresh();
+    QTimer::singleShot(kind == 2 ? 1100ms : 500ms, &window, [&window, kind, file] {
+        QWidget* shown = kind == 1 ? static_cast<QWidget*>(window.Lists())
+                         : kind == 3 ? static_cast<QWidget*>(window.Log())
+                                     : &window;
+        QCoreApplication::exit(shown->grab().save(file, "PNG") ? 0 : 1);
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,11 +80,9 @@ int main(int argc, char** argv) {
 
     QCommandLineParser options;
     options.addHelpOption();
-    const QCommandLineOption screenshot("screenshot", "Save a picture of the main window to FILE and end.", "FILE");
-    options.addOption(screenshot);
-    const QCommandLineOption screenshot_lists(
-        "screenshot-lists", "Save a picture of the list window with the year data to FILE and end.", "FILE");
-    options.addOption(screenshot_lists);
+    const QStringList kinds = {"screenshot", "screenshot-lists", "screenshot-run", "screenshot-log"};
+    for (const QString& kind : kinds)
+        options.addOption(QCommandLineOption(kind, "Save a picture (" + kind + ") to FILE and end.", "FILE"));
     options.process(qt);
 
     using namespace vemla;
@@ -82,19 +109,7 @@ int main(int argc, char** argv) {
     window.show();
     window.Refresh();
 
-    if (options.isSet(screenshot) || options.isSet(screenshot_lists)) {
-        const bool lists = options.isSet(screenshot_lists);
-        const QString file = options.value(lists ? screenshot_lists : screenshot);
-        QTimer::singleShot(500, &window, [&window, &app, file, lists] {
-            QWidget* shown = &window;
-            if (lists) {
-                app.Lists().ShowYearData();
-                window.Refresh();
-                shown = window.Lists();
-            }
-            const bool saved = shown->grab().save(file, "PNG");
-            QCoreApplication::exit(saved ? 0 : 1);
-        });
-    }
+    for (int kind = 0; kind < kinds.size(); ++kind)
+        if (options.isSet(kinds[kind])) TakeScreenshot(window, app, kind, options.value(kinds[kind]));
     return QApplication::exec();
 }

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <filesystem>
+#include <map>
+#include <utility>
 
 #include "engine/moon_data.h"
 
@@ -29,14 +31,27 @@ public:
     const QPixmap& Branch(int branch) const;
     const QPixmap& Icon() const { return icon_; }
 
+    // The Moon of `drawing` for a picture box of kMoonPictureSize logical
+    // pixels, drawn at the device pixel ratio `ratio`: the base picture of
+    // that many device pixels (moon/NAME-SIZE.png), its shadow painted at
+    // that resolution.
+    QPixmap Moon(const MoonDrawing& drawing, qreal ratio) const;
+
 private:
     std::array<QPixmap, 10> stems_;
     std::array<QPixmap, 12> branches_;
+    MoonImage MoonBase(MoonPicture picture, int size) const;
+
+    std::filesystem::path moon_folder_;
+    // Base pictures read so far, by picture and size: each is read once,
+    // when first shown.
+    mutable std::map<std::pair<MoonPicture, int>, MoonImage> moon_bases_;
     QPixmap icon_;
     QPixmap none_;
 };
 
-// The engine's picture as an opaque image of the same size.
+// The engine's picture as an opaque image of the same size, and back.
 QImage ToQImage(const MoonImage& image);
+MoonImage ToMoonImage(const QImage& image);
 
 }  // namespace vemla

@@ -61,6 +61,7 @@ MessageAnswer ShowMessageBox(const std::string& title, const std::string& text, 
 
 MessageAnswer QtUserInterface::ShowMessage(const std::string& title, const std::string& text,
                                            MessageIcon icon, MessageButtons buttons) {
+    if (before_message) before_message();
     if (message_hook) return message_hook(title, text, icon, buttons);
     return ShowMessageBox(title, text, icon, buttons);
 }

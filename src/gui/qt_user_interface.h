@@ -24,6 +24,10 @@ public:
     bool OpenWebLink(const std::string& url) override;
     double CurrentAJD() override;
 
+    // Called before every message box, hook or not, so that the window
+    // behind it first shows the state the message speaks of.
+    std::function<void()> before_message;
+
     // Replacements for the real services; unset ones use Qt and the system clock.
     MessageHook message_hook;
     std::function<bool(const std::string& url)> web_link_hook;

@@ -3,14 +3,17 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QString>
 
 #include <span>
 #include <string_view>
 #include <type_traits>
 
+#include "app/view_model.h"
 #include "app/window_captions.h"
 
 class QMouseEvent;
@@ -54,5 +57,28 @@ W* Make(std::span<const ControlCaption> captions, const char* name, QWidget* par
     }
     return widget;
 }
+
+// "name_index", the object name of one element of a control array.
+inline QString Element(const char* name, int index) { return QString("%1_%2").arg(name).arg(index); }
+
+// Writing only what differs keeps the caret and selection of a box, and
+// spares layouts a needless pass.
+void SetTextIfChanged(QLineEdit* box, const std::string& text);
+void SetIndex(QComboBox* box, int index);
+// A label's text, tooltip and visibility from the view model.
+void BindLabel(QLabel* label, const LabelView& view);
+
+// A widget that keeps its place in the layout while hidden, so that nothing
+// around it moves when the view model hides it.
+void KeepPlaceWhenHidden(QWidget* widget);
+
+// Places the window `window` so that its frame, title bar included, covers
+// `frame` as far as the available area of the screen of `beside` allows: the
+// frame moves (and if need be shrinks) to lie wholly inside it. A window not
+// shown yet has no frame to measure; it is given the frame of `beside`.
+void PlaceFrame(QWidget* window, QRect frame, const QWidget* beside);
+
+// A label of fixed size that shows a picture.
+QLabel* Picture(const QString& name, QWidget* parent, int size);
 
 }  // namespace vemla

@@ -163,9 +163,10 @@ TEST(AutoLogHeading, UnderlinedInExpandedEntries) {
     EXPECT_EQ(AutoLogHeadingLines("", true), "\r\n\r\n");
 }
 
-TEST(LogWindowCaption, DropsLastFourCharacters) {
-    EXPECT_EQ(LogWindowCaption("Vemla 1.0.0"), "Log for Vemla 1");
-    EXPECT_EQ(LogWindowCaption("abc"), "Log for ");
+TEST(LogWindowCaption, DropsTheVersion) {
+    EXPECT_EQ(LogWindowCaption("Vemla 1.0.0"), "Log for Vemla");
+    EXPECT_EQ(LogWindowCaption("Vemla 0.10.0-rc1"), "Log for Vemla");
+    EXPECT_EQ(LogWindowCaption("Vemla"), "Log for Vemla");
 }
 
 }  // namespace

@@ -6,12 +6,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
 #include <algorithm>
+#include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,9 +51,12 @@ public:
             config_ = config;
         }
         qputenv("XDG_CONFIG_HOME", config_.toUtf8());
+        qputenv("TZ", "UTC");  // the local rows read GMT
+        tzset();
         ui.message_hook = [this](const std::string& title, const std::string& text, MessageIcon icon,
                                  MessageButtons buttons) {
             messages.push_back({title, text, icon, buttons});
+            if (on_message) on_message();
             return answer;
         };
         ui.web_link_hook = [this](const std::string& url) {
@@ -111,7 +117,6 @@ public:
     }
 
     QString StateFile() const { return state_file_; }
-    QString Config() const { return config_; }
 
     QtUserInterface ui;
     std::unique_ptr<Application> app;
@@ -119,6 +124,7 @@ public:
     std::unique_ptr<MainWindow> window;
 
     std::vector<ShownMessage> messages;
+    std::function<void()> on_message;  // looks at the windows while a box is open
     MessageAnswer answer = MessageAnswer::kOk;
     std::vector<std::string> opened_links;
     bool browser_works = true;
@@ -138,5 +144,11 @@ private:
 };
 
 inline QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+// Picks an item of a combo box as the user does.
+inline void Choose(QComboBox* box, int index) {
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
 
 }  // namespace vemla::test

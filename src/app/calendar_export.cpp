@@ -10,16 +10,13 @@
 
 #include "app/event_search.h"
 #include "app/state_file_io.h"
+#include "common/program_identity.h"
 #include "common/strproc.h"
 #include "engine/chinese_text.h"
 #include "engine/cycles.h"
 #include "engine/european.h"
 #include "engine/lunar_phases.h"
 #include "engine/solar_terms.h"
-
-#ifndef VEMLA_VERSION
-#define VEMLA_VERSION "0"
-#endif
 
 namespace vemla {
 namespace {
@@ -294,7 +291,7 @@ std::variant<CalendarFile, std::string> MakeCalendar(const std::vector<ListRow>&
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(
         calendar.get(),
-        icalproperty_new_prodid("-//Tarvolin Systems//Vemla " VEMLA_VERSION "//EN"));
+        icalproperty_new_prodid(("-//Tarvolin Systems//Vemla " + std::string(kVersion) + "//EN").c_str()));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     AddX(calendar.get(), "X-WR-CALNAME", settings.name);
     AddX(calendar.get(), "X-WR-CALDESC", SettingsText(settings));

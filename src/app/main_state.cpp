@@ -4,12 +4,9 @@
 
 #include "app/clickable_dates.h"
 #include "app/display.h"
+#include "common/program_identity.h"
 #include "common/strproc.h"
 #include "engine/solar_terms.h"
-
-#ifndef VEMLA_VERSION
-#define VEMLA_VERSION "0.0.0"
-#endif
 
 namespace vemla {
 namespace {
@@ -72,7 +69,7 @@ MainState::MainState(UserInterface& ui, std::string program_name)
 
 void MainState::Startup(const std::function<bool(MainState&)>& restore) {
     startup_completed_ = false;
-    view_.window_caption = program_name_ + " " + VEMLA_VERSION;
+    view_.window_caption = program_name_ + " " + std::string(kVersion);
 
     // Defaults of a first start.
     settings_ = Settings{};

@@ -6,6 +6,7 @@
 #include "cli/completion.h"
 #include "cli/global_options.h"
 #include "cli/session.h"
+#include "common/program_identity.h"
 
 namespace vemla {
 namespace {
@@ -58,7 +59,7 @@ int RunCommandLine(const std::vector<std::string>& args,
     // Options the subcommand does not know fall through to the program's:
     // the global options are accepted on either side of the subcommand.
     app.fallthrough();
-    app.set_version_flag("--version", std::string("vemla-cli ") + VEMLA_VERSION);
+    app.set_version_flag("--version", "vemla-cli " + std::string(kVersion));
     app.set_help_all_flag("--help-all", "Print the help of every subcommand");
     GlobalOptions options;
     AddGlobalOptions(app, options);

@@ -25,6 +25,7 @@
 #include "app/application.h"
 #include "app/extra_settings.h"
 #include "common/folders.h"
+#include "common/program_identity.h"
 #include "common/program_text.h"
 #include "gui/data_window.h"
 #include "gui/log_window.h"
@@ -74,8 +75,11 @@ void TakeScreenshot(vemla::MainWindow& window, vemla::Application& app, int kind
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Vemla");
-    QApplication::setDesktopFileName("vemla");
-    QApplication::setApplicationVersion(VEMLA_VERSION);
+    // Desktops match the window with its desktop entry, and so its icon, by this id.
+    QApplication::setDesktopFileName(QString::fromUtf8(
+        vemla::kApplicationId.data(), static_cast<qsizetype>(vemla::kApplicationId.size())));
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(vemla::kVersion.data(), static_cast<qsizetype>(vemla::kVersion.size())));
 
     QCommandLineParser options;
     options.setApplicationDescription(

@@ -9,7 +9,7 @@ endif()
 foreach(file bin/vemla bin/vemla-cli share/vemla/vemla_text.dat share/vemla/vemla.png
         share/vemla/stems_branches/stem_01.png share/vemla/stems_branches/branch_12.png
         share/vemla/moon/fullmoon-90.png
-        share/applications/vemla.desktop share/icons/hicolor/256x256/apps/vemla.png)
+        share/applications/${APP_ID}.desktop share/icons/hicolor/256x256/apps/${APP_ID}.png)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()

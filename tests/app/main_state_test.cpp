@@ -36,11 +36,6 @@ TEST_F(MainStateTest, RestoredStateIsShownInsteadOfThePresent) {
     EXPECT_EQ(restored.Calendar(), kCalCHL);  // the restored calendar does not survive
     EXPECT_FALSE(restored.View().control(Control::kSaveState).enabled);
 
-    MainState failed(ui);
-    ui.now = kJ2000 + 1;
-    failed.Startup([](MainState&) { return false; });
-    EXPECT_EQ(failed.CurrentAJD(), kJ2000 + 1);
-
     MainState damaged(ui);
     damaged.Startup([](MainState& s) {
         s.MutableSettings().longitude_index = 99;

@@ -164,7 +164,7 @@ TEST_F(MainStateTest, RepeatedMovesDisableSaveStateAndTheLogButtons) {
     EXPECT_FALSE(Ctl(Control::kViewLog).visible || Ctl(Control::kClearLog).visible);
 }
 
-TEST_F(MainStateTest, ElementAndAnimalBoxesServeUnknownPositionsAndSearches) {
+TEST_F(MainStateTest, ElementAndAnimalBoxesServeUnknownPositions) {
     state.SetDateText("79-?-11-25 chl");
     EXPECT_TRUE(Ctl(Control::kElement).enabled && Ctl(Control::kAnimal).enabled);
     state.SelectElement(2);  // earth
@@ -176,19 +176,6 @@ TEST_F(MainStateTest, ElementAndAnimalBoxesServeUnknownPositionsAndSearches) {
     EXPECT_FALSE(Ctl(Control::kElement).enabled);
     EXPECT_EQ(Set().element_index, 5);
     EXPECT_EQ(Set().animal_index, 12);
-
-    // An element-animal search target takes its text from the boxes.
-    state.SetTargetIndex(15);
-    state.SelectAnimal(0);
-    EXPECT_EQ(state.View().target_items[15], "Element-rat (-zi) day");
-    EXPECT_EQ(state.View().focus, Focus::kSearch);
-    state.SelectElement(0);
-    EXPECT_EQ(state.View().target_items[15], "wood-rat (jia-zi) day");
-    state.SelectAnimal(12);
-    EXPECT_EQ(state.View().target_items[15], "wood-animal (jia-, yi-) day");
-    state.SetTargetIndex(17);
-    state.SelectElement(5);
-    EXPECT_EQ(state.View().target_items[17], "Element-animal year");
 }
 
 }  // namespace

@@ -4,21 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "../common/temp_folder.h"
 #include "fake_user_interface.h"
 
 namespace vemla {
 namespace {
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 class ApplicationTest : public ::testing::Test {
 protected:
@@ -35,15 +25,6 @@ protected:
     TempFolder folder;
 };
 
-TEST_F(ApplicationTest, FirstStartShowsThePresentMomentUnderTheProgramsName) {
-    ui.now = 2460351.25;
-    auto app = Make(StatePath());
-    EXPECT_EQ(app->Main().WindowCaption().rfind("Vemla ", 0), 0u);
-    EXPECT_DOUBLE_EQ(app->Main().CurrentAJD(), 2460351.25);
-    EXPECT_EQ(app->Main().Calendar(), kCalCHL);
-    EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST_F(ApplicationTest, SaveThenRestoreBringsBackSettingsAndMoment) {
     auto app = Make(StatePath());
     MainState& m = app->Main();
@@ -54,8 +35,6 @@ TEST_F(ApplicationTest, SaveThenRestoreBringsBackSettingsAndMoment) {
     app->SaveState();
     ASSERT_TRUE(ui.messages.empty()) << ui.messages[0].text;
     EXPECT_FALSE(m.View().control(Control::kSaveState).enabled);
-    const std::string saved = ReadAll(StatePath());
-    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 73);
 
     m.SetEpochIndex(0);
     m.SetLongitudeIndex(20);
@@ -87,15 +66,6 @@ TEST_F(ApplicationTest, NoToTheQuestionKeepsTheLogConfiguration) {
     EXPECT_FALSE(app->Main().LogPrefs().include_jc);
 }
 
-TEST_F(ApplicationTest, AFailedSaveReportsAndKeepsTheOldFile) {
-    auto app = Make(folder.path() / "missing-folder" / "vemla.usr");
-    app->SaveState();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Save state");
-    EXPECT_EQ(ui.messages[0].text.rfind("Error when attempting to save the state: ", 0), 0u);
-    EXPECT_TRUE(app->Main().View().control(Control::kSaveState).enabled);
-}
-
 TEST_F(ApplicationTest, LogButtons) {
     auto app = Make(std::nullopt);
     app->ViewLog();
@@ -116,18 +86,6 @@ TEST_F(ApplicationTest, LogButtons) {
     app->ClearLog();
     EXPECT_TRUE(app->Log().Text().empty());
     EXPECT_FALSE(app->Main().View().control(Control::kViewLog).visible);
-}
-
-// The first automatic entry shows View log and Clear log, with no other
-// action needed.
-TEST_F(ApplicationTest, AutoLogEntryShowsTheLogButtons) {
-    auto app = Make(std::nullopt);
-    app->Main().SetAutoLog(true);
-    EXPECT_FALSE(app->Main().View().control(Control::kViewLog).visible);
-    app->Main().ShowNow();
-    ASSERT_FALSE(app->Log().Text().empty());
-    EXPECT_TRUE(app->Main().View().control(Control::kViewLog).visible);
-    EXPECT_TRUE(app->Main().View().control(Control::kClearLog).visible);
 }
 
 }  // namespace

@@ -88,14 +88,6 @@ TEST_F(LogEntryTest, NothingChosenWritesNoEntry) {
     }
 }
 
-TEST_F(LogEntryTest, JulianDatesGroupedWithFourDecimals) {
-    LogContext c = Noon2000();
-    c.ajd = 2453936.16666667;
-    EXPECT_EQ(ComposeLogEntry(c, engine_, Only({kBoxAJD}), false).text, "2,453,936.1667 AJD\r\n\r\n");
-    c.ajd = 625333.0;
-    EXPECT_EQ(ComposeLogEntry(c, engine_, Only({kBoxAJD}), false).text, "625,333.0000 AJD\r\n\r\n");
-}
-
 TEST(AutoLogHeading, NamesTheOperation) {
     AutoLogInputs in;
     in.move_step_item = "CHL month";

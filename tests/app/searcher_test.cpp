@@ -195,8 +195,13 @@ TEST_F(SearcherTest, TheTripleShowsOneElementAnimalForDayMonthAndYear) {
 }
 
 TEST_F(SearcherTest, TheTargetListAndTheDirection) {
+    // An element-animal target takes its text from the boxes, either or both.
     state.SelectTarget(kTargetElementAnimalYear);
+    state.SelectAnimal(0);
+    EXPECT_EQ(state.View().target_items[kTargetElementAnimalYear], "Element-rat (-zi) year");
+    state.SelectAnimal(12);
     state.SelectElement(0);
+    EXPECT_EQ(state.View().target_items[kTargetElementAnimalYear], "wood-animal (jia-, yi-) year");
     state.SelectAnimal(0);
     EXPECT_EQ(state.View().target_items[kTargetElementAnimalYear], "wood-rat (jia-zi) year");
     // Another element-animal target keeps the choice and takes its text;

@@ -9,6 +9,7 @@
 #include <random>
 #include <tuple>
 
+#include "chinese_date_maker.h"
 #include "engine/european.h"
 #include "tsv.h"
 
@@ -118,61 +119,35 @@ TEST(ChineseDates, RoundTripsUnderEverySetting) {
     }
 }
 
-TEST(ChineseDates, ReasonsADateDoesNotExist) {
+TEST(ChineseDates, ReasonsADateDoesNotExistAndHostileRecords) {
     CalendarEngine engine;
-    ChDate chl;
-    chl.Cycle = 79;
-    chl.Position = 40;  // 2023: a leap second month, month 2* of 29 days
-    chl.MonthOrTerm = 2;
-    chl.Leap = 1;
-    chl.Day = 29;
-    EXPECT_EQ(engine.ChLDateToJDN(chl), kChLExists);
-    chl.Day = 30;
-    EXPECT_EQ(engine.ChLDateToJDN(chl), kChLDayTooLarge);
-    EXPECT_EQ(chl.Valid, 0);
-    chl.MonthOrTerm = 4;
-    chl.Day = 1;
-    EXPECT_EQ(engine.ChLDateToJDN(chl), kChLMonthNotInNian);
+    // A refused date is marked invalid.
+    auto lunar = [&](int position, int month, int leap, int day, int32_t cycle = 79) {
+        ChDate d = test::MakeChDate(cycle, position, month, leap, day);
+        const int status = engine.ChLDateToJDN(d);
+        EXPECT_EQ(d.Valid, status == kChLExists ? 1 : 0);
+        return status;
+    };
+    auto solar = [&](int position, int term, int day, int32_t cycle = 79) {
+        ChDate d = test::MakeChDate(cycle, position, term, 0, day);
+        const bool exists = engine.ChSDateToJDN(d);
+        EXPECT_EQ(d.Valid, exists ? 1 : 0);
+        return exists;
+    };
+    // 2023 (79-40) has a leap second month of 29 days and no leap fourth month.
+    EXPECT_EQ(lunar(40, 2, 1, 29), kChLExists);
+    EXPECT_EQ(lunar(40, 2, 1, 30), kChLDayTooLarge);
+    EXPECT_EQ(lunar(40, 4, 1, 1), kChLMonthNotInNian);
     for (auto [position, month, leap, day] : {std::tuple{0, 1, 0, 1}, {61, 1, 0, 1}, {1, 0, 0, 1},
-                                              {1, 13, 0, 1}, {1, 1, 2, 1}, {1, 1, 0, 0}, {1, 1, 0, 32}}) {
-        ChDate bad;
-        bad.Cycle = 79;
-        bad.Position = position;
-        bad.MonthOrTerm = month;
-        bad.Leap = leap;
-        bad.Day = day;
-        EXPECT_EQ(engine.ChLDateToJDN(bad), kChLFieldOutOfRange);
-    }
+                                              {1, 13, 0, 1}, {1, 1, 2, 1}, {1, 1, 0, 0}, {1, 1, 0, 32}})
+        EXPECT_EQ(lunar(position, month, leap, day), kChLFieldOutOfRange);
+    // No term lasts 16 days in early spring (79-41-05).
     for (auto [position, term, day] : {std::tuple{0, 1, 1}, {61, 1, 1}, {1, 0, 1}, {1, 25, 1}, {1, 1, 0},
-                                       {1, 1, 17}}) {
-        ChDate bad;
-        bad.Cycle = 79;
-        bad.Position = position;
-        bad.MonthOrTerm = term;
-        bad.Day = day;
-        EXPECT_FALSE(engine.ChSDateToJDN(bad));
-        EXPECT_EQ(bad.Valid, 0);
-    }
-    ChDate solar;
-    solar.Cycle = 79;
-    solar.Position = 41;
-    solar.MonthOrTerm = 5;
-    solar.Day = 16;  // no term lasts 16 days in early spring
-    EXPECT_FALSE(engine.ChSDateToJDN(solar));
-    EXPECT_EQ(solar.Valid, 0);
-}
-
-TEST(ChineseDates, HostileRecordsAndMoments) {
-    CalendarEngine engine;
+                                       {1, 1, 17}, {41, 5, 16}})
+        EXPECT_FALSE(solar(position, term, day));
     for (int32_t cycle : {INT32_MIN, -1000000, -400, 400, 1000000, INT32_MAX}) {
-        ChDate chl;
-        chl.Cycle = cycle;
-        chl.Position = 1;
-        chl.MonthOrTerm = 1;
-        chl.Day = 1;
-        EXPECT_EQ(engine.ChLDateToJDN(chl), kChLFieldOutOfRange) << cycle;
-        ChDate chs = chl;
-        EXPECT_FALSE(engine.ChSDateToJDN(chs));
+        EXPECT_EQ(lunar(1, 1, 0, 1, cycle), kChLFieldOutOfRange) << cycle;
+        EXPECT_FALSE(solar(1, 1, 1, cycle));
     }
     for (double cjdc : {double(NAN), double(INFINITY), -double(INFINITY), 1e300, -1e300, 2.1e9, -2.1e9}) {
         ChDate chs, chl;

@@ -12,8 +12,6 @@ TEST(Cycles, NamesOfPositions) {
     EXPECT_EQ(ElementAnimalText(1), "wood-rat");
     EXPECT_EQ(StemBranchText(1), "jia-zi");
     EXPECT_EQ(StemBranchText(60), "gui-hai");
-    EXPECT_EQ(ElementAnimalText(55), "earth-horse");
-    EXPECT_EQ(StemBranchText(55), "wu-wu");
 }
 
 TEST(Cycles, PositionOfIsTheInverseOfElementAndAnimal) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
+#include <tuple>
 
 namespace vemla {
 namespace {
@@ -30,13 +31,8 @@ TEST(TimeScales, DayNumbersOfWildMomentsAreClamped) {
 TEST(EuropeanServices, CEAndJCDatesOfOneDay) {
     EuroDate ce, jc;
     CEAndJCDates(2451545.75, ce, jc);
-    EXPECT_EQ(ce.JDN, 2451545);
-    EXPECT_EQ(ce.Year, 2000);
-    EXPECT_EQ(ce.Month, 1);
-    EXPECT_EQ(ce.Day, 1);
-    EXPECT_EQ(jc.Year, 1999);
-    EXPECT_EQ(jc.Month, 12);
-    EXPECT_EQ(jc.Day, 19);
+    EXPECT_EQ(std::tuple(ce.JDN, ce.Year, ce.Month, ce.Day), std::tuple(2451545, 2000, 1, 1));
+    EXPECT_EQ(std::tuple(jc.Year, jc.Month, jc.Day), std::tuple(1999, 12, 19));
     EXPECT_EQ(DayOfWeekName(DayOfWeek(2451545)), "Saturday");
     EXPECT_EQ(DayOfWeekName(7), "");
     EXPECT_EQ(DayOfWeekName(-1), "");

@@ -93,28 +93,6 @@ TEST(MoonIlluminatedShare, LinearBetweenPhasesAndContinuousAcrossThem) {
                          IlluminatedShare(m.phase[p], m, p));
 }
 
-TEST(MoonDataFromMoments, AgeLabelAndPhaseView) {
-    const LunationMoments m = MadeUpLunation(301);
-    // 5 d 1 h 12.5 min into a 29.5-day lunation: 17.12%.
-    MoonDisplayData data = MoonDataFor(100.0 + 5.0 + 1.0 / 24 + 12.5 / 1440, m, 0);
-    EXPECT_EQ(data.lunation, 301);
-    EXPECT_EQ(data.age_label, "[301] 5 days, 1 hr, 12 mins (17.1%)");
-    EXPECT_FALSE(data.error);
-    ASSERT_TRUE(data.view);
-    EXPECT_TRUE(data.view->waxing);
-    EXPECT_EQ(data.view->drawing.picture, MoonPicture::kFirstQuarter);
-    EXPECT_EQ(data.view->drawing.painting, MoonPainting::kCrescent);
-
-    // Past the last quarter the Moon wanes; 3.5 days before the next dark
-    // moon it is a crescent of 3.5 / 7.5 / 2.
-    data = MoonDataFor(126.0, MadeUpLunation(-12), 3);
-    EXPECT_EQ(data.age_label, "[-12] 26 days, 0 hrs, 0 mins (88.1%)");
-    ASSERT_TRUE(data.view);
-    EXPECT_FALSE(data.view->waxing);
-    EXPECT_EQ(data.view->label, "Crescent moon (waning), 23.3%");
-    EXPECT_EQ(data.view->drawing.picture, MoonPicture::kLastQuarter);
-}
-
 TEST(MoonDataFromMoments, PhaseNotFoundGivesTheErrorMessageOnly) {
     const LunationMoments m = MadeUpLunation(7);
     MoonDisplayData data = MoonDataFor(101.5, m, kAfterLunation);

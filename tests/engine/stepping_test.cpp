@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
 
 #include "engine/cycles.h"
@@ -20,63 +21,51 @@ ChDate Lunar(int position, int month, int leap, int day, int cycle = 79) {
 
 auto Fields(const ChDate& d) { return std::tuple(d.Cycle, d.Position, d.MonthOrTerm, d.Leap, d.Day); }
 
-TEST(StepChLMonth, LeapMonthsInOrder) {
+// Each step starts from `from`, or from where the step before it ended; every
+// result must be the day the conversion gives for it.
+TEST(StepChL, MonthsYearsAndCyclesThroughLeapMonthsAndShortMonths) {
+    const std::optional<ChDate> then;
+    const struct {
+        std::optional<ChDate> from;
+        char unit;  // month, year or cycle
+        bool forward, keep_30th, keep_leap;
+        ChDate expected;
+    } steps[] = {
+        {Lunar(40, 2, 1, 10), 'm', false, false, false, Lunar(40, 2, 0, 10)},  // the leap month
+        {then, 'm', true, false, false, Lunar(40, 2, 1, 10)},                  // follows its month
+        {then, 'm', true, false, false, Lunar(40, 3, 0, 10)},
+        {then, 'm', false, false, false, Lunar(40, 2, 1, 10)},
+        {Lunar(40, 2, 0, 30), 'm', true, true, false, Lunar(40, 2, 1, 29)},  // day 30 falls back
+        {then, 'm', true, true, false, Lunar(40, 3, 0, 29)},
+        {then, 'm', true, true, false, Lunar(40, 4, 0, 30)},  // and comes back
+        {Lunar(40, 2, 0, 30), 'm', true, false, false, Lunar(40, 2, 1, 29)},
+        {then, 'm', true, false, false, Lunar(40, 3, 0, 29)},
+        {then, 'm', true, false, false, Lunar(40, 4, 0, 29)},  // without keep 30th it stays
+        {Lunar(40, 12, 0, 5), 'm', true, false, false, Lunar(41, 1, 0, 5)},
+        {then, 'm', false, false, false, Lunar(40, 12, 0, 5)},
+        // The last nian of a cycle runs into the next cycle.
+        {Lunar(60, 12, 0, 5, 78), 'm', true, false, false, Lunar(1, 1, 0, 5, 79)},
+        {Lunar(40, 2, 1, 10), 'y', true, false, false, Lunar(41, 2, 0, 10)},
+        {Lunar(39, 2, 0, 10), 'y', true, false, true, Lunar(40, 2, 1, 10)},
+        // 2* of 2023 has no day 30: keep leap settles on its day 29.
+        {Lunar(39, 2, 0, 30), 'y', true, true, true, Lunar(40, 2, 1, 29)},
+        {Lunar(41, 1, 0, 1), 'c', true, false, false, Lunar(41, 1, 0, 1, 80)},
+    };
     CalendarEngine engine;
-    ChDate d = Lunar(40, 2, 1, 10);
-    ASSERT_TRUE(StepChLMonth(engine, d, false, false));
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 0, 10)));
-    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 1, 10)));
-    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 3, 0, 10)));
-    ASSERT_TRUE(StepChLMonth(engine, d, false, false));
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 1, 10)));
-    EXPECT_EQ(d.Valid, 1);
-    EXPECT_EQ(d.JDN, 2460026 + 9);
-}
-
-TEST(StepChLMonth, Day30FallsBackAndComesBack) {
-    CalendarEngine engine;
-    ChDate d = Lunar(40, 2, 0, 30);
-    ASSERT_TRUE(StepChLMonth(engine, d, true, true));  // into 2*, 29 days
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 1, 29)));
-    ASSERT_TRUE(StepChLMonth(engine, d, true, true));  // into 03, 29 days
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 3, 0, 29)));
-    ASSERT_TRUE(StepChLMonth(engine, d, true, true));  // into 04, 30 days
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 4, 0, 30)));
-    d = Lunar(40, 2, 0, 30);
-    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
-    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
-    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 4, 0, 29)));  // without keep 30th it stays at 29
-}
-
-TEST(StepChLMonth, AcrossTheNewYear) {
-    CalendarEngine engine;
-    ChDate d = Lunar(40, 12, 0, 5);
-    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
-    EXPECT_EQ(Fields(d), Fields(Lunar(41, 1, 0, 5)));
-    ASSERT_TRUE(StepChLMonth(engine, d, false, false));
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 12, 0, 5)));
-    d = Lunar(60, 12, 0, 5, 78);  // the last nian of a cycle runs into the next cycle
-    ASSERT_TRUE(StepChLMonth(engine, d, true, false));
-    EXPECT_EQ(Fields(d), Fields(Lunar(1, 1, 0, 5, 79)));
-}
-
-TEST(StepChLYear, LeapMonthsAndKeepLeap) {
-    CalendarEngine engine;
-    ChDate d = Lunar(40, 2, 1, 10);
-    ASSERT_TRUE(StepChLYear(engine, d, true, false, false));
-    EXPECT_EQ(Fields(d), Fields(Lunar(41, 2, 0, 10)));
-    d = Lunar(39, 2, 0, 10);
-    ASSERT_TRUE(StepChLYear(engine, d, true, false, true));
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 1, 10)));
-    d = Lunar(39, 2, 0, 30);  // 2* of 2023 has no day 30: keep leap settles on its day 29
-    ASSERT_TRUE(StepChLYear(engine, d, true, true, true));
-    EXPECT_EQ(Fields(d), Fields(Lunar(40, 2, 1, 29)));
-    d = Lunar(41, 1, 0, 1);
-    ASSERT_TRUE(StepChLCycle(engine, d, true, false, false));
-    EXPECT_EQ(Fields(d), Fields(Lunar(41, 1, 0, 1, 80)));
+    ChDate d;
+    for (const auto& s : steps) {
+        if (s.from) d = *s.from;
+        const auto [c, p, m, l, day] = Fields(s.expected);
+        SCOPED_TRACE(testing::Message() << s.unit << " to " << c << "-" << p << "-" << m << (l ? "*" : "") << "-" << day);
+        ASSERT_TRUE(s.unit == 'm'   ? StepChLMonth(engine, d, s.forward, s.keep_30th)
+                    : s.unit == 'y' ? StepChLYear(engine, d, s.forward, s.keep_30th, s.keep_leap)
+                                    : StepChLCycle(engine, d, s.forward, s.keep_30th, s.keep_leap));
+        EXPECT_EQ(Fields(d), Fields(s.expected));
+        ChDate converted = s.expected;
+        ASSERT_EQ(engine.ChLDateToJDN(converted), kChLExists);
+        EXPECT_EQ(d.Valid, 1);
+        EXPECT_EQ(d.JDN, converted.JDN);
+    }
 }
 
 TEST(Stepping, FailuresLeaveTheRecordAlone) {

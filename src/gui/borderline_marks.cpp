@@ -1,5 +1,6 @@
 #include "gui/borderline_marks.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 
@@ -18,20 +19,23 @@ QLabel* MarkAfter(QWidget* window, const char* value_name, const char* mark_name
     mark->setObjectName(mark_name);
     mark->setTextFormat(Qt::PlainText);
     mark->setStyleSheet("color: #b05000; font-weight: bold;");
-    // A mark that comes and goes must not move its neighbours.
+    mark->hide();
+    // A mark that comes and goes must not move its neighbours: it keeps a
+    // fixed width, shown or hidden.
+    QFont bold = mark->font();
+    bold.setBold(true);
+    mark->setFixedWidth(QFontMetrics(bold).horizontalAdvance(QStringLiteral("\u00b1")) + 4);
     QSizePolicy policy = mark->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     mark->setSizePolicy(policy);
-    mark->hide();
-    // The value and its mark share the value's cell, the mark right after
-    // the text.
+    // The value and its mark share the value's cell: the value takes the
+    // cell's width, the mark its right end, where the column keeps room.
     auto* cell = new QHBoxLayout;
     cell->setContentsMargins(0, 0, 0, 0);
     cell->setSpacing(6);
     grid->removeWidget(value);
-    cell->addWidget(value);
-    cell->addWidget(mark);
-    cell->addStretch(1);
+    cell->addWidget(value, 1);
+    cell->addWidget(mark, 0);
     grid->addLayout(cell, row, column, rows, columns);
     return mark;
 }

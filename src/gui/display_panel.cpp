@@ -122,7 +122,8 @@ QGroupBox* DisplayPanel::Build(QWidget* parent) {
     int widest = 0;
     for (const char* text : kWidestValues)
         widest = std::max(widest, frame->fontMetrics().horizontalAdvance(text));
-    grid->setColumnMinimumWidth(1, widest + 4);
+    // Room for the widest value and, at its right end, the mark of a borderline date.
+    grid->setColumnMinimumWidth(1, widest + 4 + frame->fontMetrics().horizontalAdvance(QStringLiteral("  \u00b1")) + 12);
     return frame;
 }
 

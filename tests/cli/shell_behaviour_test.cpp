@@ -145,7 +145,7 @@ TEST_F(ShellBehaviour, BatchConversionKeepsGoingAndNumbersItsLines) {
     r = Cli({"convert", "--input", input.string(), "--hanzi"});
     EXPECT_NE(r.out.find("\thanzi_chl\thanzi_chs\terror\n"), std::string::npos);
     EXPECT_NE(r.out.find("\t甲辰年正月初一 丙寅月 甲辰日 龙年\t"), std::string::npos);
-    EXPECT_NE(r.out.find("\n2\t\t\t\t\t\t\t\t\t\t\tInvalid CE date."), std::string::npos);
+    EXPECT_NE(r.out.find("\n2\t\t\t\t\t\t\t\t\t\t\t\tInvalid CE date."), std::string::npos);
 }
 
 std::string ReadFile(const std::string& path) {

@@ -13,16 +13,14 @@
 #include <iterator>
 
 #include "app/state_file.h"
+#include "common/temp_folder.h"
 
 namespace vemla {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string Contents(const fs::path& path) { return ReadWholeFile(path); }
 
 // The error number, 0 for success; the description must be the system's.
 int ErrorCode(const FileError* error) {

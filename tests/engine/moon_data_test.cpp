@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "engine/lunar_phases.h"
 
@@ -27,19 +28,15 @@ TEST(MoonAgeText, DaysHoursAndMinutesWithPlurals) {
     EXPECT_EQ(AgeText(std::nan("")), "");
 }
 
+// The mark appears from 0.05% to 99.95%; the name follows the unrounded share; halves go up.
 TEST(MoonPhaseLabel, NamesAndMarksAtTheirBoundaries) {
-    EXPECT_EQ(PhaseLabelText(1.0, true), "Full moon, 100.0%");
-    EXPECT_EQ(PhaseLabelText(0.5, false), "Half moon (waning), 50.0%");
-    // The mark appears from 0.05% to 99.95%; the name follows the unrounded share.
-    EXPECT_EQ(PhaseLabelText(0.0004, true), "Dark moon, 0.0%");
-    EXPECT_EQ(PhaseLabelText(0.0006, true), "Dark moon (waxing), 0.1%");
-    EXPECT_EQ(PhaseLabelText(0.9996, false), "Full moon, 100.0%");
-    EXPECT_EQ(PhaseLabelText(0.0099, true), "Dark moon (waxing), 1.0%");
-    EXPECT_EQ(PhaseLabelText(0.0101, true), "Crescent moon (waxing), 1.0%");
-    EXPECT_EQ(PhaseLabelText(0.5499, true), "Half moon (waxing), 55.0%");
-    EXPECT_EQ(PhaseLabelText(0.5501, true), "Gibbous moon (waxing), 55.0%");
-    EXPECT_EQ(PhaseLabelText(0.9901, true), "Full moon (waxing), 99.0%");
-    EXPECT_EQ(PhaseLabelText(0.12355, true), "Crescent moon (waxing), 12.4%");  // halves go up
+    const std::tuple<double, bool, const char*> cases[] = {
+        {0.5, false, "Half moon (waning), 50.0%"}, {0.0004, true, "Dark moon, 0.0%"},
+        {0.0006, true, "Dark moon (waxing), 0.1%"}, {0.9996, false, "Full moon, 100.0%"},
+        {0.0101, true, "Crescent moon (waxing), 1.0%"}, {0.5499, true, "Half moon (waxing), 55.0%"},
+        {0.5501, true, "Gibbous moon (waxing), 55.0%"}, {0.9901, true, "Full moon (waxing), 99.0%"},
+        {0.12355, true, "Crescent moon (waxing), 12.4%"}};
+    for (const auto& [f, waxing, text] : cases) EXPECT_EQ(PhaseLabelText(f, waxing), text) << f;
 }
 
 TEST(MoonDrawingChoice, PictureAndPaintingForEachShare) {

@@ -12,20 +12,15 @@ namespace vemla {
 namespace {
 
 TEST(TimeText, FormsAndRounding) {
-    EXPECT_EQ(TimeText(0.5, false), "12:00");
-    EXPECT_EQ(TimeText(0.0, true), "00:00:00");
-    EXPECT_EQ(TimeText(1.0, false), "XX:XX:XX");
-    EXPECT_EQ(TimeText(-0.1, true), "XX:XX:XX");
-    EXPECT_EQ(TimeText(NAN, true), "XX:XX:XX");
-    const double t235931 = (23 * 3600 + 59 * 60 + 31) / 86400.0;
-    EXPECT_EQ(TimeText(t235931, false), "24:00");
-    EXPECT_EQ(TimeText(t235931, true), "23:59:31");
-    // Thirty seconds round down, thirty-one up.
-    EXPECT_EQ(TimeText((10 * 3600 + 5 * 60 + 30) / 86400.0, false), "10:05");
-    EXPECT_EQ(TimeText((10 * 3600 + 5 * 60 + 31) / 86400.0, false), "10:06");
-    // A hair below a whole second counts as that second.
-    EXPECT_EQ(TimeText(3600.0 / 86400.0 - 1e-12, true), "01:00:00");
-    EXPECT_EQ(TimeText(0.99999999999, true), "23:59:59");
+    auto at = [](int h, int m, int s) { return (h * 3600 + m * 60 + s) / 86400.0; };
+    // Thirty seconds round down, thirty-one up; a hair below a whole second counts as it.
+    const std::tuple<double, bool, const char*> cases[] = {
+        {0.5, false, "12:00"}, {0.0, true, "00:00:00"}, {1.0, false, "XX:XX:XX"},
+        {-0.1, true, "XX:XX:XX"}, {NAN, true, "XX:XX:XX"}, {at(23, 59, 31), false, "24:00"},
+        {at(23, 59, 31), true, "23:59:31"}, {at(10, 5, 30), false, "10:05"},
+        {at(10, 5, 31), false, "10:06"}, {at(1, 0, 0) - 1e-12, true, "01:00:00"},
+        {0.99999999999, true, "23:59:59"}};
+    for (const auto& [t, seconds, text] : cases) EXPECT_EQ(TimeText(t, seconds), text) << t;
 }
 
 TEST(DurationText, LongAndShort) {

@@ -70,20 +70,15 @@ TEST(MoonDrawingChoice, PictureAndPaintingForEachShare) {
 LunationMoments MadeUpLunation(int32_t k) {
     LunationMoments m;
     m.k = k;
-    m.phase[0] = 100.0;
-    m.phase[1] = 107.0;
-    m.phase[2] = 115.0;
-    m.phase[3] = 122.0;
-    m.next_dark = 129.5;
+    std::tie(m.phase[0], m.phase[1], m.phase[2], m.phase[3], m.next_dark) =
+        std::tuple(100.0, 107.0, 115.0, 122.0, 129.5);
     return m;
 }
 
 TEST(MoonIlluminatedShare, LinearBetweenPhasesAndContinuousAcrossThem) {
     const LunationMoments m = MadeUpLunation(0);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(103.5, m, 0), 0.25);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(111.0, m, 1), 0.75);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(118.5, m, 2), 0.75);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(125.75, m, 3), 0.25);
+    const double mid[] = {103.5, 111.0, 118.5, 125.75}, share[] = {0.25, 0.75, 0.75, 0.25};
+    for (int p = 0; p < 4; ++p) EXPECT_DOUBLE_EQ(IlluminatedShare(mid[p], m, p), share[p]) << p;
     // Either side of a phase moment gives the same share.
     for (int p = 1; p <= 3; ++p)
         EXPECT_DOUBLE_EQ(IlluminatedShare(m.phase[p], m, p - 1),

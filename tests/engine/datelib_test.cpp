@@ -77,7 +77,7 @@ TEST(DayNumbers, ExactAtTheLibraryLimits) {
 TEST(DayNumbers, Weekdays) {
     EXPECT_EQ(euro_day_of_week(2451545), 6);  // 2000-01-01 was a Saturday
     EXPECT_EQ(euro_day_of_week(-1), 0);
-    for (int32_t n : {INT32_MIN, INT32_MIN + 1, INT32_MAX}) {
+    for (int32_t n : {INT32_MIN, INT32_MAX}) {
         EXPECT_GE(euro_day_of_week(n), 0);
         EXPECT_LE(euro_day_of_week(n), 6);
     }

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 #include "engine/lunar_phases.h"
 
@@ -20,12 +21,12 @@ bool IsLit(uint32_t colour) {
 }
 
 TEST(MoonAgeText, DaysHoursAndMinutesWithPlurals) {
-    EXPECT_EQ(AgeText(1.5), "1 day, 12 hrs, 0 mins");
-    EXPECT_EQ(AgeText(5.0 + 1.0 / 24 + 12.5 / 1440), "5 days, 1 hr, 12 mins");
-    EXPECT_EQ(AgeText(1.0 + 1.0 / 24 + 1.5 / 1440), "1 day, 1 hr, 1 min");
     // Parts are cut down, not rounded: 59.9 minutes stay 59.
-    EXPECT_EQ(AgeText(2.0 + 59.9 / 1440), "2 days, 0 hrs, 59 mins");
-    EXPECT_EQ(AgeText(std::nan("")), "");
+    for (const auto& [age, text] : std::initializer_list<std::pair<double, const char*>>{
+             {1.5, "1 day, 12 hrs, 0 mins"}, {5.0 + 1.0 / 24 + 12.5 / 1440, "5 days, 1 hr, 12 mins"},
+             {1.0 + 1.0 / 24 + 1.5 / 1440, "1 day, 1 hr, 1 min"},
+             {2.0 + 59.9 / 1440, "2 days, 0 hrs, 59 mins"}, {std::nan(""), ""}})
+        EXPECT_EQ(AgeText(age), text) << age;
 }
 
 // The mark appears from 0.05% to 99.95%; the name follows the unrounded share; halves go up.

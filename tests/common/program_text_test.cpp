@@ -128,14 +128,13 @@ TEST(ProgramTextLoadMessage, CodesAndBandBoundaries) {
                                                      {-5, "Error -5"},
                                                      {-6, "File is empty."},
                                                      {-7, "Error reading file."},
-                                                     {-8, "General memory allocation error."}};
-    for (const auto& [code, message] : plain) EXPECT_EQ(ProgramTextLoadMessage(code, ""), message);
-    EXPECT_EQ(ProgramTextLoadMessage(-500, ""), "Error -500");
-    EXPECT_EQ(ProgramTextLoadMessage(-1000, ""), "Missing string at line 500.");
-    EXPECT_EQ(ProgramTextLoadMessage(-1001, ""), "String too long at line 1.");
-    EXPECT_EQ(ProgramTextLoadMessage(-1512, ""), "Duplicate in program text at line 12.");
-    EXPECT_EQ(ProgramTextLoadMessage(INT32_MIN, ""),
-              "Duplicate in program text at line 2147482148.");
+                                                     {-8, "General memory allocation error."},
+                                                     {-500, "Error -500"},
+                                                     {-1000, "Missing string at line 500."},
+                                                     {-1001, "String too long at line 1."},
+                                                     {-1512, "Duplicate in program text at line 12."},
+                                                     {INT32_MIN, "Duplicate in program text at line 2147482148."}};
+    for (const auto& [code, message] : plain) EXPECT_EQ(ProgramTextLoadMessage(code, ""), message) << code;
 }
 
 TEST(LoadProgramText, BesideTheExecutableThenInShare) {

@@ -30,13 +30,10 @@ TEST(ProgramTextStore, CountsTextsSkippingCommentsBlanksAndLineEnds) {
                        "12\ttab\tinside \n99\t#not a comment",
                        store),
               6);
-    EXPECT_EQ(store.GetText(1), "Vemla");
-    EXPECT_EQ(store.GetText(-7), "negative");
-    EXPECT_EQ(store.GetText(32767), "last");
-    EXPECT_EQ(store.GetText(-32768), "first");
-    EXPECT_EQ(store.GetText(12), "tab\tinside ");
-    EXPECT_EQ(store.GetText(99), "#not a comment");
-    EXPECT_EQ(store.GetText(65537), "");  // would be 1 if cut to 16 bits
+    for (const auto& [number, text] : std::initializer_list<std::pair<int32_t, const char*>>{
+             {1, "Vemla"}, {-7, "negative"}, {32767, "last"}, {-32768, "first"},
+             {12, "tab\tinside "}, {99, "#not a comment"}, {65537, ""}})  // 65537 is not 1
+        EXPECT_EQ(store.GetText(number), text) << number;
 
     EXPECT_EQ(LoadText(temp, "# only a comment\n\n"), kTextLoadNoText);
     EXPECT_EQ(LoadText(temp, ""), kTextLoadEmptyFile);
@@ -96,12 +93,10 @@ TEST(ProgramTextStore, BrokenUtf8BecomesReplacementCharacters) {
                        "5\t\xF4\x90\x80\x80\n6\t\xC3\xA9\xF0\x9F\x8C\x95\n",
                        store),
               6);
-    EXPECT_EQ(store.GetText(1), "a" + r + "b");
-    EXPECT_EQ(store.GetText(2), r + r);                       // overlong "/"
-    EXPECT_EQ(store.GetText(3), r + r + r);                   // surrogate
-    EXPECT_EQ(store.GetText(4), r + r);                       // cut short at the line end
-    EXPECT_EQ(store.GetText(5), r + r + r + r);               // past U+10FFFF
-    EXPECT_EQ(store.GetText(6), "\xC3\xA9\xF0\x9F\x8C\x95");  // well-formed, kept
+    // Overlong "/", surrogate, cut short at the line end, past U+10FFFF, well-formed.
+    const std::string expected[] = {"a" + r + "b", r + r, r + r + r, r + r, r + r + r + r,
+                                    "\xC3\xA9\xF0\x9F\x8C\x95"};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(store.GetText(i + 1), expected[i]) << i + 1;
     // Each replaced byte counts as one character.
     EXPECT_EQ(LoadText(temp, "1\t" + std::string(kMaxTextChars + 1, '\x80')), -1001);
 }
@@ -133,14 +128,13 @@ TEST(ProgramTextLoadMessage, CodesAndBandBoundaries) {
                                                      {-5, "Error -5"},
                                                      {-6, "File is empty."},
                                                      {-7, "Error reading file."},
-                                                     {-8, "General memory allocation error."}};
-    for (const auto& [code, message] : plain) EXPECT_EQ(ProgramTextLoadMessage(code, ""), message);
-    EXPECT_EQ(ProgramTextLoadMessage(-500, ""), "Error -500");
-    EXPECT_EQ(ProgramTextLoadMessage(-1000, ""), "Missing string at line 500.");
-    EXPECT_EQ(ProgramTextLoadMessage(-1001, ""), "String too long at line 1.");
-    EXPECT_EQ(ProgramTextLoadMessage(-1512, ""), "Duplicate in program text at line 12.");
-    EXPECT_EQ(ProgramTextLoadMessage(INT32_MIN, ""),
-              "Duplicate in program text at line 2147482148.");
+                                                     {-8, "General memory allocation error."},
+                                                     {-500, "Error -500"},
+                                                     {-1000, "Missing string at line 500."},
+                                                     {-1001, "String too long at line 1."},
+                                                     {-1512, "Duplicate in program text at line 12."},
+                                                     {INT32_MIN, "Duplicate in program text at line 2147482148."}};
+    for (const auto& [code, message] : plain) EXPECT_EQ(ProgramTextLoadMessage(code, ""), message) << code;
 }
 
 TEST(LoadProgramText, BesideTheExecutableThenInShare) {

@@ -5,51 +5,38 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 namespace vemla {
 namespace {
 
 TEST(TimeText, FormsAndRounding) {
-    EXPECT_EQ(TimeText(0.5, false), "12:00");
-    EXPECT_EQ(TimeText(0.0, true), "00:00:00");
-    EXPECT_EQ(TimeText(1.0, false), "XX:XX:XX");
-    EXPECT_EQ(TimeText(-0.1, true), "XX:XX:XX");
-    EXPECT_EQ(TimeText(NAN, true), "XX:XX:XX");
-    const double t235931 = (23 * 3600 + 59 * 60 + 31) / 86400.0;
-    EXPECT_EQ(TimeText(t235931, false), "24:00");
-    EXPECT_EQ(TimeText(t235931, true), "23:59:31");
-    // Thirty seconds round down, thirty-one up.
-    EXPECT_EQ(TimeText((10 * 3600 + 5 * 60 + 30) / 86400.0, false), "10:05");
-    EXPECT_EQ(TimeText((10 * 3600 + 5 * 60 + 31) / 86400.0, false), "10:06");
-    // A hair below a whole second counts as that second.
-    EXPECT_EQ(TimeText(3600.0 / 86400.0 - 1e-12, true), "01:00:00");
-    EXPECT_EQ(TimeText(0.99999999999, true), "23:59:59");
+    auto at = [](int h, int m, int s) { return (h * 3600 + m * 60 + s) / 86400.0; };
+    // Thirty seconds round down, thirty-one up; a hair below a whole second counts as it.
+    const std::tuple<double, bool, const char*> cases[] = {
+        {0.5, false, "12:00"}, {0.0, true, "00:00:00"}, {1.0, false, "XX:XX:XX"},
+        {-0.1, true, "XX:XX:XX"}, {NAN, true, "XX:XX:XX"}, {at(23, 59, 31), false, "24:00"},
+        {at(23, 59, 31), true, "23:59:31"}, {at(10, 5, 30), false, "10:05"},
+        {at(10, 5, 31), false, "10:06"}, {at(1, 0, 0) - 1e-12, true, "01:00:00"},
+        {0.99999999999, true, "23:59:59"}};
+    for (const auto& [t, seconds, text] : cases) EXPECT_EQ(TimeText(t, seconds), text) << t;
 }
 
 TEST(DurationText, LongAndShort) {
-    EXPECT_EQ(DurationText(1445, true), "1 day and 5 minutes");
-    EXPECT_EQ(DurationText(1445, false), "1d 5m");
-    EXPECT_EQ(DurationText(60, true), "1 hour");
-    EXPECT_EQ(DurationText(0, false), "0m");
-    EXPECT_EQ(DurationText(0, true), "0 minutes");
-    EXPECT_EQ(DurationText(2880, true), "2 days");
-    EXPECT_EQ(DurationText(61, false), "1h 1m");
-    EXPECT_EQ(DurationText(2 * 1440 + 3 * 60 + 5, true), "2 days and 3 hours and 5 minutes");
-    EXPECT_EQ(DurationText(1, true), "1 minute");
+    const std::tuple<int, bool, const char*> cases[] = {
+        {1445, true, "1 day and 5 minutes"}, {1445, false, "1d 5m"}, {0, false, "0m"},
+        {0, true, "0 minutes"}, {61, false, "1h 1m"}, {1, true, "1 minute"},
+        {2 * 1440 + 3 * 60 + 5, true, "2 days and 3 hours and 5 minutes"}};
+    for (const auto& [minutes, long_form, text] : cases)
+        EXPECT_EQ(DurationText(minutes, long_form), text) << minutes;
 }
 
 TEST(OrdinalText, SuffixesIncludingTheTeens) {
-    EXPECT_EQ(OrdinalText(1), "1st");
-    EXPECT_EQ(OrdinalText(22), "22nd");
-    EXPECT_EQ(OrdinalText(23), "23rd");
-    EXPECT_EQ(OrdinalText(12), "12th");
-    EXPECT_EQ(OrdinalText(0), "0th");
-    EXPECT_EQ(OrdinalText(-3), "-3");
-    // Every number ending in 11, 12 or 13 takes "th".
-    EXPECT_EQ(OrdinalText(111), "111th");
-    EXPECT_EQ(OrdinalText(112), "112th");
-    EXPECT_EQ(OrdinalText(213), "213th");
-    EXPECT_EQ(OrdinalText(101), "101st");
+    for (const auto& [n, text] : std::initializer_list<std::pair<int, const char*>>{
+             {1, "1st"}, {22, "22nd"}, {23, "23rd"}, {0, "0th"}, {-3, "-3"}, {111, "111th"},
+             {112, "112th"}, {213, "213th"}, {101, "101st"}})
+        EXPECT_EQ(OrdinalText(n), text);
 }
 
 TEST(StringHelpers, RemovingAndKeeping) {
@@ -72,13 +59,8 @@ TEST(StringHelpers, RemovingAndKeeping) {
 }
 
 TEST(StringHelpers, PlusMinusCounts) {
-    EXPECT_TRUE(IsValidPlusMinus("-1.5"));
-    EXPECT_TRUE(IsValidPlusMinus("+1,000"));
-    EXPECT_TRUE(IsValidPlusMinus(" 5 "));
-    EXPECT_FALSE(IsValidPlusMinus("1-2"));
-    EXPECT_FALSE(IsValidPlusMinus("5 days"));
-    EXPECT_FALSE(IsValidPlusMinus(""));
-    EXPECT_FALSE(IsValidPlusMinus("   "));
+    for (const char* text : {"-1.5", "+1,000", " 5 "}) EXPECT_TRUE(IsValidPlusMinus(text)) << text;
+    for (const char* text : {"1-2", "5 days", "", "   "}) EXPECT_FALSE(IsValidPlusMinus(text)) << text;
 }
 
 TEST(StringHelpers, NumericValueReadsTheLeadingNumber) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "engine/lunar_phases.h"
 
@@ -19,27 +21,23 @@ bool IsLit(uint32_t colour) {
 }
 
 TEST(MoonAgeText, DaysHoursAndMinutesWithPlurals) {
-    EXPECT_EQ(AgeText(1.5), "1 day, 12 hrs, 0 mins");
-    EXPECT_EQ(AgeText(5.0 + 1.0 / 24 + 12.5 / 1440), "5 days, 1 hr, 12 mins");
-    EXPECT_EQ(AgeText(1.0 + 1.0 / 24 + 1.5 / 1440), "1 day, 1 hr, 1 min");
     // Parts are cut down, not rounded: 59.9 minutes stay 59.
-    EXPECT_EQ(AgeText(2.0 + 59.9 / 1440), "2 days, 0 hrs, 59 mins");
-    EXPECT_EQ(AgeText(std::nan("")), "");
+    for (const auto& [age, text] : std::initializer_list<std::pair<double, const char*>>{
+             {1.5, "1 day, 12 hrs, 0 mins"}, {5.0 + 1.0 / 24 + 12.5 / 1440, "5 days, 1 hr, 12 mins"},
+             {1.0 + 1.0 / 24 + 1.5 / 1440, "1 day, 1 hr, 1 min"},
+             {2.0 + 59.9 / 1440, "2 days, 0 hrs, 59 mins"}, {std::nan(""), ""}})
+        EXPECT_EQ(AgeText(age), text) << age;
 }
 
+// The mark appears from 0.05% to 99.95%; the name follows the unrounded share; halves go up.
 TEST(MoonPhaseLabel, NamesAndMarksAtTheirBoundaries) {
-    EXPECT_EQ(PhaseLabelText(1.0, true), "Full moon, 100.0%");
-    EXPECT_EQ(PhaseLabelText(0.5, false), "Half moon (waning), 50.0%");
-    // The mark appears from 0.05% to 99.95%; the name follows the unrounded share.
-    EXPECT_EQ(PhaseLabelText(0.0004, true), "Dark moon, 0.0%");
-    EXPECT_EQ(PhaseLabelText(0.0006, true), "Dark moon (waxing), 0.1%");
-    EXPECT_EQ(PhaseLabelText(0.9996, false), "Full moon, 100.0%");
-    EXPECT_EQ(PhaseLabelText(0.0099, true), "Dark moon (waxing), 1.0%");
-    EXPECT_EQ(PhaseLabelText(0.0101, true), "Crescent moon (waxing), 1.0%");
-    EXPECT_EQ(PhaseLabelText(0.5499, true), "Half moon (waxing), 55.0%");
-    EXPECT_EQ(PhaseLabelText(0.5501, true), "Gibbous moon (waxing), 55.0%");
-    EXPECT_EQ(PhaseLabelText(0.9901, true), "Full moon (waxing), 99.0%");
-    EXPECT_EQ(PhaseLabelText(0.12355, true), "Crescent moon (waxing), 12.4%");  // halves go up
+    const std::tuple<double, bool, const char*> cases[] = {
+        {0.5, false, "Half moon (waning), 50.0%"}, {0.0004, true, "Dark moon, 0.0%"},
+        {0.0006, true, "Dark moon (waxing), 0.1%"}, {0.9996, false, "Full moon, 100.0%"},
+        {0.0101, true, "Crescent moon (waxing), 1.0%"}, {0.5499, true, "Half moon (waxing), 55.0%"},
+        {0.5501, true, "Gibbous moon (waxing), 55.0%"}, {0.9901, true, "Full moon (waxing), 99.0%"},
+        {0.12355, true, "Crescent moon (waxing), 12.4%"}};
+    for (const auto& [f, waxing, text] : cases) EXPECT_EQ(PhaseLabelText(f, waxing), text) << f;
 }
 
 TEST(MoonDrawingChoice, PictureAndPaintingForEachShare) {
@@ -73,20 +71,15 @@ TEST(MoonDrawingChoice, PictureAndPaintingForEachShare) {
 LunationMoments MadeUpLunation(int32_t k) {
     LunationMoments m;
     m.k = k;
-    m.phase[0] = 100.0;
-    m.phase[1] = 107.0;
-    m.phase[2] = 115.0;
-    m.phase[3] = 122.0;
-    m.next_dark = 129.5;
+    std::tie(m.phase[0], m.phase[1], m.phase[2], m.phase[3], m.next_dark) =
+        std::tuple(100.0, 107.0, 115.0, 122.0, 129.5);
     return m;
 }
 
 TEST(MoonIlluminatedShare, LinearBetweenPhasesAndContinuousAcrossThem) {
     const LunationMoments m = MadeUpLunation(0);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(103.5, m, 0), 0.25);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(111.0, m, 1), 0.75);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(118.5, m, 2), 0.75);
-    EXPECT_DOUBLE_EQ(IlluminatedShare(125.75, m, 3), 0.25);
+    const double mid[] = {103.5, 111.0, 118.5, 125.75}, share[] = {0.25, 0.75, 0.75, 0.25};
+    for (int p = 0; p < 4; ++p) EXPECT_DOUBLE_EQ(IlluminatedShare(mid[p], m, p), share[p]) << p;
     // Either side of a phase moment gives the same share.
     for (int p = 1; p <= 3; ++p)
         EXPECT_DOUBLE_EQ(IlluminatedShare(m.phase[p], m, p - 1),

@@ -60,29 +60,29 @@ TEST_F(CommandLine, JsonIsTheDocumentedObject) {
     EXPECT_TRUE(j.contains("deltaT"));
 }
 
-TEST_F(CommandLine, GlobalSettings) {
-    Result r = RunCli({"--json", "--epoch", "-2636", "--longitude", "116", "convert", "2024-02-10 CE"});
-    ASSERT_EQ(r.code, kExitOk) << r.err;
-    auto j = nlohmann::json::parse(r.out);
-    EXPECT_EQ(j["chl"]["cycle"], 78);
-    EXPECT_NE(j["rows"]["CHL"].get<std::string>().find(" BEI"), std::string::npos);
-    r = RunCli({"--json", "--method", "mean", "--abbreviation", "abcdef", "convert", "2024-02-10 CE"});
-    ASSERT_EQ(r.code, kExitOk) << r.err;
-    EXPECT_NE(nlohmann::json::parse(r.out)["rows"]["CHL"].get<std::string>().find(" abc"), std::string::npos);
-}
-
-TEST_F(CommandLine, UnknownPositionTakesTheYearsElementAndAnimal) {
-    Result r = RunCli({"--json", "convert", "79-?-01-01 CHL", "--element", "wood", "--animal", "dragon"});
-    ASSERT_EQ(r.code, kExitOk) << r.err;
-    EXPECT_EQ(nlohmann::json::parse(r.out)["rows"]["CHL"], "79-41-01-01 CHL 12:00 CCT");
-}
-
-TEST_F(CommandLine, PlusAndMinusDays) {
-    Result r = RunCli({"--json", "convert", "2000-01-01 CE", "--plus", "1"});
-    ASSERT_EQ(r.code, kExitOk) << r.err;
-    EXPECT_EQ(nlohmann::json::parse(r.out)["rows"]["CE"].get<std::string>().substr(0, 10), "2000-01-02");
-    r = RunCli({"--json", "convert", "2000-01-01 CE", "--minus", "1,000"});
-    EXPECT_EQ(nlohmann::json::parse(r.out)["rows"]["CE"].get<std::string>().substr(0, 10), "1997-04-06");
+// Settings and convert's options, each seen in one row of the JSON.
+TEST_F(CommandLine, OptionsReachTheRows) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* row;
+        std::string part;
+    };
+    const std::vector<Case> cases = {
+        {{"--epoch", "-2636", "convert", "2024-02-10 CE"}, "CHL", "78-41-"},
+        {{"--longitude", "116", "convert", "2024-02-10 CE"}, "CHL", " BEI"},
+        {{"--method", "mean", "--abbreviation", "abcdef", "convert", "2024-02-10 CE"}, "CHL", " abc"},
+        {{"convert", "79-?-01-01 CHL", "--element", "wood", "--animal", "dragon"}, "CHL", "79-41-01-01 CHL 12:00 CCT"},
+        {{"convert", "2000-01-01 CE", "--plus", "1"}, "CE", "2000-01-02 "},
+        {{"convert", "2000-01-01 CE", "--minus", "1,000"}, "CE", "1997-04-06 "},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "--json");
+        const Result r = RunCli(args);
+        ASSERT_EQ(r.code, kExitOk) << r.err;
+        EXPECT_NE(nlohmann::json::parse(r.out)["rows"][c.row].get<std::string>().find(c.part), std::string::npos)
+            << c.args.back() << " " << r.out;
+    }
 }
 
 TEST_F(CommandLine, StateFileOnlyWhenNamed) {

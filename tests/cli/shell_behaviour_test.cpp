@@ -43,9 +43,7 @@ TEST_F(ShellBehaviour, ExitStatusAndWhereTheMessageGoes) {
         {{"convert", "2024-02-10 CE", "--json", "--epoch", "-2636"}, kExitOk, ""},
         {{"convert", "2000-01-01 CE", "--zone", "gmt"}, kExitUsage, "The following argument"},
         {{"convert", "2451545 AJD", "--time", "03:00"}, kExitUsage, "--time cannot"},
-        {{"convert", "2451545", "--calendar", "cjdl", "--time", "03:00"}, kExitUsage, "--time"},
         {{"convert", "79-?-01-01 CHL"}, kExitRefused, "Invalid CHL date."},
-        {{"convert", "2000-13-01 CE"}, kExitRefused, "Invalid CE date."},
         {{"convert", "3000-01-02 CE"}, kExitRefused, "Date is later than 3000-01-01 CE."},
         {{"convert", "79-?-01-01 CHL", "--element", "wood", "--animal", "cat"}, kExitUsage, "--animal"},
         {{"convert", "2000-01-01 CE", "--plus", "1", "--minus", "1"}, kExitUsage, "--plus"},
@@ -60,10 +58,7 @@ TEST_F(ShellBehaviour, ExitStatusAndWhereTheMessageGoes) {
         {{"list", "moons"}, kExitUsage, "kind"},
         {{"move", "CE century", "--back", "--count", "3", "--from", "-2950-06-01 CE"},
          kExitRefused, "Earliest date exceeded."},
-        {{"move", "60-day cycle", "--back", "--count", "100000", "--from", "-2900-01-01 CE"},
-         kExitRefused, "Earliest date exceeded."},
         {{"list", "leap-months", "--years", "1e2"}, kExitUsage, "--years: a whole number"},
-        {{"move", "day", "--count", "2.5"}, kExitUsage, "--count: a whole number"},
         {{"list", "new-years", "--json"}, kExitUsage, "list prints text only"},
         {{"selftest", "--date", "x"}, kExitRefused, "Error code = 1"},
         // A number too large for a double fails its field as a large one does.
@@ -72,7 +67,6 @@ TEST_F(ShellBehaviour, ExitStatusAndWhereTheMessageGoes) {
          "Invalid time"},
         {{"convert", std::string(400, '9') + " AJD"}, kExitRefused, "Date is later"},
         {{"--version"}, kExitOk, ""},
-        {{"--help"}, kExitOk, ""},
     };
     for (const Case& c : cases) {
         const Result r = Cli(c.args);

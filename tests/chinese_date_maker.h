@@ -6,13 +6,7 @@
 namespace vemla::test {
 
 inline ChDate MakeChDate(int cycle, int position, int month_or_term, int leap, int day) {
-    ChDate d;
-    d.Cycle = cycle;
-    d.Position = position;
-    d.MonthOrTerm = month_or_term;
-    d.Leap = leap;
-    d.Day = day;
-    return d;
+    return {.Cycle = cycle, .Position = position, .MonthOrTerm = month_or_term, .Day = day, .Leap = leap};
 }
 
 }  // namespace vemla::test

@@ -109,10 +109,8 @@ TEST(ProgramTextStore, GtCopiesWholeCharactersIntoTheBuffer) {
     EXPECT_EQ(store.gt(3, 0, buffer, 8, 1), 5);
     EXPECT_EQ(std::string(buffer, 5), "\xC3\xA9t\xC3\xA9");
     EXPECT_EQ(store.gt(3, 0, buffer, 4, 0), 3);  // not half of the last "é"
-    EXPECT_EQ(store.gt(3, 0, buffer, 1, 0), 0);
     EXPECT_EQ(store.gt(3, 0, nullptr, 8, 0), 0);
     EXPECT_EQ(store.gt(3, 1, buffer, 8, 0), 0);  // only language 0 was loaded
-    EXPECT_EQ(store.gt(4, 0, buffer, 8, 0), 0);
 }
 
 // Line errors come in bands of 500 (missing, too long, duplicate); the line is the code's place
@@ -125,7 +123,6 @@ TEST(ProgramTextLoadMessage, CodesAndBandBoundaries) {
                                                      {-2, "Particular memory allocation error."},
                                                      {-3, "Too much program text."},
                                                      {-4, "Text not recovered."},
-                                                     {-5, "Error -5"},
                                                      {-6, "File is empty."},
                                                      {-7, "Error reading file."},
                                                      {-8, "General memory allocation error."},
@@ -173,12 +170,7 @@ TEST(LoadProgramText, ShippedFileHasTheRequestedTexts) {
     EXPECT_EQ(store.GetText(1), "Vemla");
     EXPECT_EQ(store.GetText(10), "Copy selected text to clipboard");
     for (int32_t number : {11, 17, 18}) EXPECT_NE(store.GetText(number), "") << number;
-}
-
-TEST(ExecutableFolder, HoldsTheRunningTest) {
-    const std::filesystem::path folder = ExecutableFolder();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_TRUE(std::filesystem::exists(folder / "engine_tests"));
+    EXPECT_TRUE(std::filesystem::exists(ExecutableFolder() / "engine_tests"));  // this program
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "chinese_date_maker.h"
 #include "engine/borderline.h"
+#include "engine/chinese_text.h"
 #include "engine/european.h"
 #include "engine/lunar_months.h"
 #include "engine/uncertainty.h"
@@ -113,9 +114,7 @@ TEST(ChineseMonths, OfficialCalendar1901To2100) {
         const bool same = start && last.chl.Day == length && last.chl.Leap == first.chl.Leap &&
                           last.chl.MonthOrTerm == first.chl.MonthOrTerm;
         if (!field("borderline")) {
-            EXPECT_TRUE(start) << "month starting " << row[0] << ": " << first.chl.Cycle << "-"
-                               << first.chl.Position << "-" << first.chl.MonthOrTerm
-                               << (first.chl.Leap ? "*" : "") << "-" << first.chl.Day;
+            EXPECT_TRUE(start) << "month starting " << row[0] << ": " << ChLShortText(first.chl);
             if (!next_borderline) {
                 EXPECT_TRUE(same) << "length of the month starting " << row[0];
             }

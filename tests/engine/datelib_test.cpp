@@ -43,19 +43,15 @@ TEST(DayNumbers, RoundTripAndContinuityOverWholeRange) {
     // Consecutive days must advance one day at a time through every month end
     // and leap day, in both calendars, over the whole range.
     for (int32_t calendar : {kGregorian, kJulian}) {
-        EuroDate prev;
-        prev.Calendar = calendar;
-        prev.JDN = 0;
+        EuroDate prev{0, 0, 0, calendar, 0, 0};
         jdn_to_euro_date(&prev);
         for (int32_t n = 1; n < 3200000; ++n) {
-            EuroDate d;
-            d.Calendar = calendar;
-            d.JDN = n;
+            EuroDate d{0, 0, 0, calendar, n, 0};
             jdn_to_euro_date(&d);
-            bool next_day = d.Year == prev.Year && d.Month == prev.Month && d.Day == prev.Day + 1;
-            bool next_month = d.Year == prev.Year && d.Month == prev.Month + 1 && d.Day == 1;
-            bool next_year = d.Year == prev.Year + 1 && d.Month == 1 && d.Day == 1 && prev.Month == 12 &&
-                             prev.Day == 31;
+            const bool next_day = d.Year == prev.Year && d.Month == prev.Month && d.Day == prev.Day + 1;
+            const bool next_month = d.Year == prev.Year && d.Month == prev.Month + 1 && d.Day == 1;
+            const bool next_year = d.Year == prev.Year + 1 && d.Month == 1 && d.Day == 1 &&
+                                   prev.Month == 12 && prev.Day == 31;
             ASSERT_TRUE(next_day || next_month || next_year) << "day " << n;
             EuroDate back = d;
             ASSERT_EQ(euro_date_to_jdn(&back), n);
@@ -70,9 +66,7 @@ TEST(DayNumbers, ExactAtTheLibraryLimits) {
     for (int i = 0; i < 20000; ++i) {
         for (int32_t calendar : {kGregorian, kJulian}) {
             EuroDate d = Make(year(rng), 1 + i % 12, 1 + i % 28, calendar);
-            EuroDate back;
-            back.Calendar = calendar;
-            back.JDN = euro_date_to_jdn(&d);
+            EuroDate back{0, 0, 0, calendar, euro_date_to_jdn(&d), 0};
             jdn_to_euro_date(&back);
             ASSERT_EQ(std::tuple(back.Year, back.Month, back.Day), std::tuple(d.Year, d.Month, d.Day));
         }

@@ -99,24 +99,6 @@ TEST(MoonDataForMoments, January2000AgainstTheReferenceTable) {
     EXPECT_EQ(data.age_label.rfind("[1] 0 days, 0 hrs, 1 min (0.0%)", 0), 0u) << data.age_label;
 }
 
-// Through a few lunations the share rises to the full moon and falls after
-// it, never jumps and never leaves 0..1.
-TEST(MoonDataForMoments, ShareIsSmoothAndWaxesUntilFullMoon) {
-    double previous = -1.0;
-    for (double ajd = SyzygyUT(-3, kDarkMoon) + 0.01; ajd < SyzygyUT(3, kDarkMoon); ajd += 0.25) {
-        MoonDisplayData data = ComputeMoonData(ajd);
-        ASSERT_TRUE(data.view) << data.error->text;
-        const double f = data.view->f;
-        EXPECT_TRUE(f >= 0.0 && f <= 1.0) << f;
-        EXPECT_EQ(data.view->waxing, ajd < SyzygyUT(data.lunation, kFullMoon)) << ajd;
-        EXPECT_TRUE(data.age >= 0.0 && data.age < 30.0) << data.age;
-        if (previous >= 0.0) {
-            EXPECT_LT(std::fabs(f - previous), 0.05) << ajd;
-        }
-        previous = f;
-    }
-}
-
 TEST(MoonPictures, BasePicturesAndTheEdgeOfTheDisc) {
     const MoonImage first = MakeMoonPicture(MoonPicture::kFirstQuarter);
     ASSERT_EQ(first.pixels.size(), 90u * 90u);

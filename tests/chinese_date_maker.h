@@ -6,7 +6,11 @@
 namespace vemla::test {
 
 inline ChDate MakeChDate(int cycle, int position, int month_or_term, int leap, int day) {
-    return {.Cycle = cycle, .Position = position, .MonthOrTerm = month_or_term, .Day = day, .Leap = leap};
+    return {.Cycle = cycle,
+            .Position = position,
+            .MonthOrTerm = month_or_term,
+            .Day = day,
+            .Leap = leap};
 }
 
 }  // namespace vemla::test

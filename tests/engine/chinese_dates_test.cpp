@@ -35,7 +35,9 @@ Converted Convert(CalendarEngine& engine, int32_t day) {
 }
 
 // The fields that name a date (the solar record's Leap is always 0).
-auto Fields(const ChDate& d) { return std::tuple(d.Cycle, d.Position, d.MonthOrTerm, d.Leap, d.Day); }
+auto Fields(const ChDate& d) {
+    return std::tuple(d.Cycle, d.Position, d.MonthOrTerm, d.Leap, d.Day);
+}
 
 int32_t Day(int year, int month, int day) {
     EuroDate d{year, month, day, kGregorian, 0, 0};
@@ -66,7 +68,8 @@ std::string Labels(const CalendarTables& t, int from, int count) {
 TEST(LabelMonths, TwelveMonthsOfASuiRunFromElevenToTen) {
     CalendarTables t = Layout({}, 995, 41);
     EXPECT_EQ(Labels(t, 0, 13), "11 12 01 02 03 04 05 06 07 08 09 10 11 ");
-    for (int m = 0; m < 38; ++m) EXPECT_EQ(t.PrincipalCount[m], 1) << m;  // up to the last principal term
+    for (int m = 0; m < 38; ++m)
+        EXPECT_EQ(t.PrincipalCount[m], 1) << m;  // up to the last principal term
     // The months after the last complete sui are not numbered.
     EXPECT_EQ(MonthLabelText(t.MonthLabels[36]), "stop here");
     // The last stored month has no known end, so its days are not placed.
@@ -110,7 +113,8 @@ TEST(ChineseMonths, OfficialCalendar1901To2100) {
         const Converted first = Convert(engine, day), last = Convert(engine, day + length - 1);
         const bool start = first.chl.Day == 1 && first.chl.Cycle == field("cycle") &&
                            first.chl.Position == field("position") &&
-                           first.chl.MonthOrTerm == field("month") && first.chl.Leap == field("leap");
+                           first.chl.MonthOrTerm == field("month") &&
+                           first.chl.Leap == field("leap");
         const bool same = start && last.chl.Day == length && last.chl.Leap == first.chl.Leap &&
                           last.chl.MonthOrTerm == first.chl.MonthOrTerm;
         if (!field("borderline")) {
@@ -150,9 +154,9 @@ TEST(ChineseMonths, ConversionsOverTheWholeRange) {
         const Converted c = Convert(engine, day);
         auto field = [&](int column) { return std::stoi(row[column]); };
         const auto got = std::tuple(Fields(c.chl), Fields(c.chs));
-        const auto want =
-            std::tuple(std::tuple(field(l0), field(l0 + 1), field(l0 + 2), field(l0 + 3), field(l0 + 4)),
-                       std::tuple(field(s0), field(s0 + 1), field(s0 + 2), 0, field(s0 + 3)));
+        const auto want = std::tuple(
+            std::tuple(field(l0), field(l0 + 1), field(l0 + 2), field(l0 + 3), field(l0 + 4)),
+            std::tuple(field(s0), field(s0 + 1), field(s0 + 2), 0, field(s0 + 3)));
         EXPECT_TRUE(got == want) << "day " << day << " epoch " << row[c_epoch] << " method "
                                  << row[c_method] << " longitude " << row[c_longitude] << " "
                                  << row[c_note];
@@ -168,7 +172,8 @@ TEST(ChineseDates, RoundTripsUnderEverySetting) {
     std::uniform_int_distribution<int32_t> day(Day(-3300, 1, 1), Day(8600, 1, 1));
     std::uniform_int_distribution<int> longitude(kMinLongitude, kMaxLongitude);
     for (int i = 0; i < 3000; ++i) {
-        CalendarEngine engine({longitude(rng), i % 2 ? kEpochHuangdi : kEpochAlternative, (i / 2) % 2});
+        CalendarEngine engine(
+            {longitude(rng), i % 2 ? kEpochHuangdi : kEpochAlternative, (i / 2) % 2});
         const int32_t n = day(rng);
         auto [chs, chl] = Convert(engine, n);
         ASSERT_EQ(engine.ChLDateToJDN(chl), kChLExists) << n;
@@ -197,18 +202,29 @@ TEST(ChineseDates, ReasonsADateDoesNotExistAndHostileRecords) {
     EXPECT_EQ(lunar(40, 2, 1, 29), kChLExists);
     EXPECT_EQ(lunar(40, 2, 1, 30), kChLDayTooLarge);
     EXPECT_EQ(lunar(40, 4, 1, 1), kChLMonthNotInNian);
-    for (auto [position, month, leap, day] : {std::tuple{0, 1, 0, 1}, {61, 1, 0, 1}, {1, 0, 0, 1},
-                                              {1, 13, 0, 1}, {1, 1, 2, 1}, {1, 1, 0, 0}, {1, 1, 0, 32}})
+    for (auto [position, month, leap, day] : {std::tuple{0, 1, 0, 1},
+                                              {61, 1, 0, 1},
+                                              {1, 0, 0, 1},
+                                              {1, 13, 0, 1},
+                                              {1, 1, 2, 1},
+                                              {1, 1, 0, 0},
+                                              {1, 1, 0, 32}})
         EXPECT_EQ(lunar(position, month, leap, day), kChLFieldOutOfRange);
     // No term lasts 16 days in early spring (79-41-05).
-    for (auto [position, term, day] : {std::tuple{0, 1, 1}, {61, 1, 1}, {1, 0, 1}, {1, 25, 1}, {1, 1, 0},
-                                       {1, 1, 17}, {41, 5, 16}})
+    for (auto [position, term, day] : {std::tuple{0, 1, 1},
+                                       {61, 1, 1},
+                                       {1, 0, 1},
+                                       {1, 25, 1},
+                                       {1, 1, 0},
+                                       {1, 1, 17},
+                                       {41, 5, 16}})
         EXPECT_FALSE(solar(position, term, day));
     for (int32_t cycle : {INT32_MIN, -1000000, -400, 400, 1000000, INT32_MAX}) {
         EXPECT_EQ(lunar(1, 1, 0, 1, cycle), kChLFieldOutOfRange) << cycle;
         EXPECT_FALSE(solar(1, 1, 1, cycle));
     }
-    for (double cjdc : {double(NAN), double(INFINITY), -double(INFINITY), 1e300, -1e300, 2.1e9, -2.1e9}) {
+    for (double cjdc :
+         {double(NAN), double(INFINITY), -double(INFINITY), 1e300, -1e300, 2.1e9, -2.1e9}) {
         ChDate chs, chl;
         EXPECT_FALSE(engine.CJDateToChDates(cjdc, chs, chl));
     }

@@ -116,7 +116,8 @@ TEST(DeltaTOfMoments, TheNearestDayDecidesTheYear) {
     EXPECT_DOUBLE_EQ(DeltaTForMoment(day - 0.75), DeltaTForYear(1999));
     EXPECT_NE(DeltaTForYear(1999), DeltaTForYear(2000));
     // UT moments lie delta T before the dynamical ones.
-    EXPECT_NEAR((SyzygyTD(0, kDarkMoon) - SyzygyUT(0, kDarkMoon)) * 1440.0, DeltaTForYear(2000), 1e-6);
+    EXPECT_NEAR((SyzygyTD(0, kDarkMoon) - SyzygyUT(0, kDarkMoon)) * 1440.0, DeltaTForYear(2000),
+                1e-6);
 }
 
 }  // namespace

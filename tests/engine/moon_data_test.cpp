@@ -25,17 +25,22 @@ TEST(MoonAgeText, DaysHoursAndMinutesWithPlurals) {
     for (const auto& [age, text] : std::initializer_list<std::pair<double, const char*>>{
              {5.0 + 1.0 / 24 + 12.5 / 1440, "5 days, 1 hr, 12 mins"},
              {1.0 + 1.0 / 24 + 1.5 / 1440, "1 day, 1 hr, 1 min"},
-             {2.0 + 59.9 / 1440, "2 days, 0 hrs, 59 mins"}, {std::nan(""), ""}})
+             {2.0 + 59.9 / 1440, "2 days, 0 hrs, 59 mins"},
+             {std::nan(""), ""}})
         EXPECT_EQ(AgeText(age), text) << age;
 }
 
 // The mark appears from 0.05% to 99.95%; the name follows the unrounded share; halves go up.
 TEST(MoonPhaseLabel, NamesAndMarksAtTheirBoundaries) {
     const std::tuple<double, bool, const char*> cases[] = {
-        {0.5, false, "Half moon (waning), 50.0%"}, {0.0004, true, "Dark moon, 0.0%"},
-        {0.0006, true, "Dark moon (waxing), 0.1%"}, {0.9996, false, "Full moon, 100.0%"},
-        {0.0101, true, "Crescent moon (waxing), 1.0%"}, {0.5499, true, "Half moon (waxing), 55.0%"},
-        {0.5501, true, "Gibbous moon (waxing), 55.0%"}, {0.9901, true, "Full moon (waxing), 99.0%"},
+        {0.5, false, "Half moon (waning), 50.0%"},
+        {0.0004, true, "Dark moon, 0.0%"},
+        {0.0006, true, "Dark moon (waxing), 0.1%"},
+        {0.9996, false, "Full moon, 100.0%"},
+        {0.0101, true, "Crescent moon (waxing), 1.0%"},
+        {0.5499, true, "Half moon (waxing), 55.0%"},
+        {0.5501, true, "Gibbous moon (waxing), 55.0%"},
+        {0.9901, true, "Full moon (waxing), 99.0%"},
         {0.12355, true, "Crescent moon (waxing), 12.4%"}};
     for (const auto& [f, waxing, text] : cases) EXPECT_EQ(PhaseLabelText(f, waxing), text) << f;
 }
@@ -74,10 +79,12 @@ TEST(MoonDataFromMoments, PhaseNotFoundGivesTheErrorMessageOnly) {
     EXPECT_EQ(data.error->text, "Error-2 when calling GetPhase() in DisplayMoonData().");
 }
 
-// Lunation 0 from tests/data/moon-phases.tsv (TT), less delta T for 2000 from tests/data/delta-t.tsv.
+// Lunation 0 from tests/data/moon-phases.tsv (TT), less delta T for 2000 from
+// tests/data/delta-t.tsv.
 TEST(MoonDataForMoments, January2000AgainstTheReferenceTable) {
     constexpr double kDeltaT = 1.066873565 / 1440.0;
-    constexpr double kDark0 = 2451550.26021226 - kDeltaT, kFirstQuarter0 = 2451558.06614724 - kDeltaT;
+    constexpr double kDark0 = 2451550.26021226 - kDeltaT,
+                     kFirstQuarter0 = 2451558.06614724 - kDeltaT;
     constexpr double kDark1 = 2451580.04467663 - kDeltaT;
     // 3.5 days before the dark moon of 2000-02-05: 3.5 / 8.213 / 2 lit.
     MoonDisplayData data = ComputeMoonData(kDark1 - 3.5);

@@ -49,7 +49,8 @@ std::unique_ptr<Application> MakeApplication(test::FakeUserInterface& ui) {
 // The lunar date of a moment converted apart from the program's display.
 std::optional<ChDate> LunarDateOf(CalendarEngine& engine, double ajd) {
     ChDate chs, chl;
-    if (!engine.CJDateToChDates(AJDToCJDC(ajd, engine.Settings().Longitude), chs, chl)) return std::nullopt;
+    if (!engine.CJDateToChDates(AJDToCJDC(ajd, engine.Settings().Longitude), chs, chl))
+        return std::nullopt;
     return chl;
 }
 
@@ -105,9 +106,13 @@ void RunRepeatedMove(int step, int steps) {
         << "memory grows apart from the log";
 }
 
-TEST(LongRuns, TwentyThousandDaySteps) { RunRepeatedMove(kStepDay, 20000); }
+TEST(LongRuns, TwentyThousandDaySteps) {
+    RunRepeatedMove(kStepDay, 20000);
+}
 
-TEST(LongRuns, TwoThousandLunarMonthSteps) { RunRepeatedMove(kStepCHLMonth, 2000); }
+TEST(LongRuns, TwoThousandLunarMonthSteps) {
+    RunRepeatedMove(kStepCHLMonth, 2000);
+}
 
 TEST(LongRuns, AThousandSearchesOfEveryTargetMoveForward) {
     test::ScopedTimeZone zone("CST-8");
@@ -152,8 +157,9 @@ TEST(FullRange, EveryDayRoundTripsThroughBothChineseCalendars) {
     int failures = 0;
     for (int32_t n = kFirstDay; n <= kLastDay && failures < 20; ++n) {
         ChDate chs, chl;
-        const bool ok = engine.CJDateToChDates(n, chs, chl) && engine.ChLDateToJDN(chl) == kChLExists &&
-                        chl.JDN == n && engine.ChSDateToJDN(chs) && chs.JDN == n;
+        const bool ok = engine.CJDateToChDates(n, chs, chl) &&
+                        engine.ChLDateToJDN(chl) == kChLExists && chl.JDN == n &&
+                        engine.ChSDateToJDN(chs) && chs.JDN == n;
         if (!ok) {
             ADD_FAILURE() << "day " << n << " does not convert or round-trip";
             ++failures;
@@ -183,12 +189,13 @@ TEST(FullRange, EveryDaysCaptionsConvertBackThroughTheDateEntry) {
             ui.messages.clear();
             state.ClickDateRow(row, 1);
             state.Convert();
-            const bool same = ui.TakeMessage() == kUnchangedText && state.ValueCaption(kCalCE) == shown[0] &&
-                              state.ValueCaption(kCalJC) == shown[1] && state.ValueCaption(kCalCHL) == shown[2] &&
-                              state.ValueCaption(kCalCHS) == shown[3];
+            const bool same =
+                ui.TakeMessage() == kUnchangedText && state.ValueCaption(kCalCE) == shown[0] &&
+                state.ValueCaption(kCalJC) == shown[1] && state.ValueCaption(kCalCHL) == shown[2] &&
+                state.ValueCaption(kCalCHS) == shown[3];
             if (!same) {
-                ADD_FAILURE() << "day " << day << ": " << shown[row] << " clicked and converted shows "
-                              << state.ValueCaption(row);
+                ADD_FAILURE() << "day " << day << ": " << shown[row]
+                              << " clicked and converted shows " << state.ValueCaption(row);
                 ++failures;
                 state.SetCurrentAJD(moment);
                 state.DisplayAll();

@@ -185,43 +185,32 @@ TEST(ChineseDates, RoundTripsUnderEverySetting) {
 
 TEST(ChineseDates, ReasonsADateDoesNotExistAndHostileRecords) {
     CalendarEngine engine;
+    constexpr auto D = test::MakeChDate;  // cycle, position, month or term, leap, day
     // A refused date is marked invalid.
-    auto lunar = [&](int position, int month, int leap, int day, int32_t cycle = 79) {
-        ChDate d = test::MakeChDate(cycle, position, month, leap, day);
+    auto lunar = [&](ChDate d) {
         const int status = engine.ChLDateToJDN(d);
         EXPECT_EQ(d.Valid, status == kChLExists ? 1 : 0);
         return status;
     };
-    auto solar = [&](int position, int term, int day, int32_t cycle = 79) {
-        ChDate d = test::MakeChDate(cycle, position, term, 0, day);
+    auto solar = [&](ChDate d) {
         const bool exists = engine.ChSDateToJDN(d);
         EXPECT_EQ(d.Valid, exists ? 1 : 0);
         return exists;
     };
     // 2023 (79-40) has a leap second month of 29 days and no leap fourth month.
-    EXPECT_EQ(lunar(40, 2, 1, 29), kChLExists);
-    EXPECT_EQ(lunar(40, 2, 1, 30), kChLDayTooLarge);
-    EXPECT_EQ(lunar(40, 4, 1, 1), kChLMonthNotInNian);
-    for (auto [position, month, leap, day] : {std::tuple{0, 1, 0, 1},
-                                              {61, 1, 0, 1},
-                                              {1, 0, 0, 1},
-                                              {1, 13, 0, 1},
-                                              {1, 1, 2, 1},
-                                              {1, 1, 0, 0},
-                                              {1, 1, 0, 32}})
-        EXPECT_EQ(lunar(position, month, leap, day), kChLFieldOutOfRange);
+    EXPECT_EQ(lunar(D(79, 40, 2, 1, 29)), kChLExists);
+    EXPECT_EQ(lunar(D(79, 40, 2, 1, 30)), kChLDayTooLarge);
+    EXPECT_EQ(lunar(D(79, 40, 4, 1, 1)), kChLMonthNotInNian);
+    for (ChDate d : {D(79, 0, 1, 0, 1), D(79, 61, 1, 0, 1), D(79, 1, 0, 0, 1), D(79, 1, 13, 0, 1),
+                     D(79, 1, 1, 2, 1), D(79, 1, 1, 0, 0), D(79, 1, 1, 0, 32)})
+        EXPECT_EQ(lunar(d), kChLFieldOutOfRange) << d.Position << " " << d.MonthOrTerm;
     // No term lasts 16 days in early spring (79-41-05).
-    for (auto [position, term, day] : {std::tuple{0, 1, 1},
-                                       {61, 1, 1},
-                                       {1, 0, 1},
-                                       {1, 25, 1},
-                                       {1, 1, 0},
-                                       {1, 1, 17},
-                                       {41, 5, 16}})
-        EXPECT_FALSE(solar(position, term, day));
+    for (ChDate d : {D(79, 0, 1, 0, 1), D(79, 61, 1, 0, 1), D(79, 1, 0, 0, 1), D(79, 1, 25, 0, 1),
+                     D(79, 1, 1, 0, 0), D(79, 1, 1, 0, 17), D(79, 41, 5, 0, 16)})
+        EXPECT_FALSE(solar(d)) << d.Position << " " << d.MonthOrTerm;
     for (int32_t cycle : {INT32_MIN, -1000000, -400, 400, 1000000, INT32_MAX}) {
-        EXPECT_EQ(lunar(1, 1, 0, 1, cycle), kChLFieldOutOfRange) << cycle;
-        EXPECT_FALSE(solar(1, 1, 1, cycle));
+        EXPECT_EQ(lunar(D(cycle, 1, 1, 0, 1)), kChLFieldOutOfRange) << cycle;
+        EXPECT_FALSE(solar(D(cycle, 1, 1, 0, 1)));
     }
     for (double cjdc :
          {double(NAN), double(INFINITY), -double(INFINITY), 1e300, -1e300, 2.1e9, -2.1e9}) {

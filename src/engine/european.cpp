@@ -7,9 +7,6 @@
 
 namespace vemla {
 
-double AJDToCJDX(double ajd) { return CJDLToCJDX(AJDToCJDL(ajd), LocalOffsetMinutes()); }
-double CJDXToAJD(double cjdx) { return CJDLToAJD(CJDXToCJDL(cjdx, LocalOffsetMinutes())); }
-
 int32_t DayNumberOf(double cjd) {
     constexpr double kLow = std::numeric_limits<int32_t>::min();
     constexpr double kHigh = std::numeric_limits<int32_t>::max();

@@ -24,9 +24,6 @@ inline double CJDLToCJDX(double cjdl, int offset_minutes) { return cjdl + offset
 inline double CJDXToCJDL(double cjdx, int offset_minutes) { return cjdx - offset_minutes / 1440.0; }
 inline double AJDToCJDC(double ajd, int longitude) { return CJDLToCJDC(AJDToCJDL(ajd), longitude); }
 inline double CJDCToAJD(double cjdc, int longitude) { return CJDLToAJD(CJDCToCJDL(cjdc, longitude)); }
-// The local-time relations read the local offset afresh on every call.
-double AJDToCJDX(double ajd);
-double CJDXToAJD(double cjdx);
 
 // Day number of a chronological Julian date, clamped into the 32-bit range so
 // that no moment, however wild, converts with undefined behaviour.

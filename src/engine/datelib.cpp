@@ -162,13 +162,6 @@ bool separate_thousands(const char* number, int32_t separator, char* out, int32_
     return true;
 }
 
-int32_t get_timezone() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local) == nullptr) return 0;
-    return static_cast<int32_t>(-local.tm_gmtoff);
-}
-
 namespace {
 
 // The shared grammar of both Chinese readers; `lunar` admits the leap mark.

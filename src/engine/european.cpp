@@ -43,10 +43,6 @@ std::string DayOfWeekName(int n) {
     return std::string(kDayNames[n]);
 }
 
-int LocalOffsetMinutes() {
-    return static_cast<int>(std::nearbyint(-static_cast<double>(get_timezone()) / 60.0));
-}
-
 namespace {
 
 std::string YearText(int32_t year, std::string_view group_separator) {

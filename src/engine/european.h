@@ -48,8 +48,6 @@ int32_t GregorianYearOf(int32_t day_number);
 int DayOfWeek(int32_t day_number);
 std::string DayOfWeekName(int n);
 
-// Local offset from UTC in minutes east, daylight-saving time included.
-int LocalOffsetMinutes();
 
 // "2024-03-12"; years beyond four digits are grouped ("12,345-01-01").
 std::string DateText(const EuroDate& date, int order, std::string_view separator,

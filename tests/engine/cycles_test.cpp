@@ -80,14 +80,11 @@ TEST(ChineseText, LunarSentences) {
               "The 1st day (wood-dragon jia-chen) of month 1 (fire-tiger bing-yin ) \r\nin the "
               "wood-dragon jia-chen year (nian) at position 41 of cycle 79 (year 4722).");
     EXPECT_EQ(chl.JDN, 2460351);
-    EXPECT_EQ(ChLStemBranchText(engine, chl),
-              "(jia-chen) day 1, (bing-yin) month 1, (jia-chen) year 41 of cycle 79");
-    // A leap month takes the names of the month whose number it bears (yi-mao, wood-rabbit).
+    // A leap month takes the names of the month whose number it bears.
     ChDate leap = Lunar(79, 40, 2, 1, 12);
     EXPECT_EQ(ChLLongText(engine, leap, false, true, false),
               "The 12th day of leap month 2 (wood-rabbit) \r\nin the water-rabbit year (nian) at "
               "position 40 of cycle 79 (year 4721).");
-    EXPECT_NE(ChLStemBranchText(engine, leap).find("(yi-mao) month 2*, "), std::string::npos);
 }
 
 TEST(ChineseText, SolarSentence) {

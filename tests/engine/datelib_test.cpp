@@ -6,8 +6,6 @@
 
 #include <climits>
 #include <cmath>
-#include <cstdlib>
-#include <ctime>
 #include <random>
 #include <string>
 #include <tuple>
@@ -90,23 +88,6 @@ TEST(TimeScales, RelationsAndWildMoments) {
          {std::pair(-0.5, -1), std::pair(1e300, INT32_MAX), std::pair(-1e300, INT32_MIN),
           std::pair<double, int>(NAN, INT32_MIN)})
         EXPECT_EQ(DayNumberOf(moment), day) << moment;
-}
-
-TEST(TimeScales, LocalOffsetIncludesDaylightSaving) {
-    const char* old = getenv("TZ");
-    std::string saved = old ? old : "";
-    setenv("TZ", "IST-5:30", 1);
-    tzset();
-    EXPECT_EQ(LocalOffsetMinutes(), 330);
-    setenv("TZ", "XST+5XDT+4,J1/0,J365/25", 1);  // daylight saving all year
-    tzset();
-    EXPECT_EQ(LocalOffsetMinutes(), -240);
-    EXPECT_NEAR(AJDToCJDX(2451545.0) - AJDToCJDL(2451545.0), -240.0 / 1440.0, 1e-9);
-    if (old)
-        setenv("TZ", saved.c_str(), 1);
-    else
-        unsetenv("TZ");
-    tzset();
 }
 
 TEST(DateTexts, ShortLongAndGrouped) {

@@ -12,6 +12,8 @@ using std::numbers::pi;
 
 constexpr double kArcsec = pi / 648000.0;
 constexpr double kObliquityJ2000 = 84381.406 * kArcsec;
+const double kSinObliquity = std::sin(kObliquityJ2000);
+const double kCosObliquity = std::cos(kObliquityJ2000);
 
 // One long-period term of a pole's two coordinates a and b (arcseconds): a_cos cos w +
 // a_sin sin w and b_cos cos w + b_sin sin w, with w = 2 pi T / period, T and the period in
@@ -81,10 +83,11 @@ void pole(const PolePolynomial& polynomial, const PoleTerm (&terms)[N], double t
           double& b) {
     a = trig::horner(polynomial.a, t);
     b = trig::horner(polynomial.b, t);
+    const double turns = 2.0 * pi * t;
     for (const PoleTerm& term : terms) {
         double s;
         double c;
-        trig::fast_sincos(2.0 * pi * t / term.period, s, c);
+        trig::fast_sincos(turns / term.period, s, c);
         a += term.a_cos * c + term.a_sin * s;
         b += term.b_cos * c + term.b_sin * s;
     }
@@ -96,8 +99,8 @@ void pole(const PolePolynomial& polynomial, const PoleTerm (&terms)[N], double t
 
 double general_precession(double centuries) {
     const double t = centuries;
-    const double sin_e0 = std::sin(kObliquityJ2000);
-    const double cos_e0 = std::cos(kObliquityJ2000);
+    const double sin_e0 = kSinObliquity;
+    const double cos_e0 = kCosObliquity;
 
     // Poles of the ecliptic and of the equator of date, unit vectors on the J2000 mean equator
     // and equinox.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/arithmetic.h"
 #include "engine/fast_trig.h"
 
 namespace vemla {
@@ -81,8 +82,8 @@ double dot(const Vector& u, const Vector& v) {
 template <int N>
 void pole(const PolePolynomial& polynomial, const PoleTerm (&terms)[N], double t, double& a,
           double& b) {
-    a = trig::horner(polynomial.a, t);
-    b = trig::horner(polynomial.b, t);
+    a = Horner(polynomial.a, t);
+    b = Horner(polynomial.b, t);
     const double turns = 2.0 * pi * t;
     for (const PoleTerm& term : terms) {
         double s;

@@ -26,6 +26,7 @@
 #include <limits>
 #include <numbers>
 
+#include "engine/arithmetic.h"
 #include "engine/astro.h"
 #include "engine/fast_trig.h"
 #include "engine/nutation.h"
@@ -79,7 +80,7 @@ constexpr double kSeriesPrecession[] = {0.0, 50290.966, 111.1971, 0.07732, -0.23
 // where the series' polynomial precession runs away, but always smoothly.
 double precession_correction(double days) {
     const double t = days / kDaysPerMillennium;
-    return wrap(general_precession(10.0 * t) - trig::horner(kSeriesPrecession, t) * kArcsec);
+    return wrap(general_precession(10.0 * t) - Horner(kSeriesPrecession, t) * kArcsec);
 }
 
 // Apparent longitude in radians (not reduced to one turn) at N instants, days from J2000 TT,

@@ -2,10 +2,18 @@
 // degrees, the 24 solar terms.
 //
 // The apparent longitude seen from the Earth is the Earth's heliocentric longitude turned by
-// 180 degrees (VSOP87D gives it on the mean equinox and ecliptic of date), moved to the FK5
-// frame (-0.09033"), to the true equinox of date by the nutation in longitude, and back along
-// the orbit by the aberration, -20.4898"/R: the Sun is seen where it was 8.3 minutes earlier,
-// during which the Earth moves 20.5" round it (less when further out, as the Earth is slower).
+// 180 degrees, moved from the series' own equinox of date to the long-term one (see below), to
+// the true equinox of date by the nutation in longitude, and back along the orbit by the
+// aberration, -20.4898"/R: the Sun is seen where it was 8.3 minutes earlier, during which the
+// Earth moves 20.5" round it (less when further out, as the Earth is slower).
+//
+// VSOP87D gives the longitude on the mean equinox and ecliptic of date by folding a precession
+// into its secular terms: Laskar's (1986), through t^5. Near J2000 it is as good as any, but it
+// parts from the modern long-term precession by 2" at 1000, 4" at 3000 and 8" at -3000, three
+// minutes of time. So the series' precession is taken back out and the long-term one put in;
+// both are functions of time alone, so this is one angle added to the longitude. The J2000
+// ecliptic and equinox that model starts from are the dynamical ones VSOP87 is referred to
+// (within a few hundredths of an arcsecond), so no frame correction is added on top.
 //
 // The solver works on the six moments of one call together, in lock step, so that every series
 // term is fetched once and applied to six instants: the loops over instants are innermost and
@@ -18,9 +26,11 @@
 #include <limits>
 #include <numbers>
 
+#include "engine/arithmetic.h"
 #include "engine/astro.h"
 #include "engine/fast_trig.h"
 #include "engine/nutation.h"
+#include "engine/precession.h"
 #include "engine/vsop87_earth.h"
 
 namespace vemla {
@@ -31,7 +41,6 @@ using std::numbers::pi;
 constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerMillennium = 365250.0;
 constexpr double kArcsec = pi / 648000.0;
-constexpr double kFk5Correction = -0.09033 * kArcsec;
 constexpr double kAberration = -20.4898 * kArcsec;  // divided by R in AU
 
 // Beyond this distance from J2000 the secular polynomials of VSOP87 (t^5 terms) stop meaning
@@ -62,9 +71,22 @@ double wrap(double x) {
     return trig::reduce_angle(x);
 }
 
-// Apparent longitude in radians (not reduced to one turn) at N instants, days from J2000 TT.
+// General precession in longitude built into the series of date: Laskar (1986) through t^5,
+// arcseconds, t in Julian millennia.
+constexpr double kSeriesPrecession[] = {0.0, 50290.966, 111.1971, 0.07732, -0.235316, -0.0018055};
+
+// What to add to a longitude of the series to refer it to the long-term precession, radians.
+// It moves by a thousandth of an arcsecond a month or less over -6000..6000 and faster beyond,
+// where the series' polynomial precession runs away, but always smoothly.
+double precession_correction(double days) {
+    const double t = days / kDaysPerMillennium;
+    return wrap(general_precession(10.0 * t) - Horner(kSeriesPrecession, t) * kArcsec);
+}
+
+// Apparent longitude in radians (not reduced to one turn) at N instants, days from J2000 TT,
+// given the precession correction at each.
 template <int N>
-void precise_longitude(const double (&days)[N], double (&lon)[N]) {
+void precise_longitude(const double (&days)[N], const double (&precession)[N], double (&lon)[N]) {
     double t[N];
     double l[N];
     double r[N];
@@ -97,7 +119,7 @@ void precise_longitude(const double (&days)[N], double (&lon)[N]) {
     double dpsi[N];
     nutation::nutation_in_longitude(centuries, dpsi);
     for (int i = 0; i < N; ++i)
-        lon[i] = l[i] + pi + kFk5Correction + dpsi[i] * kArcsec + kAberration / r[i];
+        lon[i] = l[i] + pi + precession[i] + dpsi[i] * kArcsec + kAberration / r[i];
 }
 
 // Geocentric longitude of date from the coarse series (no nutation, no aberration) and its rate
@@ -135,11 +157,11 @@ void coarse_longitude(const double (&days)[N], double (&lon)[N], double (&rate)[
 }
 
 // What the coarse series leaves out, held constant over the few days the coarse steps span:
-// FK5 correction, aberration at the mean distance and the 18.6-year nutation term. The rest of
-// the nutation (1.3" at most) is left to the precise step.
-double coarse_offset(double days) {
+// the precession correction, aberration at the mean distance and the 18.6-year nutation term.
+// The rest of the nutation (1.3" at most) is left to the precise step.
+double coarse_offset(double days, double precession) {
     const double omega = nutation::delaunay_arguments(days / 36525.0).om;
-    return kFk5Correction + kAberration - 17.1996 * kArcsec * trig::fast_sin(omega);
+    return precession + kAberration - 17.1996 * kArcsec * trig::fast_sin(omega);
 }
 
 bool in_range(double jd) {
@@ -151,10 +173,15 @@ bool in_range(double jd) {
 double solar_longitude(double jd_tt) {
     if (!in_range(jd_tt)) return std::numeric_limits<double>::quiet_NaN();
     const double days[1] = {jd_tt - kJ2000};
+    const double precession[1] = {precession_correction(days[0])};
     double lon[1];
-    precise_longitude(days, lon);
+    precise_longitude(days, precession, lon);
     const double degrees = trig::reduce_angle(lon[0] - pi) * (180.0 / pi) + 180.0;
     return degrees >= 360.0 ? degrees - 360.0 : degrees;
+}
+
+double series_precession_correction(double jd_tt) {
+    return precession_correction(jd_tt - kJ2000) / kArcsec;
 }
 
 // `end` only sets the spacing of the first guesses; a missing or implausible one (not finite,
@@ -170,10 +197,18 @@ void solar_terms_true_sun(double start, double end, double out[6]) {
     const double step = (span > 80.0 && span < 100.0) ? span / kTerms : kTropicalYear / 24.0;
 
     double days[kTerms];
+    for (int j = 0; j < kTerms; ++j) days[j] = (start - kJ2000) + j * step;
+    // Over the few months one call spans, the precession correction is a straight line through
+    // its values at the first and last guesses, to a microarcsecond (0.03 mas 20,000 years out).
+    const double first_day = days[0];
+    const double first_correction = precession_correction(first_day);
+    const double slope = (precession_correction(days[kTerms - 1]) - first_correction) /
+                         (days[kTerms - 1] - first_day);
+    double precession[kTerms];
     double offset[kTerms];
     for (int j = 0; j < kTerms; ++j) {
-        days[j] = (start - kJ2000) + j * step;
-        offset[j] = coarse_offset(days[j]);
+        precession[j] = first_correction + slope * (days[j] - first_day);
+        offset[j] = coarse_offset(days[j], precession[j]);
     }
 
     double lon[kTerms];
@@ -198,8 +233,11 @@ void solar_terms_true_sun(double start, double end, double out[6]) {
         }
         if (largest < kCoarseTolerance) break;
     }
+    // The coarse steps may have moved a moment by up to a month and a half from its guess.
+    for (int j = 0; j < kTerms; ++j)
+        precession[j] = first_correction + slope * (days[j] - first_day);
     for (int step_count = 0; step_count < kMaxPreciseSteps; ++step_count) {
-        precise_longitude(days, lon);
+        precise_longitude(days, precession, lon);
         double largest = 0.0;
         for (int j = 0; j < kTerms; ++j) {
             const double correction = -wrap(lon[j] - target[j]) / rate[j];

@@ -93,18 +93,13 @@ class CalendarExportTest : public ::testing::Test {
 };
 
 TEST_F(CalendarExportTest, EveryKindReadsBackAsItsListing) {
+    // Day 30 is missing in some years, the leap month in most: the stand-ins go out.
     const std::vector<std::function<void(RowsOutput&)>> listings = {
-        [&](auto& out) { ListLunarNewYears(Context(), "79-41-01-01 CHL", 25, false, out); },
-        // Day 30 is missing in some years, the leap month in most: the stand-ins go out.
         [&](auto& out) { ListLunarNewYears(Context(), "79-40-01-30 CHL", 12, false, out); },
         [&](auto& out) { ListLunarNewYears(Context(), "79-40-2*-15 CHL", 12, true, out); },
-        [&](auto& out) { ListMonthStarts(Context(), 2023, 3, false, out); },
         [&](auto& out) { ListMonthStarts(Context(), 2023, 30, true, out); },
         [&](auto& out) {
             WriteYearData(Context(2460472.0), {true, true, true}, out);
-        },
-        [&](auto& out) {
-            WriteYearData(Context(2460472.0), {true, false, false}, out);
         },
     };
     for (size_t k = 0; k < listings.size(); ++k) {
@@ -157,19 +152,14 @@ TEST_F(CalendarExportTest, FullMoonsOf2024AreThoseOfTheReferenceInUniversalTime)
 }
 
 TEST_F(CalendarExportTest, AnExportAgainIsTheSameButForItsStampAndSettingsChangeTheUids) {
-    RowsOutput out;
-    WriteYearData(Context(2460472.0), {true, true, true}, out);
-    auto unstamped = [](const std::string& text) {
-        return std::regex_replace(text, std::regex("DTSTAMP:.*\r\n"), "");
-    };
-    const std::string first = Export(out.rows, 2460000.0).text,
-                      again = Export(out.rows, 2460001.25).text;
-    EXPECT_NE(first, again);
-    EXPECT_EQ(unstamped(first), unstamped(again));
-    EXPECT_NE(first.find("DTSTAMP:20230224T120000Z\r\n"), std::string::npos);
+    const std::vector<ListRow> rows = NewYears("79-17-01-01 CHL", 3);
+    const std::string first = Export(rows, 2460000.0).text, again = Export(rows, 2460001.25).text;
+    EXPECT_EQ(std::regex_replace(first, std::regex("DTSTAMP:20230224T120000Z"),
+                                 "DTSTAMP:20230225T180000Z"),
+              again);
     ExportSettings other = kSettings;
     other.longitude = 116;
-    const auto a = Parse(Export(out.rows)), b = Parse(Export(out.rows, 0, other));
+    const auto a = Parse(Export(rows)), b = Parse(Export(rows, 0, other));
     ASSERT_EQ(a.size(), b.size());
     for (size_t i = 0; i < a.size(); ++i) EXPECT_NE(a[i].uid, b[i].uid);
 }

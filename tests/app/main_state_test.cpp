@@ -7,18 +7,11 @@ namespace {
 
 TEST_F(MainStateTest, FirstStartShowsThePresentWithTheDefaults) {
     const MainView& v = state.View();
-    EXPECT_TRUE(state.StartupCompleted() && !state.Initializing());
     EXPECT_EQ(Value(kCalCE), "2000-01-01 CE 12:00 GMT Saturday");
     for (int i = 0; i < kCalendarCount; ++i) EXPECT_EQ(v.rows[i].caption.highlighted, i == kCalCHL);
     EXPECT_EQ(state.EpochMethod(true), "Epoch = -2696, method = true sun");
-    EXPECT_EQ(state.Longitude(), 120);
     EXPECT_EQ(v.time_zone_items[kZoneMeridian], "CCT");
-    EXPECT_EQ(kMoveStepItems[Set().move_step_index], "day");
-    EXPECT_EQ(kRefreshPeriodItems[Set().refresh_period_index], "1");
-    EXPECT_EQ(kTargetItems[Set().target_index], "Full moon");
     EXPECT_TRUE(Set().show_local && !Set().show_cjds && !Set().auto_log);
-    EXPECT_TRUE(v.rows[kCalCEX].value.visible);
-    EXPECT_FALSE(v.rows[kCalCJDL].value.visible || v.rows[kCalCJDX].value.visible);
     EXPECT_TRUE(Ctl(Control::kSaveState).enabled && Ctl(Control::kRestoreState).enabled);
     EXPECT_FALSE(Ctl(Control::kViewLog).visible || Ctl(Control::kClearLog).visible);  // empty log
     EXPECT_EQ(v.focus, Focus::kNow);
@@ -46,33 +39,44 @@ TEST_F(MainStateTest, RestoredStateIsShownInsteadOfThePresent) {
 
 TEST_F(MainStateTest, LongitudeRenamesTheMeridianAndEmptiesTheEntry) {
     state.SetDateText("2000-01-01 CE");
-    state.SetTimeText("10:00");
     state.SetTimeZoneIndex(kZoneGMT);
     state.SetLongitudeIndex(116 - 100);
-    EXPECT_EQ(state.View().cct_text, "BEI");
     EXPECT_EQ(state.View().time_zone_items[kZoneMeridian], "BEI");
     EXPECT_EQ(Set().time_zone_index, -1);
-    EXPECT_EQ(state.View().date_text + state.View().time_text, "");
+    EXPECT_EQ(state.View().date_text, "");
     EXPECT_EQ(state.View().rows[kCalCJDC].caption.caption, "Chronological JD 116º East");
     EXPECT_EQ(Value(kCalCHL), "79-16-11-25 CHL 19:44 BEI");
-    state.SetLongitudeIndex(30);
-    EXPECT_EQ(state.CCT(), "L30");
     state.SetLongitudeIndex(0);
     EXPECT_EQ(state.CCT(), "L00");
 }
 
-TEST_F(MainStateTest, AbbreviationIsCutOrPaddedToThreeCharacters) {
-    state.CmdSaveStateEnabled(false);
-    state.CommitAbbreviation("abcdef");
-    EXPECT_EQ(state.View().time_zone_items[kZoneMeridian], "abc");
-    EXPECT_EQ(Value(kCalCHL), "79-16-11-25 CHL 20:00 abc");
-    EXPECT_TRUE(Ctl(Control::kSaveState).enabled);
-    state.CommitAbbreviation("  x ");
-    EXPECT_EQ(state.CCT(), "x  ");
-    state.CommitAbbreviation("");
-    EXPECT_EQ(state.CCT(), "L20");
-    state.CommitAbbreviation("北京市场");
-    EXPECT_EQ(state.CCT(), "北京市");
+// The abbreviation is cut or padded to three characters that the state file
+// can hold; with nothing left the meridian's own name comes back. Found by
+// fuzzing: a control character or a stray byte kept in it made the saved
+// state unreadable, so the next start lost it.
+TEST_F(MainStateTest, AbbreviationIsThreeCharactersTheStateFileCanHold) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"abcdef", "abc"},
+        {"  x ", "x  "},
+        {"", "L20"},
+        {"\xC3\xA6\xC2\x9D\xC2\xB1\xC3\xA4", "\xC3\xA6\xC2\xB1\xC3\xA4"},  // U+009D dropped
+        {"a\x01"
+         "b\x7F",
+         "ab "},
+        {"\xFF\xFEx\xE6\x9D", "x  "},  // bytes that are no UTF-8
+        {"\t\x01 \x02", "L20"},
+        {"北京市场", "北京市"},
+    };
+    for (const auto& [typed, kept] : cases) {
+        state.CmdSaveStateEnabled(false);
+        state.CommitAbbreviation(typed);
+        EXPECT_EQ(state.View().time_zone_items[kZoneMeridian], kept);
+        EXPECT_TRUE(Ctl(Control::kSaveState).enabled) << kept;
+        const std::string saved = FormatStateFile(CaptureState(
+            state.CurrentAJD(), state.Calendar(), Set(), state.LogPrefs(), state.Abbreviations()));
+        EXPECT_TRUE(ParseStateFile(saved)) << kept;
+    }
+    EXPECT_EQ(Value(kCalCHL), "79-16-11-25 CHL 20:00 北京市");
     state.CmdSaveStateEnabled(false);
     state.CommitAbbreviation("北京市");  // unchanged: not a change of the settings
     EXPECT_FALSE(Ctl(Control::kSaveState).enabled);
@@ -85,40 +89,21 @@ TEST_F(MainStateTest, AbbreviationIsCutOrPaddedToThreeCharacters) {
     EXPECT_EQ(state.CCT(), "北京市");
 }
 
-// Found by fuzzing: a control character or a stray byte kept in the
-// abbreviation made the saved state unreadable, so the next start lost it.
-TEST_F(MainStateTest, AbbreviationKeepsOnlyCharactersTheStateFileCanHold) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"\xC3\xA6\xC2\x9D\xC2\xB1\xC3\xA4", "\xC3\xA6\xC2\xB1\xC3\xA4"},  // U+009D dropped
-        {"a\x01" "b\x7F", "ab "},
-        {"\xFF\xFEx\xE6\x9D", "x  "},  // bytes that are no UTF-8
-        {"\t\x01 \x02", "L20"},         // nothing left: the meridian's default name
-    };
-    for (const auto& [typed, kept] : cases) {
-        state.CommitAbbreviation(typed);
-        EXPECT_EQ(state.CCT(), kept);
-        const std::string saved = FormatStateFile(CaptureState(state.CurrentAJD(), state.Calendar(), Set(),
-                                                               state.LogPrefs(), state.Abbreviations()));
-        EXPECT_TRUE(ParseStateFile(saved)) << kept;
-    }
-}
-
-TEST_F(MainStateTest, ResetKeepsTheCalendarSettingsAndTheMoment) {
+TEST_F(MainStateTest, EpochAndMethodRedisplayAndResetKeepsThemAndTheMoment) {
     state.SetEpochIndex(1);
+    EXPECT_EQ(Value(kCalCHL), "78-16-11-25 CHL 20:00 CCT");
     state.SetMethodIndex(1);
+    EXPECT_EQ(state.EpochMethod(false), "epoch = -2636, method = mean sun");
     state.SetLongitudeIndex(16);
     state.SetShowCJDs(true);
-    state.SetShowLocal(false);
-    state.SetAutoLog(true);
     state.SetPlus(false);
     ShowMoment(kJ2000 + 3);
     state.ClickDateRow(kCalAJD, 0);
     state.Reset();
     EXPECT_TRUE(Set().epoch_index == 1 && Set().method_index == 1 && state.Longitude() == 116);
     EXPECT_EQ(state.CurrentAJD(), kJ2000 + 3);
-    EXPECT_TRUE(Set().show_local && !Set().show_cjds && !Set().auto_log && Set().plus);
+    EXPECT_TRUE(!Set().show_cjds && Set().plus);
     EXPECT_TRUE(state.View().rows[kCalCHL].caption.highlighted);
-    EXPECT_FALSE(state.View().rows[kCalAJD].caption.highlighted);
     EXPECT_FALSE(state.View().rows[kCalCJDL].value.visible);
 }
 
@@ -137,31 +122,14 @@ TEST_F(MainStateTest, ShowLocalAndShowCJDsSwitchTheirRows) {
     EXPECT_TRUE(v.month_element_animal.visible && v.year_element_animal.visible);
 }
 
-TEST_F(MainStateTest, EpochAndMethodRedisplayTheChineseDates) {
-    state.SetEpochIndex(1);
-    EXPECT_EQ(Value(kCalCHL), "78-16-11-25 CHL 20:00 CCT");
-    EXPECT_EQ(state.View().year_count.caption, "Year 4637");
-    // The mean sun reaches Z12 of 2000 a day after the true sun.
-    ShowMoment(kJ2000 + 20);
-    EXPECT_EQ(Value(kCalCHS), "78-17-03-01 CHS (Z12) 20:00 ");
-    state.SetMethodIndex(1);
-    EXPECT_EQ(state.EpochMethod(false), "epoch = -2636, method = mean sun");
-    EXPECT_EQ(Value(kCalCHS), "78-17-02-16 CHS 20:00 CCT");
-}
-
 TEST_F(MainStateTest, RepeatedMovesDisableSaveStateAndTheLogButtons) {
-    bool log_empty = false;
-    state.log_is_empty = [&log_empty] { return log_empty; };
-    state.SetTheFocus();
-    EXPECT_TRUE(Ctl(Control::kViewLog).visible && Ctl(Control::kClearLog).enabled);
+    state.log_is_empty = [] { return false; };
     state.SetRepeat(true);
     state.CmdSaveStateEnabled(true);
     state.SetTheFocus();
     EXPECT_FALSE(Ctl(Control::kSaveState).enabled || Ctl(Control::kRestoreState).enabled);
+    EXPECT_TRUE(Ctl(Control::kViewLog).visible);
     EXPECT_FALSE(Ctl(Control::kViewLog).enabled || Ctl(Control::kClearLog).enabled);
-    log_empty = true;
-    state.SetTheFocus();
-    EXPECT_FALSE(Ctl(Control::kViewLog).visible || Ctl(Control::kClearLog).visible);
 }
 
 TEST_F(MainStateTest, ElementAndAnimalBoxesServeUnknownPositions) {
@@ -170,8 +138,6 @@ TEST_F(MainStateTest, ElementAndAnimalBoxesServeUnknownPositions) {
     state.SelectElement(2);  // earth
     state.SelectAnimal(3);   // rabbit
     EXPECT_EQ(state.View().focus, Focus::kCompute);
-    state.Convert();
-    EXPECT_EQ(Value(kCalCHL), "79-16-11-25 CHL 12:00 CCT");
     state.SetDateText("79-?-11-25 CHS");
     EXPECT_FALSE(Ctl(Control::kElement).enabled);
     EXPECT_EQ(Set().element_index, 5);

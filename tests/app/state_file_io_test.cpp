@@ -1,15 +1,16 @@
 // Saving and reading the state file on disk: a save replaces the old file
-// completely or not at all; reading refuses what cannot be a state file.
+// completely or not at all, clears away what killed saves left and keeps a
+// symbolic link a link; reading refuses what cannot be a state file.
 #include "app/state_file_io.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 
 #include "app/state_file.h"
@@ -20,72 +21,83 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Contents(const fs::path& path) { return ReadWholeFile(path); }
-
 // The error number, 0 for success; the description must be the system's.
 int ErrorCode(const FileError* error) {
     if (!error) return 0;
     EXPECT_EQ(error->description, std::strerror(error->code));
     return error->code;
 }
-int ErrorCode(const std::optional<FileError>& saved) { return ErrorCode(saved ? &*saved : nullptr); }
-int ErrorCode(const std::variant<std::string, FileError>& read) { return ErrorCode(std::get_if<FileError>(&read)); }
+int ErrorCode(const std::optional<FileError>& saved) {
+    return ErrorCode(saved ? &*saved : nullptr);
+}
+int ErrorCode(const std::variant<std::string, FileError>& read) {
+    return ErrorCode(std::get_if<FileError>(&read));
+}
 
-// A fresh folder holding an old state file, removed afterwards.
+long FilesIn(const fs::path& folder) {
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+}
+
+// A folder holding an old state file.
 class StateFileIo : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vemla-state-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        std::ofstream(path_ = folder_ / "vemla.usr", std::ios::binary) << kOldText;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder_, ignored);
-    }
-    // The folder holds the old file and nothing else: no temporary file is left.
-    void ExpectOldFileAlone() const {
-        EXPECT_EQ(Contents(path_), kOldText);
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
-    }
-
+  protected:
+    TempFolder folder_;
     const std::string kOldText = FormatStateFile(SavedState{});
-    fs::path folder_, path_;
+    const fs::path path_ = folder_.Write("vemla.usr", kOldText);
 };
 
-TEST_F(StateFileIo, SaveReplacesTheWholeFile) {
+TEST_F(StateFileIo, SaveReplacesTheWholeFileOrNothing) {
     EXPECT_EQ(ErrorCode(SaveStateFile(path_, "short")), 0);
-    EXPECT_EQ(Contents(path_), "short");
     EXPECT_EQ(ErrorCode(SaveStateFile(path_, kOldText)), 0);
     EXPECT_EQ(std::get<std::string>(ReadStateFile(path_)), kOldText);
-    ExpectOldFileAlone();
-}
 
-TEST_F(StateFileIo, FailedSavesKeepTheOldFile) {
-    EXPECT_EQ(ErrorCode(SaveStateFile(folder_ / "absent" / "vemla.usr", "new")), ENOENT);
+    EXPECT_EQ(ErrorCode(SaveStateFile(folder_.path() / "absent" / "vemla.usr", "new")), ENOENT);
     EXPECT_EQ(ErrorCode(SaveStateFile(path_ / "vemla.usr", "new")), ENOTDIR);
-    ExpectOldFileAlone();
-}
-
-TEST_F(StateFileIo, UnwritableFolder) {
-    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(folder_.c_str(), W_OK) == 0) GTEST_SKIP() << "folder permissions do not bind this user";
-    EXPECT_EQ(ErrorCode(SaveStateFile(path_, "new")), EACCES);
-    ExpectOldFileAlone();
+    const fs::path in_the_way = folder_.Write("folder/vemla.usr/inside", "kept").parent_path();
+    EXPECT_EQ(ErrorCode(SaveStateFile(in_the_way, "new")), EISDIR);
+    EXPECT_EQ(ReadWholeFile(in_the_way / "inside"), "kept");
+    EXPECT_EQ(FilesIn(in_the_way.parent_path()), 1);
+    EXPECT_EQ(ReadWholeFile(path_), kOldText);
+    EXPECT_EQ(FilesIn(folder_.path()), 2);  // no temporary file is left
 }
 
 TEST_F(StateFileIo, ReadRefusesMissingOversizedAndSpecialFiles) {
-    EXPECT_EQ(ErrorCode(ReadStateFile(folder_ / "absent")), ENOENT);
-    std::ofstream(path_, std::ios::binary) << std::string(kMaxStateFileSize, '\n');
+    EXPECT_EQ(ErrorCode(ReadStateFile(folder_.path() / "absent")), ENOENT);
+    folder_.Write("vemla.usr", std::string(kMaxStateFileSize, '\n'));
     EXPECT_EQ(std::get<std::string>(ReadStateFile(path_)).size(), kMaxStateFileSize);
-    std::ofstream(path_, std::ios::binary) << std::string(kMaxStateFileSize + 1, '\n');
+    folder_.Write("vemla.usr", std::string(kMaxStateFileSize + 1, '\n'));
     EXPECT_EQ(ErrorCode(ReadStateFile(path_)), EFBIG);
     // A named pipe without a writer would block an ordinary read.
     fs::remove(path_);
     ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
     EXPECT_EQ(ErrorCode(ReadStateFile(path_)), EINVAL);
+}
+
+TEST_F(StateFileIo, RemovesTheTemporaryFilesOfKilledSavesOnly) {
+    const fs::path killed = folder_.Write("vemla.usr.tmp-a1B2c3", "x");
+    const fs::path others[] = {folder_.Write("other.usr.tmp-a1B2c3", "x"),
+                               folder_.Write("vemla.usr.tmp-a1B2c3d", "x"),
+                               folder_.Write("vemla.usr.tmp-LIVE00", "x")};
+    // A save running in another process holds the lock on its file.
+    const int running = ::open(others[2].c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(running, LOCK_EX), 0);
+    ASSERT_FALSE(SaveStateFile(path_, "new"));
+    ::close(running);
+    EXPECT_EQ(ReadWholeFile(path_), "new");
+    EXPECT_FALSE(fs::exists(killed));
+    for (const fs::path& other : others) EXPECT_TRUE(fs::exists(other)) << other;
+}
+
+TEST_F(StateFileIo, ALinkStaysALinkAndItsTargetIsReplacedInItsOwnFolder) {
+    const fs::path target = folder_.Write("dotfiles/vemla.usr", "old");
+    fs::create_directories(folder_.path() / "config");
+    const fs::path link = folder_.path() / "config" / "vemla.usr";
+    fs::create_symlink("../dotfiles/vemla.usr", link);  // relative to the link's folder
+    ASSERT_FALSE(SaveStateFile(link, "new"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadWholeFile(target), "new");
+    EXPECT_EQ(FilesIn(link.parent_path()), 1);
+    EXPECT_EQ(FilesIn(target.parent_path()), 1);
 }
 
 }  // namespace

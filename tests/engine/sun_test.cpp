@@ -76,9 +76,10 @@ TEST(SolarLongitude, FollowsTheFullVsop87Series) {
         for (double year = year0; year <= year1; year += (year1 - year0) / 300.0) {
             const double jd = kJ2000 + (year - 2000.0) * 365.25;
             const double t = (jd - kJ2000) / 365250.0;
-            const double apparent =
-                (full('L', t) + std::numbers::pi) * 180.0 / std::numbers::pi +
-                (-0.09033 + nutation_in_longitude(jd) - 20.4898 / full('R', t)) / 3600.0;
+            const double apparent = (full('L', t) + std::numbers::pi) * 180.0 / std::numbers::pi +
+                                    (series_precession_correction(jd) + nutation_in_longitude(jd) -
+                                     20.4898 / full('R', t)) /
+                                        3600.0;
             worst = std::max(worst, std::fabs(longitude_error(jd, apparent)));
         }
         return worst;
@@ -90,11 +91,6 @@ TEST(SolarLongitude, FollowsTheFullVsop87Series) {
 
 // Every reference term, each found once, from the reference's own quarter points moved by
 // minutes (or a day and a half): the quarter point nearest `start` is solved for, not taken.
-//
-// The reference carries VSOP87 to the equinox of date by a modern long-term precession; the
-// series of date used here carry their own, older precession. The two part by about 0.27" a
-// century (7 s of time) near J2000, growing with age: up to a minute and a half of time by
-// 3000 and four minutes before -2500. The bounds are those measured, no wider.
 TEST(SolarTerms, EveryReferenceTerm) {
     const auto& ref = reference();
     test::WorstByEra worst;
@@ -120,9 +116,8 @@ TEST(SolarTerms, EveryReferenceTerm) {
     }
     worst.Print("solar term");
     EXPECT_EQ(count, static_cast<int>(ref.size()));
-    const std::map<int, double> bound = {{-3000, 245}, {2500, 95}};
     for (const auto& [span, w] : worst.spans) {
-        const double limit = bound.count(span) ? bound.at(span) : span >= 1000 ? 60.0 : 180.0;
+        const double limit = span >= 1000 ? 60.0 : 180.0;
         EXPECT_LT(std::fabs(w.error), limit) << span << ": " << w.where;
     }
 }

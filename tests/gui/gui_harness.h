@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
-
 #include <algorithm>
 #include <ctime>
 #include <functional>
@@ -41,21 +40,14 @@ struct ShownMessage {
 inline constexpr double kTestNow = 2460350.5;
 
 class Harness {
-public:
-    // Starts the program over `config` (a fresh folder when none is given)
-    // as the per-user configuration folder.
-    explicit Harness(const QString& config = {}) {
-        if (config.isEmpty()) {
-            own_config_ = std::make_unique<QTemporaryDir>();
-            config_ = own_config_->path();
-        } else {
-            config_ = config;
-        }
-        qputenv("XDG_CONFIG_HOME", config_.toUtf8());
+  public:
+    // Starts the program over a fresh per-user configuration folder.
+    Harness() {
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         qputenv("TZ", "UTC");  // the local rows read GMT
         tzset();
-        ui.message_hook = [this](const std::string& title, const std::string& text, MessageIcon icon,
-                                 MessageButtons buttons) {
+        ui.message_hook = [this](const std::string& title, const std::string& text,
+                                 MessageIcon icon, MessageButtons buttons) {
             messages.push_back({title, text, icon, buttons});
             if (on_message) on_message();
             return answer;
@@ -67,7 +59,6 @@ public:
         ui.clock_hook = [this] { return now; };
 
         const StateFileLocation state = StateFilePath(kStateFileName, kStateFolderName);
-        state_file_ = QString::fromStdString(state.path.string());
         auto created = Application::Create(ui, {VEMLA_SOURCE_DATA_DIR, state.path});
         if (auto* error = std::get_if<std::string>(&created)) qFatal("%s", error->c_str());
         app = std::move(std::get<std::unique_ptr<Application>>(created));
@@ -80,31 +71,34 @@ public:
         if (!QTest::qWaitForWindowExposed(window.get())) qWarning("main window not exposed");
     }
 
-    // A control of the main window by name; fails the test when missing.
+    // A control of the main window, or of `window`, by name; fails the test
+    // when missing.
     template <class W = QWidget>
     W* Main(const char* name) const {
-        return Find<W>(window.get(), name);
+        return In<W>(window.get(), name);
     }
     template <class W = QWidget>
-    W* InLog(const char* name) const {
-        return Find<W>(window->Log(), name);
-    }
-    template <class W = QWidget>
-    W* InPreferences(const char* name) const {
-        return Find<W>(window->Preferences(), name);
-    }
-    template <class W = QWidget>
-    W* InHelp(const char* name) const {
-        return Find<W>(window->Help(), name);
+    static W* In(QWidget* window, const char* name) {
+        W* widget = window->findChild<W*>(QString::fromLatin1(name));
+        if (!widget) qFatal("no control named %s in %s", name, qPrintable(window->objectName()));
+        return widget;
     }
 
     QString Text(const char* label) const { return Main<QLabel>(label)->text(); }
 
     // A click near the left end, where a check box's box and a label's text are.
     void Click(QWidget* widget) const {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(std::min(8, widget->width() / 2), widget->height() / 2));
+        QTest::mouseClick(widget, Qt::LeftButton, {},
+                          QPoint(std::min(8, widget->width() / 2), widget->height() / 2));
     }
     void Click(const char* name) const { Click(Main(name)); }
+
+    // Types `entry` over the date box's text and presses Enter.
+    void Enter(const char* entry) const {
+        QTest::keyClick(Main("txbDate"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Main("txbDate"), entry);
+        QTest::keyClick(Main("txbDate"), Qt::Key_Return);
+    }
 
     // The only message shown since the last call, forgotten afterwards;
     // fails when there was not exactly one.
@@ -118,8 +112,7 @@ public:
         return m;
     }
 
-    QString StateFile() const { return state_file_; }
-
+    QTemporaryDir config;  // first made, last removed
     QtUserInterface ui;
     std::unique_ptr<Application> app;
     Pictures pictures;
@@ -131,21 +124,11 @@ public:
     std::vector<std::string> opened_links;
     bool browser_works = true;
     double now = kTestNow;
-
-private:
-    template <class W>
-    static W* Find(QWidget* parent, const char* name) {
-        W* widget = parent->findChild<W*>(QString::fromLatin1(name));
-        if (!widget) qFatal("no control named %s in %s", name, qPrintable(parent->objectName()));
-        return widget;
-    }
-
-    std::unique_ptr<QTemporaryDir> own_config_;
-    QString config_;
-    QString state_file_;
 };
 
-inline QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
+inline QString ClipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
 
 // Picks an item of a combo box as the user does.
 inline void Choose(QComboBox* box, int index) {

@@ -51,11 +51,10 @@ TEST_F(ApplicationTest, SaveThenRestoreBringsBackSettingsAndMoment) {
     EXPECT_TRUE(m.LogPrefs().include_jc);
     EXPECT_EQ(m.CurrentSettings().epoch_index, 1);
     EXPECT_EQ(m.CCT(), "BEI");
-    EXPECT_DOUBLE_EQ(m.CurrentAJD(), 2451545.0);
     EXPECT_EQ(m.View().date_text, "");
     EXPECT_FALSE(m.View().control(Control::kSaveState).enabled);
     EXPECT_FALSE(m.View().control(Control::kRestoreState).enabled);
-    EXPECT_EQ(m.ValueCaption(kCalCE), "2000-01-01 CE 12:00 GMT Saturday");
+    EXPECT_EQ(m.ValueCaption(kCalCE), "2000-01-01 CE 12:00 GMT Saturday");  // redisplayed
     ui.answer = MessageAnswer::kYes;
     app->RestoreStateButton();
     EXPECT_FALSE(m.LogPrefs().include_jc);

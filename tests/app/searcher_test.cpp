@@ -165,12 +165,9 @@ TEST_F(SearcherTest, TheTargetListAndTheDirection) {
     state.SelectElement(0);
     EXPECT_EQ(state.View().target_items[kTargetElementAnimalYear], "wood-animal (jia-, yi-) year");
     state.SelectAnimal(0);
-    state.CmdSaveStateEnabled(false);
     state.SelectTarget(kTargetElementAnimalDay);
     EXPECT_EQ(state.View().target_items[kTargetElementAnimalDay], "wood-rat (jia-zi) day");
     EXPECT_EQ(state.View().target_items[kTargetElementAnimalYear], "Element-animal year");
-    EXPECT_EQ(state.View().focus, Focus::kSearch);
-    EXPECT_TRUE(Ctl(Control::kSaveState).enabled);
     // Any other target empties the boxes.
     state.SelectTarget(kTargetSolarTerm);
     EXPECT_FALSE(Ctl(Control::kElement).enabled);

@@ -54,7 +54,7 @@ Moment MomentAt(CalendarEngine& engine, double ajd, std::string_view abbreviatio
 }
 
 Moment MomentOf(MainState& main) {
-    return MomentAt(main.Engine(), main.CurrentAJD(), main.CCT(), LocalOffsetMinutes());
+    return MomentAt(main.Engine(), main.CurrentAJD(), main.CCT(), main.LocalOffsetMinutes());
 }
 
 std::string MomentText(MainState& main) {

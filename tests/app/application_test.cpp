@@ -1,6 +1,6 @@
 // The program as a whole without windows: program texts at start-up, the
 // saved state through the Save and Restore buttons (also for moments past the
-// range typing accepts), and the log buttons and headings.
+// range typing accepts), and the log buttons.
 #include "app/application.h"
 
 #include <gtest/gtest.h>
@@ -82,7 +82,7 @@ TEST_F(ApplicationTest, AStateSavedPastTheTypedRangeRestores) {
     }
 }
 
-TEST_F(ApplicationTest, LogButtonsAndTheHeadingsOfAutoLog) {
+TEST_F(ApplicationTest, LogButtonsViewAddAndClear) {
     auto app = Make(std::nullopt);
     app->ViewLog();
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -92,30 +92,10 @@ TEST_F(ApplicationTest, LogButtonsAndTheHeadingsOfAutoLog) {
     EXPECT_EQ(app->Log().Text().rfind(app->Main().WindowCaption() + "\r\n\r\n", 0), 0u);
     EXPECT_TRUE(app->Main().View().control(Control::kViewLog).visible);
 
-    // Auto log writes its heading after Convert, every step of a run and a search.
-    MainState& m = app->Main();
-    m.SetAutoLog(true);
-    m.SetDateText("2000-01-01 CE");
-    m.SetPlusMinusText("1");
-    m.Convert();
-    app->Mover().SelectStep(kStepCHLMonth);
-    app->Mover().SetRepeatedly(true);
-    app->RepeatedMove().Move();
-    app->RepeatedMove().Tick();
-    app->RepeatedMove().Stop();
-    m.SelectTarget(kTargetDarkMoon);
-    m.SetNext(false);
-    app->Searcher().Search();
-    const std::string& log = app->Log().Text();
-    EXPECT_NE(log.find("\r\nPlus 1 day\r\n"), std::string::npos);
-    const size_t first = log.find("Move forward 1 CHL month");
-    EXPECT_NE(log.find("Move forward 1 CHL month", first + 1), std::string::npos);
-    EXPECT_NE(log.find("Search for previous dark moon"), std::string::npos);
-
     ui.answer = MessageAnswer::kOk;
     app->ClearLog();
     EXPECT_TRUE(app->Log().Text().empty());
-    EXPECT_FALSE(m.View().control(Control::kViewLog).visible);
+    EXPECT_FALSE(app->Main().View().control(Control::kViewLog).visible);
 }
 
 }  // namespace

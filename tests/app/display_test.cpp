@@ -141,20 +141,6 @@ TEST_F(DisplayTest, EveryRowConvertsBackToTheSameCaptions) {
     }
 }
 
-TEST_F(DisplayTest, NowShowsTheClockToTheSecondAndEmptiesTheEntry) {
-    std::vector<int> logged;
-    state.auto_log = [&logged](int kind) { logged.push_back(kind); };
-    state.SetAutoLog(true);
-    state.SetDateText("79-?-01-01 CHL");
-    state.SelectAnimal(4);
-    ui.now = kJ2000 + 10.7 / 86400;
-    state.ShowNow();
-    EXPECT_EQ(state.CurrentAJD(), kJ2000 + 10.0 / 86400);
-    EXPECT_EQ(state.View().date_text, "");
-    EXPECT_EQ(Set().animal_index, 12);
-    EXPECT_EQ(logged, std::vector<int>{kAutoLogNow});
-}
-
 TEST_F(DisplayTest, MoonLabelsAndWebLinks) {
     state.ClickMoonPhase();
     state.ClickMoonAge();

@@ -189,12 +189,12 @@ TEST(CoincidenceSearch, FindsTheFirstPhaseOnTheFirstDayOfAWantedTerm) {
     const struct {
         int method;
         int longitude;
-    } settings[] = {{kTrueSun, kCCT}, {kMeanSun, kCCT}, {kTrueSun, 100}, {kMeanSun, 145}};
+    } settings[] = {{kTrueSun, kCCT}, {kMeanSun, 145}};
     int found = 0;
     for (const auto& s : settings) {
         CalendarEngine engine(CalendarSettings{s.longitude, kEpochHuangdi, s.method});
         CalendarEngine scanner(engine.Settings());
-        for (double x : {640000.5, 1057400.0, 1721000.25, 2451545.0, 2460000.7, 2800000.0}) {
+        for (double x : {640000.5, 1721000.25, 2460000.7, 2800000.0}) {
             for (int target = kTargetTermDarkMoon; target <= kTargetQuarterFullMoon; ++target) {
                 for (bool next : {true, false}) {
                     const auto expected =
@@ -256,25 +256,6 @@ TEST(LunarNewYearSearch, LandsOnTheFirstDayOfEveryFirstMonth) {
     }
     // 2001-06-01 lies in the leap fourth month of 79-18; 79-19 began on 2002-02-12.
     EXPECT_EQ(from(2452062, true), 2452318);
-}
-
-TEST(ElementAnimalSearch, DaysBearTheChoiceAndNoneBetweenIsPassedOver) {
-    // Element only, animal only, both; and how far each may lie.
-    const ElementAnimalChoice choices[] = {{0, kNoAnimal}, {kNoElement, 6}, {3, 9}};
-    const int reach[] = {10, 12, 60};
-    for (int c = 0; c < 3; ++c) {
-        for (int32_t start = 2451545; start < 2451545 + 60; start += 7) {
-            for (int s : {1, -1}) {
-                const auto day = FindElementAnimalDay(start, choices[c], s > 0);
-                ASSERT_TRUE(day);
-                EXPECT_GT((*day - start) * s, 0);
-                EXPECT_LE((*day - start) * s, reach[c]);
-                EXPECT_TRUE(choices[c].Matches(DayPosition(*day)));
-                for (int32_t d = start + s; d != *day; d += s)
-                    EXPECT_FALSE(choices[c].Matches(DayPosition(d))) << d;
-            }
-        }
-    }
 }
 
 // The first day of the nearest row after (or before) row i whose

@@ -274,7 +274,7 @@ TEST_F(ListingTest, ListingsEndWithTheLineThatSaysWhere) {
     const std::function<void(test::RecordingListOutput&)> listings[] = {
         [&](auto& list) { ListNewYears(context, 32767, list); },
         [&](auto& list) { ListLunarNewYears(context, "193-47-01-01 CHL", 32767, false, list); },
-        [&](auto& list) { ListMonthStarts(context, 8870, 30000, false, list); },
+        [&](auto& list) { ListMonthStarts(context, 8880, 30, false, list); },
     };
     for (const auto& write : listings) {
         test::RecordingListOutput list;

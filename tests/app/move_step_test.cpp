@@ -267,37 +267,6 @@ TEST_F(RepeatedMoveTest, KeepThirtiethOnlyInRunsFromADayThirty) {
     EXPECT_TRUE(Ctl(Control::kKeepLeap).enabled);
 }
 
-TEST_F(RepeatedMoveTest, UnreadableLunarDateEndsTheRunAfterOneRedisplayAndEntry) {
-    MainState fresh(ui);  // never displayed: its Chinese rows are empty
-    fresh.SetAutoLog(true);
-    fresh.auto_log = [this](int kind) { logged.push_back(kind); };
-    Mover fresh_mover(fresh, ui);
-    RepeatedMove fresh_run(fresh, ui, fresh_mover);
-    fresh.MutableSettings().move_step_index = kStepCHLMonth;
-    fresh.MutableSettings().repeatedly = true;
-    fresh_run.Move();
-    EXPECT_EQ(ui.TakeMessage(), "Lunar date is invalid.");
-    EXPECT_EQ(logged, std::vector<int>{kLogMoveStep});
-    EXPECT_EQ(fresh.ValueCaption(kCalCHL).substr(0, 11), "79-16-11-25");  // 2000-01-01 redisplayed
-    EXPECT_EQ(fresh_run.State(), RunState::kIdle);
-}
-
-TEST_F(RepeatedMoveTest, TypedDateIsTakenOverAndAnUnreadableOneStopsTheMove) {
-    state.SetDateText("79-40-02-15 CHL");  // 2023-03-06
-    state.SetTimeText("02:00");
-    state.SetTimeZoneIndex(kZoneMeridian);
-    Choose(kStepCHLMonth, true, false);
-    run.Move();
-    EXPECT_EQ(Value(kCalCHL), "79-40-2*-15 CHL 02:00 CCT");
-
-    const double before = state.CurrentAJD();
-    state.SetDateText("2000-13-01 CE");
-    run.Move();
-    EXPECT_EQ(ui.messages.at(0).title, "Invalid date or time entry");
-    EXPECT_EQ(state.CurrentAJD(), before);
-    EXPECT_EQ(logged.size(), 1u);
-}
-
 TEST_F(RepeatedMoveTest, OneDayMoveReachesTheLimitsButNotBeyond) {
     ShowMoment(kMaxAJDate - 1);
     mover.SetRepeatedly(true);

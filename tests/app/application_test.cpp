@@ -1,6 +1,6 @@
 // The program as a whole without windows: program texts at start-up, the
 // saved state through the Save and Restore buttons (also for moments past the
-// range typing accepts), and the log buttons.
+// range typing accepts), the log buttons and auto log.
 #include "app/application.h"
 
 #include <gtest/gtest.h>
@@ -82,20 +82,27 @@ TEST_F(ApplicationTest, AStateSavedPastTheTypedRangeRestores) {
     }
 }
 
-TEST_F(ApplicationTest, LogButtonsViewAddAndClear) {
+TEST_F(ApplicationTest, LogButtonsAndAutoLog) {
     auto app = Make(std::nullopt);
+    MainState& m = app->Main();
     app->ViewLog();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "View Log");
     EXPECT_EQ(ui.TakeMessage(), "Log is empty");
     app->AddToLog();
-    EXPECT_EQ(app->Log().Text().rfind(app->Main().WindowCaption() + "\r\n\r\n", 0), 0u);
-    EXPECT_TRUE(app->Main().View().control(Control::kViewLog).visible);
-
+    EXPECT_EQ(app->Log().Text().rfind(m.WindowCaption() + "\r\n\r\n", 0), 0u);
     ui.answer = MessageAnswer::kOk;
     app->ClearLog();
     EXPECT_TRUE(app->Log().Text().empty());
-    EXPECT_FALSE(app->Main().View().control(Control::kViewLog).visible);
+    EXPECT_FALSE(m.View().control(Control::kViewLog).visible);
+
+    // Auto log writes a heading for each event and shows the log buttons.
+    m.SetAutoLog(true);
+    m.SetDateText("2000-01-01 CE");
+    m.SetPlusMinusText("1");
+    m.Convert();
+    EXPECT_NE(app->Log().Text().find("Plus 1 day\r\n"), std::string::npos);
+    EXPECT_TRUE(m.View().control(Control::kViewLog).visible);
 }
 
 }  // namespace

@@ -95,30 +95,6 @@ TEST(DeltaTTextTest, UpToOneDayAsADuration) {
     EXPECT_EQ(DeltaTText(2.5), "2 minutes");  // halves to even
 }
 
-TEST_F(DisplayTest, ValueClickFillsTheEntryBoxesCaptionClickDoesNot) {
-    state.ClickDateRow(kCalCE, 0);
-    EXPECT_EQ(ui.clipboard.back(), "2000-01-01 CE 12:00 GMT Saturday");
-    EXPECT_TRUE(state.View().rows[kCalCE].caption.highlighted);
-    EXPECT_EQ(state.View().date_text, "");
-
-    state.SetTimeText("09:09");
-    state.ClickDateRow(kCalCJDX, 1);
-    EXPECT_EQ(state.View().date_text, "2,451,545.8333 CJDX");
-    EXPECT_EQ(state.View().time_text, "");
-    EXPECT_EQ(Set().time_zone_index, -1);
-    state.ClickDateRow(kCalCEX, 1);
-    EXPECT_EQ(state.View().date_text, "2000-01-01 CEX");
-    EXPECT_EQ(state.View().time_text, "20:00");
-    EXPECT_EQ(Set().time_zone_index, kZoneLocal);
-    EXPECT_EQ(state.View().focus, Focus::kDate);
-    // The element and animal boxes take the names found in a Chinese caption.
-    state.CommitAbbreviation("ox");
-    state.ClickDateRow(kCalCHL, 1);
-    EXPECT_EQ(Set().animal_index, 1);
-    state.ClickDateRow(kCalCE, 1);
-    EXPECT_EQ(Set().animal_index, 12);
-}
-
 TEST_F(DisplayTest, EveryRowConvertsBackToTheSameCaptions) {
     const double moments[] = {
         2460350.9008333,    // 2024-02-10 09:37:12 GMT: first day of a lunar year

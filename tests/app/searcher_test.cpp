@@ -43,19 +43,6 @@ class SearcherTest : public MainStateTest {
     std::vector<std::string> repaints;
 };
 
-TEST_F(SearcherTest, AFoundEventIsDisplayedLoggedAndMadeSaveable) {
-    ShowMoment(kJ2000);
-    state.CmdSaveStateEnabled(false);
-    state.SetClockEnabled(true);
-    EXPECT_EQ(Search(kTargetFullMoon, true), SyzygyUT(0, kFullMoon));
-    EXPECT_EQ(Value(kCalCE).substr(0, 10), "2000-01-21");
-    EXPECT_EQ(state.PhaseCaption().rfind("Full moon", 0), 0u);
-    EXPECT_EQ(logged, std::vector<int>{kLogSearch});
-    EXPECT_TRUE(Ctl(Control::kSaveState).enabled);
-    EXPECT_FALSE(state.View().clock_enabled);
-    EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST_F(SearcherTest, SearchingAgainMovesOnAndSearchingBackReturns) {
     const struct {
         int target, element, animal;

@@ -1,6 +1,6 @@
 // The main window's rows and labels: the texts of the dates, the
-// element-animal labels, the local offset and delta T; clicks on the rows and
-// the moon labels, Now and the web links.
+// element-animal labels, the local offset and delta T; a clicked row converted
+// back, the moon labels and the web links.
 #include "app/display.h"
 
 #include <clocale>

@@ -107,7 +107,6 @@ class ListWindow {
     const ListWindowView& View() const { return view_; }
     ListKind Kind() const { return kind_; }
     bool Running() const { return running_; }
-    bool StopFlag() const { return stop_; }
 
     // Called with every piece of text as a listing appends it (a front end
     // that streams the listing); the window's text holds it too.

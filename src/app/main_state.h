@@ -76,6 +76,8 @@ public:
 
     int Epoch() const { return settings_.Epoch(); }
     int Longitude() const { return settings_.Longitude(); }
+    // The offset of local time from UTC in minutes east, as the platform says.
+    int LocalOffsetMinutes() const { return ui_.LocalOffsetMinutes(); }
     // "Epoch = -2696, method = true sun" ("epoch" without the capital).
     std::string EpochMethod(bool capital_e) const;
     const std::string& ValueCaption(int calendar) const { return view_.rows[calendar].value.caption; }

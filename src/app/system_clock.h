@@ -7,4 +7,8 @@ namespace vemla {
 // the system clock.
 double SystemClockAJD();
 
+// The computer's offset of local time from UTC now, in minutes east of
+// Greenwich (UTC+8 gives 480), daylight-saving time included.
+int SystemLocalOffsetMinutes();
+
 }  // namespace vemla

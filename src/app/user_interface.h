@@ -1,10 +1,12 @@
 // What the program asks of the platform: message boxes and questions, the
-// clipboard, letting pending events run, opening a web page and the clock.
+// clipboard, letting pending events run, opening a web page, the clock and the local time zone.
 // The desktop program implements it with Qt, the command line with the
 // terminal, and the tests with a recording fake.
 #pragma once
 
 #include <string>
+
+#include "app/system_clock.h"
 
 namespace vemla {
 
@@ -27,6 +29,9 @@ public:
     virtual bool OpenWebLink(const std::string& url) = 0;
     // The present moment as an astronomical Julian date (UT).
     virtual double CurrentAJD() = 0;
+    // The offset of local time from UTC in minutes east; the computer's own
+    // unless a platform (or a test) says otherwise.
+    virtual int LocalOffsetMinutes() { return SystemLocalOffsetMinutes(); }
 };
 
 }  // namespace vemla

@@ -22,7 +22,7 @@ struct LineResult {
 class LineConverter {
   public:
     LineConverter(Session& session, const EntryOptions& defaults)
-        : main_(session.Main()), defaults_(defaults), local_offset_(LocalOffsetMinutes()) {}
+        : main_(session.Main()), defaults_(defaults), local_offset_(session.Main().LocalOffsetMinutes()) {}
 
     LineResult Convert(std::string_view line) {
         EntryBoxes boxes;

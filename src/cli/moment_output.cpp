@@ -82,7 +82,7 @@ Moment TableMomentAt(CalendarEngine& engine, LunationCache& lunations, double aj
 }
 
 Moment MomentOf(MainState& main) {
-    return MomentAt(main.Engine(), main.CurrentAJD(), main.CCT(), LocalOffsetMinutes());
+    return MomentAt(main.Engine(), main.CurrentAJD(), main.CCT(), main.LocalOffsetMinutes());
 }
 
 std::string MomentText(MainState& main) {

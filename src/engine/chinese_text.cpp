@@ -79,15 +79,4 @@ std::string ChLLongText(CalendarEngine& engine, ChDate& chl, bool with_day_names
     return text;
 }
 
-std::string ChLStemBranchText(CalendarEngine& engine, ChDate& chl) {
-    engine.ChLDateToJDN(chl);
-    std::string text = "(" + DayStemBranchText(chl.JDN) + ") day " + std::to_string(chl.Day) + ",";
-    text += " (" + StemBranchText(MonthPosition(chl.Position, chl.MonthOrTerm)) + ") month " +
-            std::to_string(chl.MonthOrTerm);
-    if (chl.Leap == 1) text += "*";
-    text += ", (" + StemBranchText(chl.Position) + ") year " + std::to_string(chl.Position) +
-            " of cycle " + std::to_string(chl.Cycle);
-    return text;
-}
-
 }  // namespace vemla

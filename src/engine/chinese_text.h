@@ -23,7 +23,6 @@ std::string ChSLongText(CalendarEngine& engine, ChDate& chs, bool with_day_names
 std::string ChLLongText(CalendarEngine& engine, ChDate& chl, bool with_day_names,
                         bool with_month_names, bool with_stem_branch);
 // The lunar date in stems and branches; completes the record's JDN.
-std::string ChLStemBranchText(CalendarEngine& engine, ChDate& chl);
 
 // The month's element-animal ("fire-tiger"); with stem-branch followed by
 // " bing-yin " (ending in a blank).

@@ -2,15 +2,10 @@
 
 #include <cctype>
 
+#include "engine/arithmetic.h"
+
 namespace vemla {
 namespace {
-
-constexpr int64_t FloorMod(int64_t a, int64_t b) {
-    int64_t r = a % b;
-    return r < 0 ? r + b : r;
-}
-
-constexpr int64_t FloorDiv(int64_t a, int64_t b) { return (a - FloorMod(a, b)) / b; }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

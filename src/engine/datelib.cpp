@@ -4,13 +4,11 @@
 #include <cstring>
 #include <ctime>
 
+#include "engine/arithmetic.h"
 #include "engine/cycles.h"
 
 namespace vemla {
 namespace {
-
-// Floor division and modulo for possibly negative numerators (b > 0).
-constexpr int64_t FloorDiv(int64_t a, int64_t b) { return (a >= 0 ? a : a - b + 1) / b; }
 
 // The day-number conversions follow Howard Hinnant's days_from_civil and
 // civil_from_days ("chrono-Compatible Low-Level Date Algorithms", 2013),
@@ -97,7 +95,7 @@ void jdn_to_euro_date(EuroDate* date) {
 }
 
 int32_t euro_day_of_week(int32_t jdn) {
-    return static_cast<int32_t>((static_cast<int64_t>(jdn) + 1 - 7 * FloorDiv(static_cast<int64_t>(jdn) + 1, 7)));
+    return static_cast<int32_t>(FloorMod(static_cast<int64_t>(jdn) + 1, 7));
 }
 
 int32_t str_to_date(std::string_view text, int32_t order, EuroDate* date, int32_t calendar) {
@@ -162,13 +160,6 @@ bool separate_thousands(const char* number, int32_t separator, char* out, int32_
     }
     out[o] = '\0';
     return true;
-}
-
-int32_t get_timezone() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local) == nullptr) return 0;
-    return static_cast<int32_t>(-local.tm_gmtoff);
 }
 
 namespace {

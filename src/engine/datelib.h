@@ -80,10 +80,6 @@ int32_t str_to_date(std::string_view text, int32_t order, EuroDate* date, int32_
 // text is not a whole number.
 bool separate_thousands(const char* number, int32_t separator, char* out, int32_t out_size);
 
-// Offset of local time from UTC now, daylight-saving time included, in seconds
-// west of Greenwich (so UTC+8 gives -28800).
-int32_t get_timezone();
-
 // Readers of typed Chinese dates: "cycle-position-month[*]-day" (CHL) and
 // "cycle-position-term-day" (CHS). The position may be "?" when the text then
 // carries a blank and an element-animal pair ("70-?-12-30 wood-dog"). Text

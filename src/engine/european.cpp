@@ -7,9 +7,6 @@
 
 namespace vemla {
 
-double AJDToCJDX(double ajd) { return CJDLToCJDX(AJDToCJDL(ajd), LocalOffsetMinutes()); }
-double CJDXToAJD(double cjdx) { return CJDLToAJD(CJDXToCJDL(cjdx, LocalOffsetMinutes())); }
-
 int32_t DayNumberOf(double cjd) {
     constexpr double kLow = std::numeric_limits<int32_t>::min();
     constexpr double kHigh = std::numeric_limits<int32_t>::max();
@@ -44,10 +41,6 @@ int DayOfWeek(int32_t day_number) { return euro_day_of_week(day_number); }
 std::string DayOfWeekName(int n) {
     if (n < 0 || n > 6) return "";
     return std::string(kDayNames[n]);
-}
-
-int LocalOffsetMinutes() {
-    return static_cast<int>(std::nearbyint(-static_cast<double>(get_timezone()) / 60.0));
 }
 
 namespace {

@@ -24,9 +24,6 @@ inline double CJDLToCJDX(double cjdl, int offset_minutes) { return cjdl + offset
 inline double CJDXToCJDL(double cjdx, int offset_minutes) { return cjdx - offset_minutes / 1440.0; }
 inline double AJDToCJDC(double ajd, int longitude) { return CJDLToCJDC(AJDToCJDL(ajd), longitude); }
 inline double CJDCToAJD(double cjdc, int longitude) { return CJDLToAJD(CJDCToCJDL(cjdc, longitude)); }
-// The local-time relations read the local offset afresh on every call.
-double AJDToCJDX(double ajd);
-double CJDXToAJD(double cjdx);
 
 // Day number of a chronological Julian date, clamped into the 32-bit range so
 // that no moment, however wild, converts with undefined behaviour.
@@ -51,8 +48,6 @@ int32_t GregorianYearOf(int32_t day_number);
 int DayOfWeek(int32_t day_number);
 std::string DayOfWeekName(int n);
 
-// Local offset from UTC in minutes east, daylight-saving time included.
-int LocalOffsetMinutes();
 
 // "2024-03-12"; years beyond four digits are grouped ("12,345-01-01").
 std::string DateText(const EuroDate& date, int order, std::string_view separator,

@@ -10,6 +10,8 @@
 // reassociation: do not build this with -ffast-math.
 #pragma once
 
+#include "engine/arithmetic.h"
+
 namespace vemla::trig {
 
 // Nearest integer to x as a double, for |x| < 2^51: adding 1.5 * 2^52 pushes the fraction bits
@@ -30,14 +32,6 @@ inline double reduce_angle(double x) {
     return (x - k * kTwoPiHi) - k * kTwoPiLo;
 }
 
-// Horner evaluation of c[0] + c[1] z + ... + c[N-1] z^(N-1); the loop unrolls completely.
-template <int N>
-inline double horner(const double (&c)[N], double z) {
-    double p = c[N - 1];
-    for (int i = N - 2; i >= 0; --i) p = p * z + c[i];
-    return p;
-}
-
 // sin(h) for |h| <= pi/2 by its Taylor series through h^13: the first omitted term,
 // (pi/2)^15 / 15!, bounds the error by 7e-10.
 inline double sin_half(double h) {
@@ -48,7 +42,7 @@ inline double sin_half(double h) {
                                         1.0 / 362880.0,
                                         -1.0 / 39916800.0,
                                         1.0 / 6227020800.0};
-    return h * horner(kCoefficients, h * h);
+    return h * Horner(kCoefficients, h * h);
 }
 
 // cos(h) for |h| <= pi/2 through h^14; error below (pi/2)^16 / 16! = 7e-11.
@@ -56,7 +50,7 @@ inline double cos_half(double h) {
     constexpr double kCoefficients[] = {
         1.0,           -1.0 / 2.0,       1.0 / 24.0,        -1.0 / 720.0,
         1.0 / 40320.0, -1.0 / 3628800.0, 1.0 / 479001600.0, -1.0 / 87178291200.0};
-    return horner(kCoefficients, h * h);
+    return Horner(kCoefficients, h * h);
 }
 
 // cos(x) to within 3e-9 for |x| < 2^50 (cos x = 1 - 2 sin^2(x/2) with x/2 in [-pi/2, pi/2]).

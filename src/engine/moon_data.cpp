@@ -51,20 +51,6 @@ MoonDisc MoonDiscOf(int width, int height) {
     return disc;
 }
 
-const char* MoonPictureFileName(MoonPicture picture) {
-    switch (picture) {
-        case MoonPicture::kDark:
-            return "darkmoon.bmp";
-        case MoonPicture::kFirstQuarter:
-            return "1stquarter.bmp";
-        case MoonPicture::kLastQuarter:
-            return "lastquarter.bmp";
-        case MoonPicture::kFull:
-            return "fullmoon.bmp";
-    }
-    return "";
-}
-
 std::string AgeText(double age_days) {
     if (!std::isfinite(age_days)) return "";
     // Beyond this the parts no longer fit the integers; no lunation is that old.

@@ -58,7 +58,6 @@ enum class MoonPicture { kDark, kFirstQuarter, kLastQuarter, kFull };
 
 // The file names the pictures have traditionally been kept under
 // ("darkmoon.bmp", "1stquarter.bmp", "lastquarter.bmp", "fullmoon.bmp").
-const char* MoonPictureFileName(MoonPicture picture);
 
 // How the shadow is drawn over the base picture.
 enum class MoonPainting {

@@ -28,6 +28,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "engine/arithmetic.h"
 #include "engine/astro.h"
 
 namespace vemla {
@@ -81,13 +82,6 @@ constexpr double kSinTaylorShort[] = {1.0, -1.0 / 6.0, 1.0 / 120.0, -1.0 / 5040.
 constexpr double kCosTaylorShort[] = {1.0,          -1.0 / 2.0,    1.0 / 24.0,
                                       -1.0 / 720.0, 1.0 / 40320.0, -1.0 / 3628800.0};
 
-template <size_t N>
-inline double Horner(double x, const double (&c)[N]) {
-    double r = c[N - 1];
-    for (size_t i = N - 1; i-- > 0;) r = r * x + c[i];
-    return r;
-}
-
 // Sine and cosine of an angle in degrees. Whole turns come off first, then
 // the angle is reduced to the nearest multiple of 90 degrees, which is exact
 // in floating point, leaving a remainder within 45 degrees; Taylor
@@ -102,8 +96,8 @@ inline Rot SinCosDeg(double deg) {
     const double quadrant = RoundToInt(x * (1.0 / 90.0));
     const double r = (x - 90.0 * quadrant) * kDegToRad;
     const double r2 = r * r;
-    const double sin_r = r * Horner(r2, kSinTaylor);
-    const double cos_r = Horner(r2, kCosTaylor);
+    const double sin_r = r * Horner(kSinTaylor, r2);
+    const double cos_r = Horner(kCosTaylor, r2);
     // x = r + 90 q: odd quadrants swap sine and cosine, and the signs follow
     // the quadrant: sin is negative in quadrants 2 and 3, cos in 1 and 2.
     const int q = static_cast<int>(quadrant) & 3;
@@ -125,8 +119,8 @@ inline double SinDegShort(double deg) {
     const double quadrant = RoundToInt(x * (1.0 / 90.0));
     const double r = (x - 90.0 * quadrant) * kDegToRad;
     const double r2 = r * r;
-    const double sin_r = r * Horner(r2, kSinTaylorShort);
-    const double cos_r = Horner(r2, kCosTaylorShort);
+    const double sin_r = r * Horner(kSinTaylorShort, r2);
+    const double cos_r = Horner(kCosTaylorShort, r2);
     const int q = static_cast<int>(quadrant) & 3;
     const double odd = static_cast<double>(q & 1);
     return (1.0 - static_cast<double>(q & 2)) * (sin_r + odd * (cos_r - sin_r));

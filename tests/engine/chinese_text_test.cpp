@@ -32,13 +32,10 @@ TEST(ChineseText, LunarSentences) {
               "The 1st day (wood-dragon jia-chen) of month 1 (fire-tiger bing-yin ) \r\nin the "
               "wood-dragon jia-chen year (nian) at position 41 of cycle 79 (year 4722).");
     EXPECT_EQ(chl.JDN, 2460351);
-    EXPECT_EQ(ChLStemBranchText(engine, chl),
-              "(jia-chen) day 1, (bing-yin) month 1, (jia-chen) year 41 of cycle 79");
     ChDate leap = Lunar(79, 40, 2, 1, 12);  // 2023, leap second month
     EXPECT_EQ(ChLLongText(engine, leap, false, true, false),
               "The 12th day of leap month 2 (wood-rabbit) \r\nin the water-rabbit year (nian) at "
               "position 40 of cycle 79 (year 4721).");
-    EXPECT_EQ(ChLStemBranchText(engine, leap).find(") month 2*, ") != std::string::npos, true);
     ChDate y2003 = Lunar(79, 20, 3, 0, 3);
     EXPECT_NE(ChLLongText(engine, y2003, false, false, false).find("(year 4701)."), std::string::npos);
 }

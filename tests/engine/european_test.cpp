@@ -36,20 +36,6 @@ TEST(EuropeanServices, CEAndJCDatesOfOneDay) {
     EXPECT_EQ(DayOfWeekName(-1), "");
 }
 
-TEST(EuropeanServices, LocalOffsetIncludesDaylightSaving) {
-    const char* old = getenv("TZ");
-    std::string saved = old ? old : "";
-    setenv("TZ", "IST-5:30", 1);
-    tzset();
-    EXPECT_EQ(LocalOffsetMinutes(), 330);
-    setenv("TZ", "XST+5XDT+4,J1/0,J365/25", 1);  // daylight saving all year
-    tzset();
-    EXPECT_EQ(LocalOffsetMinutes(), -240);
-    EXPECT_NEAR(AJDToCJDX(2451545.0) - AJDToCJDL(2451545.0), -240.0 / 1440.0, 1e-9);
-    if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
-    tzset();
-}
-
 TEST(DateTexts, ShortAndLong) {
     EuroDate d;
     std::tie(d.Year, d.Month, d.Day) = std::tuple(12345, 1, 1);

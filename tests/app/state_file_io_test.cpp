@@ -1,12 +1,11 @@
-// Saving and reading the state file on disk: a save replaces the old file
-// completely or not at all, clears away what killed saves left and keeps a
-// symbolic link a link; reading refuses what cannot be a state file.
+// Saving the state file on disk: a save replaces the old file completely or
+// not at all, clears away what killed saves left and keeps a symbolic link a
+// link. What reading refuses is met at start-up by the hostile-file tests.
 #include "app/state_file_io.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,16 +21,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // The error number, 0 for success; the description must be the system's.
-int ErrorCode(const FileError* error) {
+int ErrorCode(const std::optional<FileError>& error) {
     if (!error) return 0;
     EXPECT_EQ(error->description, std::strerror(error->code));
     return error->code;
-}
-int ErrorCode(const std::optional<FileError>& saved) {
-    return ErrorCode(saved ? &*saved : nullptr);
-}
-int ErrorCode(const std::variant<std::string, FileError>& read) {
-    return ErrorCode(std::get_if<FileError>(&read));
 }
 
 long FilesIn(const fs::path& folder) {
@@ -59,18 +52,6 @@ TEST_F(StateFileIo, SaveReplacesTheWholeFileOrNothing) {
     EXPECT_EQ(FilesIn(in_the_way.parent_path()), 1);
     EXPECT_EQ(ReadWholeFile(path_), kOldText);
     EXPECT_EQ(FilesIn(folder_.path()), 2);  // no temporary file is left
-}
-
-TEST_F(StateFileIo, ReadRefusesMissingOversizedAndSpecialFiles) {
-    EXPECT_EQ(ErrorCode(ReadStateFile(folder_.path() / "absent")), ENOENT);
-    folder_.Write("vemla.usr", std::string(kMaxStateFileSize, '\n'));
-    EXPECT_EQ(std::get<std::string>(ReadStateFile(path_)).size(), kMaxStateFileSize);
-    folder_.Write("vemla.usr", std::string(kMaxStateFileSize + 1, '\n'));
-    EXPECT_EQ(ErrorCode(ReadStateFile(path_)), EFBIG);
-    // A named pipe without a writer would block an ordinary read.
-    fs::remove(path_);
-    ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
-    EXPECT_EQ(ErrorCode(ReadStateFile(path_)), EINVAL);
 }
 
 TEST_F(StateFileIo, RemovesTheTemporaryFilesOfKilledSavesOnly) {

@@ -87,7 +87,7 @@ TEST(TimeScales, WildMomentsAndGroupedNumbers) {
 
 // Typed European dates: only existing dates in the chosen calendar, years up to 5,800,000 either
 // way, and a status (never a crash) for whatever else is typed.
-TEST(ReadEuroDate, Statuses) {
+TEST(ReadEuroDate, StatusesAndFields) {
     constexpr int32_t G = kGregorian, J = kJulian;
     constexpr int kOk = kEuroDateValid, kNo = kEuroDateInvalid, kFar = kEuroDateOutOfRange;
     const std::string digits(100000, '9');
@@ -111,10 +111,6 @@ TEST(ReadEuroDate, Statuses) {
     EuroDate d;
     // Year-month-day is the only order read.
     EXPECT_EQ(str_to_date("2024-01-01", 1, &d, kGregorian), kStrDateInvalid);
-}
-
-TEST(ReadEuroDate, Fields) {
-    EuroDate d;
     // Leading zeros in the year do not shift the month and day.
     EXPECT_EQ(ReadEuroDate("-0044-03-15 JC", d), kEuroDateValid);
     EXPECT_EQ(std::tuple(d.Year, d.Month, d.Day), std::tuple(-44, 3, 15));
@@ -123,7 +119,7 @@ TEST(ReadEuroDate, Fields) {
     EXPECT_EQ(d.Calendar, kGregorian);
 }
 
-TEST(ChineseReaders, LunarForms) {
+TEST(ChineseReaders, FormsAndRefusals) {
     ChDate d;
     chl_datestr_to_chldate("79-41-01-01", &d);
     EXPECT_EQ(std::tuple(d.Valid, d.Cycle, d.Position, d.MonthOrTerm, d.Day, d.Leap),
@@ -134,10 +130,6 @@ TEST(ChineseReaders, LunarForms) {
     // Unknown position, named by the year's element and animal.
     chl_datestr_to_chldate("-3-?-1-1 Water-Pig CHL", &d);
     EXPECT_EQ(std::tuple(d.Valid, d.Cycle, d.Position), std::tuple(1, -3, 60));
-}
-
-TEST(ChineseReaders, SolarFormsAndRefusals) {
-    ChDate d;
     chs_datestr_to_chsdate("79-41-05-01 CHS (Z1)", &d);
     EXPECT_EQ(std::tuple(d.Valid, d.MonthOrTerm), std::tuple(1, 5));
     chs_datestr_to_chsdate("79-41-05*-01", &d);  // no leap terms

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -151,45 +153,39 @@ int32_t SweepStep() {
 
 using FullRange = LongRuns;
 
-TEST_F(FullRange, EveryDayRoundTripsThroughBothChineseCalendars) {
+// Every day converts to both Chinese calendars and back with the engine alone; every day the
+// sweep step picks is also shown, and each of its captions clicked and converted must give back
+// the same captions.
+TEST_F(FullRange, EveryDayRoundTripsAndItsCaptionsConvertBack) {
+    MainState& state = app->Main();
     CalendarEngine engine;
+    const int32_t sweep_step = SweepStep();
+    auto captions = [&] {
+        return std::array{state.ValueCaption(kCalCE), state.ValueCaption(kCalJC),
+                          state.ValueCaption(kCalCHL), state.ValueCaption(kCalCHS)};
+    };
     int failures = 0;
-    for (int32_t n = kFirstDay; n <= kLastDay && failures < 20; ++n) {
+    for (int32_t day = kFirstDay; day <= kLastDay && failures < 20; ++day) {
         ChDate chs, chl;
-        const bool ok = engine.CJDateToChDates(n, chs, chl) &&
-                        engine.ChLDateToJDN(chl) == kChLExists && chl.JDN == n &&
-                        engine.ChSDateToJDN(chs) && chs.JDN == n;
-        if (!ok) {
-            ADD_FAILURE() << "day " << n << " does not convert or round-trip";
+        if (!engine.CJDateToChDates(day, chs, chl) || engine.ChLDateToJDN(chl) != kChLExists ||
+            chl.JDN != day || !engine.ChSDateToJDN(chs) || chs.JDN != day) {
+            ADD_FAILURE() << "day " << day << " does not convert or round-trip";
             ++failures;
         }
-    }
-}
-
-TEST_F(FullRange, EveryDaysCaptionsConvertBackThroughTheDateEntry) {
-    MainState& state = app->Main();
-    int failures = 0;
-    for (int32_t day = kFirstDay; day <= kLastDay && failures < 20; day += SweepStep()) {
+        if ((day - kFirstDay) % sweep_step != 0) continue;
         // A different minute of each day, so that the lunar and solar dates
         // (at 120 degrees East) fall on either side of the Common Era date's
         // midnight; kept inside the range at both ends.
         const int minute = static_cast<int>((int64_t{day} * 37) % 1440);
-        double moment = day - 0.5 + minute / 1440.0;
-        if (moment < kMinAJDate) moment = kMinAJDate;
-        if (moment > kMaxAJDate) moment = kMaxAJDate;
+        const double moment = std::clamp(day - 0.5 + minute / 1440.0, kMinAJDate, kMaxAJDate);
         state.SetCurrentAJD(moment);
         state.DisplayAll();
-        const std::string shown[] = {state.ValueCaption(kCalCE), state.ValueCaption(kCalJC),
-                                     state.ValueCaption(kCalCHL), state.ValueCaption(kCalCHS)};
+        const auto shown = captions();
         for (int row : {int{kCalCE}, int{kCalJC}, int{kCalCHL}, int{kCalCHS}}) {
             ui.messages.clear();
             state.ClickDateRow(row, 1);
             state.Convert();
-            const bool same =
-                ui.TakeMessage() == kUnchangedText && state.ValueCaption(kCalCE) == shown[0] &&
-                state.ValueCaption(kCalJC) == shown[1] && state.ValueCaption(kCalCHL) == shown[2] &&
-                state.ValueCaption(kCalCHS) == shown[3];
-            if (!same) {
+            if (ui.TakeMessage() != kUnchangedText || captions() != shown) {
                 ADD_FAILURE() << "day " << day << ": " << shown[row]
                               << " clicked and converted shows " << state.ValueCaption(row);
                 ++failures;

@@ -89,7 +89,7 @@ TEST(Stepping, FailuresLeaveTheRecordAlone) {
     });
 }
 
-TEST(StepChS, YearsKeepTheTermAndSettleOnShortTerms) {
+TEST(StepChS, TermsYearsAndShortTerms) {
     CalendarEngine engine;
     ChDate chs, chl;
     // Walk every day of two decades; wherever a term has a day 16, the year
@@ -108,6 +108,14 @@ TEST(StepChS, YearsKeepTheTermAndSettleOnShortTerms) {
         seen += stepped.Day == 15;
     }
     EXPECT_GT(seen, 0);
+    // A term step runs on into the next sui, and back; a cycle step keeps the rest.
+    ChDate term = Lunar(41, 24, 0, 3);
+    ASSERT_TRUE(StepChSTermOrCycle(engine, term, true, false));
+    EXPECT_EQ(std::tuple(term.Position, term.MonthOrTerm, term.Day), std::tuple(42, 1, 3));
+    ASSERT_TRUE(StepChSTermOrCycle(engine, term, false, false));
+    EXPECT_EQ(std::tuple(term.Position, term.MonthOrTerm), std::tuple(41, 24));
+    ASSERT_TRUE(StepChSTermOrCycle(engine, term, true, true));
+    EXPECT_EQ(term.Cycle, 80);
 }
 
 TEST(FindTripleCoincidence, NearestDayWhoseDayMonthAndYearShareANameBothWays) {

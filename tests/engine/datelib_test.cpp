@@ -6,7 +6,6 @@
 
 #include <climits>
 #include <cmath>
-#include <random>
 #include <string>
 #include <tuple>
 
@@ -29,10 +28,7 @@ TEST(DayNumbers, KnownDaysAndWeekdays) {
                                                    {Make(-4712, 1, 1, kJulian), 0},
                                                    {Make(-3000, 1, 1), 625333},
                                                    {Make(3000, 1, 1), 2816788}};
-    for (auto [date, jdn] : cases) {
-        EXPECT_EQ(euro_date_to_jdn(&date), jdn) << date.Year;
-        EXPECT_EQ(date.JDN, jdn);
-    }
+    for (auto [date, jdn] : cases) EXPECT_EQ(euro_date_to_jdn(&date), jdn) << date.Year;
     EXPECT_EQ(DayOfWeekName(DayOfWeek(2451545)), "Saturday");
     EXPECT_EQ(DayOfWeekName(DayOfWeek(-1)), "Sunday");
     for (int32_t n : {INT32_MIN, INT32_MAX}) EXPECT_NE(DayOfWeekName(DayOfWeek(n)), "") << n;
@@ -61,44 +57,26 @@ TEST(DayNumbers, RoundTripAndContinuityOverWholeRange) {
     }
 }
 
+// Far beyond the continuous sweep: the outermost years, leap days included (5,800,000 is a
+// leap year in both calendars, 5,799,999 in neither).
 TEST(DayNumbers, ExactAtTheLibraryLimits) {
-    std::mt19937 rng(7);
-    std::uniform_int_distribution<int32_t> year(-kMaxEuroYear, kMaxEuroYear);
-    for (int i = 0; i < 20000; ++i) {
-        for (int32_t calendar : {kGregorian, kJulian}) {
-            EuroDate d = Make(year(rng), 1 + i % 12, 1 + i % 28, calendar);
-            EuroDate back{0, 0, 0, calendar, euro_date_to_jdn(&d), 0};
-            jdn_to_euro_date(&back);
-            ASSERT_EQ(std::tuple(back.Year, back.Month, back.Day),
-                      std::tuple(d.Year, d.Month, d.Day));
-        }
+    for (EuroDate d : {Make(-kMaxEuroYear, 1, 1), Make(-kMaxEuroYear, 2, 29, kJulian),
+                       Make(-kMaxEuroYear + 1, 3, 1), Make(kMaxEuroYear - 1, 2, 28, kJulian),
+                       Make(kMaxEuroYear, 2, 29), Make(kMaxEuroYear, 12, 31, kJulian)}) {
+        EuroDate back{0, 0, 0, d.Calendar, euro_date_to_jdn(&d), 0};
+        jdn_to_euro_date(&back);
+        EXPECT_EQ(std::tuple(back.Year, back.Month, back.Day), std::tuple(d.Year, d.Month, d.Day));
     }
 }
 
-TEST(TimeScales, RelationsAndWildMoments) {
-    EXPECT_DOUBLE_EQ(AJDToCJDL(2451544.5), 2451545.0);
-    EXPECT_DOUBLE_EQ(AJDToCJDC(0.0, 120), 0.5 + 1.0 / 3.0);
-    EXPECT_DOUBLE_EQ(CJDCToAJD(AJDToCJDC(2451545.25, 105), 105), 2451545.25);
-    EXPECT_DOUBLE_EQ(CJDXToCJDL(CJDLToCJDX(2451545.0, 480), 480), 2451545.0);
-    EuroDate ce, jc;
-    CEAndJCDates(2451545.75, ce, jc);
-    EXPECT_EQ(std::tuple(ce.JDN, ce.Year, ce.Month, ce.Day, jc.Year, jc.Month, jc.Day),
-              std::tuple(2451545, 2000, 1, 1, 1999, 12, 19));
+TEST(TimeScales, WildMomentsAndGroupedNumbers) {
     for (const auto& [moment, day] :
          {std::pair(-0.5, -1), std::pair(1e300, INT32_MAX), std::pair(-1e300, INT32_MIN),
           std::pair<double, int>(NAN, INT32_MIN)})
         EXPECT_EQ(DayNumberOf(moment), day) << moment;
-}
-
-TEST(DateTexts, ShortLongAndGrouped) {
-    EuroDate d = Make(-12345, 1, 1);
-    EXPECT_EQ(DateText(d, 2, "-", ","), "-12,345-01-01");
-    d = Make(2024, 3, 12);
-    EXPECT_EQ(LongDateText(d), "The 12th day of March in the year 2024 in the Common Era Calendar");
-    d = Make(-1234567, 3, 1, kJulian);
+    EuroDate d = Make(-1234567, 3, 1, kJulian);
     EXPECT_EQ(LongDateText(d),
               "The 1st day of March in the year -1,234,567 in the Julian Calendar");
-    EXPECT_EQ(GroupThousands("1234567", "."), "1.234.567");
     char out[21];
     for (const char* refused :
          {"12a45", "-", "123456789012345678", static_cast<const char*>(nullptr)}) {
@@ -109,7 +87,7 @@ TEST(DateTexts, ShortLongAndGrouped) {
 
 // Typed European dates: only existing dates in the chosen calendar, years up to 5,800,000 either
 // way, and a status (never a crash) for whatever else is typed.
-TEST(ReadEuroDate, Statuses) {
+TEST(ReadEuroDate, StatusesAndFields) {
     constexpr int32_t G = kGregorian, J = kJulian;
     constexpr int kOk = kEuroDateValid, kNo = kEuroDateInvalid, kFar = kEuroDateOutOfRange;
     const std::string digits(100000, '9');
@@ -117,13 +95,11 @@ TEST(ReadEuroDate, Statuses) {
     const std::tuple<std::string, int32_t, int> cases[] = {
         {"2024-02-29", G, kOk},           {"1900-02-29", G, kNo},
         {"1900-02-29", J, kOk},           {"2023-04-31", G, kNo},
-        {"2023-13-01", G, kNo},           {"2023-01-00", G, kNo},
-        {"5800000-12-31", G, kOk},        {"5800001-01-01", G, kFar},
-        {"-5800001-01-01", J, kFar},      {digits + "-1-1", G, kFar},
-        {"", G, kNo},                     {"2024-03", G, kNo},
+        {"2023-13-01", G, kNo},           {"5800000-12-31", G, kOk},
+        {"5800001-01-01", G, kFar},       {"-5800001-01-01", J, kFar},
+        {digits + "-1-1", G, kFar},       {"2024-03", G, kNo},
         {"2024--01", G, kNo},             {"-2024-01-01-", G, kNo},
-        {"1-" + digits + "-1", G, kNo},   {"1-1-" + digits, G, kNo},
-        {"\xff\xfe-\x80-1", G, kNo},       {"\xe4\xb8\xad-\xe6\x96\x87-1", G, kNo},
+        {"1-1-" + digits, G, kNo},        {"\xe4\xb8\xad-\xe6\x96\x87-1", G, kNo},
         {std::string(100000, '-'), J, kNo}};
     // clang-format on
     for (const auto& [text, calendar, status] : cases) {
@@ -135,13 +111,6 @@ TEST(ReadEuroDate, Statuses) {
     EuroDate d;
     // Year-month-day is the only order read.
     EXPECT_EQ(str_to_date("2024-01-01", 1, &d, kGregorian), kStrDateInvalid);
-}
-
-TEST(ReadEuroDate, Fields) {
-    EuroDate d;
-    d.Year = 99999999;  // whatever the record held before must not matter
-    EXPECT_EQ(ReadEuroDate("2024-03-12 CE", d), kEuroDateValid);
-    EXPECT_EQ(std::tuple(d.JDN, d.Month, d.Day), std::tuple(2460382, 3, 12));
     // Leading zeros in the year do not shift the month and day.
     EXPECT_EQ(ReadEuroDate("-0044-03-15 JC", d), kEuroDateValid);
     EXPECT_EQ(std::tuple(d.Year, d.Month, d.Day), std::tuple(-44, 3, 15));
@@ -150,7 +119,7 @@ TEST(ReadEuroDate, Fields) {
     EXPECT_EQ(d.Calendar, kGregorian);
 }
 
-TEST(ChineseReaders, LunarForms) {
+TEST(ChineseReaders, FormsAndRefusals) {
     ChDate d;
     chl_datestr_to_chldate("79-41-01-01", &d);
     EXPECT_EQ(std::tuple(d.Valid, d.Cycle, d.Position, d.MonthOrTerm, d.Day, d.Leap),
@@ -161,18 +130,13 @@ TEST(ChineseReaders, LunarForms) {
     // Unknown position, named by the year's element and animal.
     chl_datestr_to_chldate("-3-?-1-1 Water-Pig CHL", &d);
     EXPECT_EQ(std::tuple(d.Valid, d.Cycle, d.Position), std::tuple(1, -3, 60));
-}
-
-TEST(ChineseReaders, SolarFormsAndRefusals) {
-    ChDate d;
     chs_datestr_to_chsdate("79-41-05-01 CHS (Z1)", &d);
     EXPECT_EQ(std::tuple(d.Valid, d.MonthOrTerm), std::tuple(1, 5));
     chs_datestr_to_chsdate("79-41-05*-01", &d);  // no leap terms
     EXPECT_EQ(d.Valid, 0);
     const std::string huge(5000, '7');
     for (std::string text : std::initializer_list<std::string>{
-             "", "79-41-01", "79-41-01-01x", "79-?-01-01", "79-?-01-01 wood-cat", "79-?-01-01 wood",
-             "----", "9999999999-1-1-1", huge + "-1-1-1", "\x80\x81-\x82-1-1"}) {
+             "", "79-41-01", "79-41-01-01x", "79-?-01-01 wood-cat", "----", huge + "-1-1-1"}) {
         ChDate lunar, solar;
         chl_datestr_to_chldate(text, &lunar);
         chs_datestr_to_chsdate(text, &solar);

@@ -45,28 +45,12 @@ TEST(MoonPhaseLabel, NamesAndMarksAtTheirBoundaries) {
     for (const auto& [f, waxing, text] : cases) EXPECT_EQ(PhaseLabelText(f, waxing), text) << f;
 }
 
-// A made-up lunation: dark moon at 100, quarters 7 and 22 days on, full moon
-// at 15, next dark moon at 129.5.
-LunationMoments MadeUpLunation(int32_t k) {
+TEST(MoonDataFromMoments, PhaseNotFoundGivesTheErrorMessageOnly) {
+    // A made-up lunation 7: dark moon at 100, quarters 7 and 22 days on, full moon at 15.
     LunationMoments m;
-    m.k = k;
+    m.k = 7;
     std::tie(m.phase[0], m.phase[1], m.phase[2], m.phase[3], m.next_dark) =
         std::tuple(100.0, 107.0, 115.0, 122.0, 129.5);
-    return m;
-}
-
-TEST(MoonIlluminatedShare, LinearBetweenPhasesAndContinuousAcrossThem) {
-    const LunationMoments m = MadeUpLunation(0);
-    const double mid[] = {103.5, 111.0, 118.5, 125.75}, share[] = {0.25, 0.75, 0.75, 0.25};
-    for (int p = 0; p < 4; ++p) EXPECT_DOUBLE_EQ(IlluminatedShare(mid[p], m, p), share[p]) << p;
-    // Either side of a phase moment gives the same share.
-    for (int p = 1; p <= 3; ++p)
-        EXPECT_DOUBLE_EQ(IlluminatedShare(m.phase[p], m, p - 1),
-                         IlluminatedShare(m.phase[p], m, p));
-}
-
-TEST(MoonDataFromMoments, PhaseNotFoundGivesTheErrorMessageOnly) {
-    const LunationMoments m = MadeUpLunation(7);
     MoonDisplayData data = MoonDataFor(101.5, m, kAfterLunation);
     ASSERT_TRUE(data.error);
     EXPECT_EQ(data.error->title, "Error");

@@ -108,6 +108,7 @@ TEST(StepChS, TermsYearsAndShortTerms) {
         seen += stepped.Day == 15;
     }
     EXPECT_GT(seen, 0);
+    // A term step runs on into the next sui, and back; a cycle step keeps the rest.
     ChDate term = Lunar(41, 24, 0, 3);
     ASSERT_TRUE(StepChSTermOrCycle(engine, term, true, false));
     EXPECT_EQ(std::tuple(term.Position, term.MonthOrTerm, term.Day), std::tuple(42, 1, 3));

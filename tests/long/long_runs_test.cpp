@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -35,16 +37,22 @@ long PeakRssKiB() {
     return usage.ru_maxrss;
 }
 
-std::unique_ptr<Application> MakeApplication(test::FakeUserInterface& ui) {
-    auto made = Application::Create(ui, {VEMLA_SOURCE_DATA_DIR, std::nullopt});
-    if (!std::holds_alternative<std::unique_ptr<Application>>(made)) {
-        ADD_FAILURE() << std::get<std::string>(made);
-        return nullptr;
+// The whole program under the default settings at 120 degrees East, without a state file.
+class LongRuns : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        auto made = Application::Create(ui, {VEMLA_SOURCE_DATA_DIR, std::nullopt});
+        ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Application>>(made))
+            << std::get<std::string>(made);
+        app = std::move(std::get<std::unique_ptr<Application>>(made));
+        app->Startup();
     }
-    auto app = std::move(std::get<std::unique_ptr<Application>>(made));
-    app->Startup();
-    return app;
-}
+    void RunRepeatedMove(int step, int steps);
+
+    test::ScopedTimeZone zone{"CST-8"};
+    test::FakeUserInterface ui;
+    std::unique_ptr<Application> app;
+};
 
 // The lunar date of a moment converted apart from the program's display.
 std::optional<ChDate> LunarDateOf(CalendarEngine& engine, double ajd) {
@@ -57,11 +65,7 @@ std::optional<ChDate> LunarDateOf(CalendarEngine& engine, double ajd) {
 // Moves repeatedly by `step` until `steps` steps are made, checking each: the window shows the
 // lunar date the engine gives apart from it, and a day step moves one day, a lunar month step
 // 29 or 30 whole days to another month with the day kept (a 30th may become a 29th).
-void RunRepeatedMove(int step, int steps) {
-    test::ScopedTimeZone zone("CST-8");
-    test::FakeUserInterface ui;
-    auto app = MakeApplication(ui);
-    ASSERT_TRUE(app);
+void LongRuns::RunRepeatedMove(int step, int steps) {
     MainState& main = app->Main();
     main.SetAutoLog(true);
     app->Mover().SelectStep(step);
@@ -77,20 +81,19 @@ void RunRepeatedMove(int step, int steps) {
     run.Move();
     int done = 0;
     for (; done < steps && run.State() != RunState::kIdle; run.Tick()) {
-        ++done;
+        SCOPED_TRACE(testing::Message() << "step " << ++done);
         const double after = main.CurrentAJD();
-        ASSERT_TRUE(ui.messages.empty()) << "step " << done << ": " << ui.messages[0].text;
+        ASSERT_TRUE(ui.messages.empty()) << ui.messages[0].text;
         const std::optional<ChDate> chl = LunarDateOf(engine, after);
-        ASSERT_TRUE(chl) << "step " << done << ": no lunar date for " << after;
-        const std::string expected = ChLShortText(*chl) + " ";
-        ASSERT_EQ(main.ValueCaption(kCalCHL).compare(0, expected.size(), expected), 0)
-            << "step " << done << ": shown " << main.ValueCaption(kCalCHL);
+        ASSERT_TRUE(chl) << "no lunar date for " << after;
+        ASSERT_TRUE(main.ValueCaption(kCalCHL).starts_with(ChLShortText(*chl) + " "))
+            << main.ValueCaption(kCalCHL);
         const double days = after - before;
         if (step == kStepDay) {
-            ASSERT_EQ(days, 1.0) << "step " << done;
+            ASSERT_EQ(days, 1.0);
         } else {
-            ASSERT_NEAR(days, std::round(days), 1e-6) << "step " << done;
-            ASSERT_TRUE(days > 28.5 && days < 30.5) << "step " << done;
+            ASSERT_NEAR(days, std::round(days), 1e-6);
+            ASSERT_TRUE(days > 28.5 && days < 30.5);
             ASSERT_TRUE(chl->MonthOrTerm != previous->MonthOrTerm || chl->Leap != previous->Leap);
             ASSERT_TRUE(chl->Day == previous->Day || (previous->Day == 30 && chl->Day == 29))
                 << ChLShortText(*previous) << " to " << ChLShortText(*chl);
@@ -106,19 +109,15 @@ void RunRepeatedMove(int step, int steps) {
         << "memory grows apart from the log";
 }
 
-TEST(LongRuns, TwentyThousandDaySteps) {
+TEST_F(LongRuns, TwentyThousandDaySteps) {
     RunRepeatedMove(kStepDay, 20000);
 }
 
-TEST(LongRuns, TwoThousandLunarMonthSteps) {
+TEST_F(LongRuns, TwoThousandLunarMonthSteps) {
     RunRepeatedMove(kStepCHLMonth, 2000);
 }
 
-TEST(LongRuns, AThousandSearchesOfEveryTargetMoveForward) {
-    test::ScopedTimeZone zone("CST-8");
-    test::FakeUserInterface ui;
-    auto app = MakeApplication(ui);
-    ASSERT_TRUE(app);
+TEST_F(LongRuns, AThousandSearchesOfEveryTargetMoveForward) {
     MainState& main = app->Main();
     for (int target = 0; target < static_cast<int>(kTargetItems.size()); ++target) {
         main.SelectTarget(target);
@@ -152,48 +151,41 @@ int32_t SweepStep() {
     return value >= 1 ? value : 1;
 }
 
-TEST(FullRange, EveryDayRoundTripsThroughBothChineseCalendars) {
+using FullRange = LongRuns;
+
+// Every day converts to both Chinese calendars and back with the engine alone; every day the
+// sweep step picks is also shown, and each of its captions clicked and converted must give back
+// the same captions.
+TEST_F(FullRange, EveryDayRoundTripsAndItsCaptionsConvertBack) {
+    MainState& state = app->Main();
     CalendarEngine engine;
+    const int32_t sweep_step = SweepStep();
+    auto captions = [&] {
+        return std::array{state.ValueCaption(kCalCE), state.ValueCaption(kCalJC),
+                          state.ValueCaption(kCalCHL), state.ValueCaption(kCalCHS)};
+    };
     int failures = 0;
-    for (int32_t n = kFirstDay; n <= kLastDay && failures < 20; ++n) {
+    for (int32_t day = kFirstDay; day <= kLastDay && failures < 20; ++day) {
         ChDate chs, chl;
-        const bool ok = engine.CJDateToChDates(n, chs, chl) &&
-                        engine.ChLDateToJDN(chl) == kChLExists && chl.JDN == n &&
-                        engine.ChSDateToJDN(chs) && chs.JDN == n;
-        if (!ok) {
-            ADD_FAILURE() << "day " << n << " does not convert or round-trip";
+        if (!engine.CJDateToChDates(day, chs, chl) || engine.ChLDateToJDN(chl) != kChLExists ||
+            chl.JDN != day || !engine.ChSDateToJDN(chs) || chs.JDN != day) {
+            ADD_FAILURE() << "day " << day << " does not convert or round-trip";
             ++failures;
         }
-    }
-}
-
-TEST(FullRange, EveryDaysCaptionsConvertBackThroughTheDateEntry) {
-    test::ScopedTimeZone zone("CST-8");
-    test::FakeUserInterface ui;
-    MainState state(ui);
-    state.Startup();
-    int failures = 0;
-    for (int32_t day = kFirstDay; day <= kLastDay && failures < 20; day += SweepStep()) {
+        if ((day - kFirstDay) % sweep_step != 0) continue;
         // A different minute of each day, so that the lunar and solar dates
         // (at 120 degrees East) fall on either side of the Common Era date's
         // midnight; kept inside the range at both ends.
         const int minute = static_cast<int>((int64_t{day} * 37) % 1440);
-        double moment = day - 0.5 + minute / 1440.0;
-        if (moment < kMinAJDate) moment = kMinAJDate;
-        if (moment > kMaxAJDate) moment = kMaxAJDate;
+        const double moment = std::clamp(day - 0.5 + minute / 1440.0, kMinAJDate, kMaxAJDate);
         state.SetCurrentAJD(moment);
         state.DisplayAll();
-        const std::string shown[] = {state.ValueCaption(kCalCE), state.ValueCaption(kCalJC),
-                                     state.ValueCaption(kCalCHL), state.ValueCaption(kCalCHS)};
+        const auto shown = captions();
         for (int row : {int{kCalCE}, int{kCalJC}, int{kCalCHL}, int{kCalCHS}}) {
             ui.messages.clear();
             state.ClickDateRow(row, 1);
             state.Convert();
-            const bool same =
-                ui.TakeMessage() == kUnchangedText && state.ValueCaption(kCalCE) == shown[0] &&
-                state.ValueCaption(kCalJC) == shown[1] && state.ValueCaption(kCalCHL) == shown[2] &&
-                state.ValueCaption(kCalCHS) == shown[3];
-            if (!same) {
+            if (ui.TakeMessage() != kUnchangedText || captions() != shown) {
                 ADD_FAILURE() << "day " << day << ": " << shown[row]
                               << " clicked and converted shows " << state.ValueCaption(row);
                 ++failures;

@@ -136,7 +136,7 @@ class MainWindowTest : public QObject {
     }
 
     // Enter presses the focused button, F1 opens the help; the web labels
-    // open their pages, and a browser that fails says so.
+    // open their pages.
     void keysAndLinks() {
         Harness h;
         h.now += 1.0;
@@ -151,9 +151,6 @@ class MainWindowTest : public QObject {
         h.Click("lblOnlineDocumentation");
         QCOMPARE(h.opened_links,
                  std::vector<std::string>{"file:///usr/share/doc/vemla/vemla-manual.html"});
-        h.browser_works = false;
-        h.Click("lblOnlineDocumentation");
-        QCOMPARE(h.TakeMessage().icon, MessageIcon::kExclamation);
 
         h.Click("cmdQuit");
         QVERIFY(!h.window->isVisible());

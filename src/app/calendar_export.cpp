@@ -179,6 +179,15 @@ Event EventOf(const SolarTermRow& row) {
     return e;
 }
 
+Event EventOf(const NewYearRow& row) {
+    Event e;
+    e.day = row.day;
+    e.kind = "new-year";
+    e.summary = "New year";
+    if (row.chl) e.summary += " " + ChLShortText(*row.chl);
+    return e;
+}
+
 Event EventOf(const DayRow& row) {
     Event e;
     e.day = row.day;

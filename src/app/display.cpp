@@ -17,16 +17,21 @@ std::string TimeOfDay(double cjd) { return TimeText(cjd - std::floor(cjd), false
 
 std::string TwoDigits(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
 
-// Date text, code, time and weekday: "2000-01-01 CE 12:00 GMT Saturday".
-std::string EuroRowText(int32_t day_number, int32_t calendar, std::string_view code,
-                        const std::string& time, const std::string& weekday, std::string& tooltip,
-                        std::string_view place) {
+EuroDate EuroDateOf(int32_t day_number, int32_t calendar) {
     EuroDate date;
     date.JDN = day_number;
     date.Calendar = calendar;
     JDNToDate(date);
-    tooltip = LongDateText(date) + std::string(place);
-    return DateText(date, 2, "-", ",") + " " + std::string(code) + " " + time + " " + weekday;
+    return date;
+}
+
+// Date text, code, time and weekday: "2000-01-01 CE 12:00 GMT Saturday".
+std::string EuroRowText(const EuroDate& date, std::string_view code, const std::string& time,
+                        const std::string& weekday) {
+    std::string text = DateText(date, 2, "-", ",");
+    text.reserve(text.size() + code.size() + time.size() + weekday.size() + 3);
+    text.append(" ").append(code).append(" ").append(time).append(" ").append(weekday);
+    return text;
 }
 
 void RemoveLineBreaks(std::string& text) { RemoveChars(text, "\r\n"); }
@@ -47,10 +52,24 @@ std::string JulianDateNumberText(double jd) {
     char buffer[512];
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, jd, std::chars_format::fixed, 4);
     if (error != std::errc()) return "";
-    std::string text(buffer, end);
+    const std::string_view text(buffer, static_cast<size_t>(end - buffer));
     const size_t point = text.find('.');
-    if (point == std::string::npos) return text;  // infinities and NaN
-    return GroupThousands(text.substr(0, point), ",") + text.substr(point);
+    if (point == std::string_view::npos) return std::string(text);  // infinities and NaN
+    // The digits before the point in groups of three, as GroupThousands
+    // writes them (which leaves more than 64 characters alone), without its
+    // copies: a batch conversion writes one of these a line.
+    const size_t sign = text[0] == '-' ? 1 : 0;
+    const size_t digits = point - sign;
+    if (digits == 0 || point + (digits - 1) / 3 + 1 > 64) return std::string(text);
+    std::string out;
+    out.reserve(text.size() + point / 3);
+    out.append(text.substr(0, sign));
+    for (size_t i = sign; i < point; ++i) {
+        if (i > sign && (point - i) % 3 == 0) out += ',';
+        out += text[i];
+    }
+    out.append(text.substr(point));
+    return out;
 }
 
 std::string LondonTime(double cjdl) { return TimeOfDay(cjdl) + " GMT"; }
@@ -75,44 +94,60 @@ std::string DeltaTText(double delta_t_minutes) {
     return DurationText(static_cast<int64_t>(rounded), true);
 }
 
-WesternDatesText WesternDatesOf(double ajd, int local_offset) {
-    WesternDatesText out;
+LondonRowsText LondonRowsOf(double ajd) {
     const double cjdl = AJDToCJDL(ajd);
-    out.cjdl = JulianDateNumberText(cjdl) + " CJDL";
     const int32_t day = DayNumberOf(cjdl);
     const std::string weekday = DayOfWeekName(DayOfWeek(day));
     const std::string london = LondonTime(cjdl);
-    out.ce = EuroRowText(day, kGregorian, "CE", london, weekday, out.ce_tooltip, " (London).");
-    out.jc = EuroRowText(day, kJulian, "JC", london, weekday, out.jc_tooltip, " (London).");
+    return {EuroRowText(EuroDateOf(day, kGregorian), "CE", london, weekday),
+            EuroRowText(EuroDateOf(day, kJulian), "JC", london, weekday)};
+}
+
+WesternDatesText WesternDatesOf(double ajd, int local_offset) {
+    WesternDatesText out;
+    static_cast<LondonRowsText&>(out) = LondonRowsOf(ajd);
+    const double cjdl = AJDToCJDL(ajd);
+    out.cjdl = JulianDateNumberText(cjdl) + " CJDL";
+    const int32_t day = DayNumberOf(cjdl);
+    out.ce_tooltip = LongDateText(EuroDateOf(day, kGregorian)) + " (London).";
+    out.jc_tooltip = LongDateText(EuroDateOf(day, kJulian)) + " (London).";
 
     const double cjdx = CJDLToCJDX(cjdl, local_offset);
     out.cjdx = JulianDateNumberText(cjdx) + " CJDX";
     const int32_t local_day = DayNumberOf(cjdx);
-    out.cex = EuroRowText(local_day, kGregorian, "CEX", LocalTime(cjdx),
-                          DayOfWeekName(DayOfWeek(local_day)), out.cex_tooltip, " (local).");
+    const EuroDate local_date = EuroDateOf(local_day, kGregorian);
+    out.cex = EuroRowText(local_date, "CEX", LocalTime(cjdx), DayOfWeekName(DayOfWeek(local_day)));
+    out.cex_tooltip = LongDateText(local_date) + " (local).";
     return out;
 }
 
 std::string CJDCCaption(int longitude) { return "Chronological JD" + StrNumber(longitude) + "º East"; }
 
-ChineseDatesText ChineseDatesOf(CalendarEngine& engine, double ajd, std::string_view abbreviation) {
-    ChineseDatesText out;
-    const int longitude = engine.Settings().Longitude;
-    const double cjdc = AJDToCJDC(ajd, longitude);
-    out.cjdc_caption = CJDCCaption(longitude);
-    out.cjdc = JulianDateNumberText(cjdc) + " CJDC";
+ChineseRowsText ChineseRowsOf(CalendarEngine& engine, double ajd, std::string_view abbreviation) {
+    ChineseRowsText out;
+    const double cjdc = AJDToCJDC(ajd, engine.Settings().Longitude);
     if (!engine.CJDateToChDates(cjdc, out.chs, out.chl)) return out;
     out.ok = true;
-
     const std::string time = BeijingTime(cjdc, abbreviation);
     out.chs_text = ChSShortText(out.chs, true) + " " + time;
     // On the first day of a term the term's code takes the place of the
     // meridian's three-letter name.
     if (out.chs.Day == 1) DropLastCharacters(out.chs_text, 3);
+    out.chl_text = ChLShortText(out.chl) + " " + time;
+    return out;
+}
+
+ChineseDatesText ChineseDatesOf(CalendarEngine& engine, double ajd, std::string_view abbreviation) {
+    ChineseDatesText out;
+    static_cast<ChineseRowsText&>(out) = ChineseRowsOf(engine, ajd, abbreviation);
+    const int longitude = engine.Settings().Longitude;
+    const double cjdc = AJDToCJDC(ajd, longitude);
+    out.cjdc_caption = CJDCCaption(longitude);
+    out.cjdc = JulianDateNumberText(cjdc) + " CJDC";
+    if (!out.ok) return out;
     out.chs_tooltip = ChSLongText(engine, out.chs, true, false);
 
     engine.ChLDateToJDN(out.chl);
-    out.chl_text = ChLShortText(out.chl) + " " + time;
     out.chl_tooltip = ChLLongText(engine, out.chl, true, true, false);
     RemoveLineBreaks(out.chl_tooltip);
 

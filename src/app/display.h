@@ -30,9 +30,15 @@ std::string LocalOffsetText(int offset_minutes);
 // "1 day", "2 hours and 5 minutes" ... up to a day; "More than 24 hours" beyond.
 std::string DeltaTText(double delta_t_minutes);
 
-struct WesternDatesText {
-    std::string ce, ce_tooltip;
-    std::string jc, jc_tooltip;
+// The CE and JC rows of a moment (AJD), the London day's dates, without
+// their tooltips.
+struct LondonRowsText {
+    std::string ce, jc;
+};
+LondonRowsText LondonRowsOf(double ajd);
+
+struct WesternDatesText : LondonRowsText {
+    std::string ce_tooltip, jc_tooltip;
     std::string cex, cex_tooltip;
     std::string cjdl, cjdx;
 };
@@ -43,12 +49,20 @@ WesternDatesText WesternDatesOf(double ajd, int local_offset);
 // "Chronological JD 120º East".
 std::string CJDCCaption(int longitude);
 
-struct ChineseDatesText {
+// The CHS and CHL rows of a moment (AJD) at the engine's prime meridian,
+// epoch and method, without their tooltips; `abbreviation` names the
+// meridian after the times.
+struct ChineseRowsText {
     bool ok = false;  // false when the day lies beyond the engine's years
-    ChDate chs, chl;
+    ChDate chs, chl;  // chl.JDN and the Valid fields are not set
+    std::string chs_text, chl_text;
+};
+ChineseRowsText ChineseRowsOf(CalendarEngine& engine, double ajd, std::string_view abbreviation);
+
+// The rows above with their tooltips and the rest the window shows.
+struct ChineseDatesText : ChineseRowsText {
     std::string cjdc_caption, cjdc;
-    std::string chs_text, chs_tooltip;
-    std::string chl_text, chl_tooltip;
+    std::string chs_tooltip, chl_tooltip;
     std::string day_stem_branch;     // "jia-zi"
     std::string day_element_animal;  // "wood-rat day"
     std::string month_text;          // "fire-tiger month"
@@ -58,8 +72,7 @@ struct ChineseDatesText {
     HanziDate hanzi;  // both dates in Chinese characters
 };
 
-// The Chinese rows of a moment (AJD) at the engine's prime meridian, epoch
-// and method; `abbreviation` names the meridian after the times.
+// The Chinese rows of a moment (AJD), as ChineseRowsOf, with the rest.
 ChineseDatesText ChineseDatesOf(CalendarEngine& engine, double ajd, std::string_view abbreviation);
 
 }  // namespace vemla

@@ -59,6 +59,15 @@ struct DayRow {
     std::string what;  // "wood-rat day (jia-zi)"
 };
 
-using ListRow = std::variant<LunarDateRow, MonthStartRow, PhaseRow, SolarTermRow, DayRow>;
+// The 1st of January of a Julian or CE year with its Chinese dates (none
+// when the engine cannot place the day).
+struct NewYearRow {
+    int32_t day = 0;
+    bool jc = false;
+    std::optional<ChDate> chs, chl;
+};
+
+using ListRow =
+    std::variant<LunarDateRow, MonthStartRow, PhaseRow, SolarTermRow, DayRow, NewYearRow>;
 
 }  // namespace vemla

@@ -20,7 +20,10 @@ class ListWindow::Output : public ListOutput {
         w_.view_.text += text;
         if (w_.text_written) w_.text_written(text);
     }
-    void Add(const ListRow& row) override { w_.rows_.push_back(row); }
+    void Add(const ListRow& row) override {
+        w_.rows_.push_back(row);
+        if (w_.row_added) w_.row_added(row);
+    }
     bool StopRequested() override {
         w_.ui_.DoPendingEvents();
         return w_.stop_;
@@ -287,14 +290,15 @@ void ListWindow::DoTest(std::optional<uint64_t> seed) {
     if (!BeginRun()) return;
     RunGuard guard(running_);
     Output out(*this);
+    self_test_ = {};
     if (Trim(view_.start_text).empty()) {
         view_.text.clear();
         view_.busy = true;
-        RunRandomSelfTest(main_.Engine(), seed ? *seed : ClockSeed(), out);
+        RunRandomSelfTest(main_.Engine(), seed ? *seed : ClockSeed(), out, &self_test_);
         view_.busy = false;
     } else {
         main_.SetDateText(view_.start_text);
-        RunSingleDateSelfTest(main_.Engine(), main_.ParseDate(), out);
+        RunSingleDateSelfTest(main_.Engine(), main_.ParseDate(), out, &self_test_);
     }
 }
 

@@ -18,6 +18,7 @@
 
 #include "app/calendar_export.h"
 #include "app/main_state.h"
+#include "app/self_test.h"
 #include "app/user_interface.h"
 #include "app/year_data.h"
 #include "common/program_text.h"
@@ -110,6 +111,9 @@ class ListWindow {
     // Called with every piece of text as a listing appends it (a front end
     // that streams the listing); the window's text holds it too.
     std::function<void(std::string_view)> text_written;
+    // Called with every row as a listing adds it (a front end that streams
+    // the rows); Rows() holds it too.
+    std::function<void(const ListRow&)> row_added;
 
     // --- The main window's buttons ----------------------------------------
     // "Dates/times/CJDs of dark moons & solar terms".
@@ -153,6 +157,8 @@ class ListWindow {
 
     // The rows of the listing shown, for the calendar export.
     const std::vector<ListRow>& Rows() const { return rows_; }
+    // What the last self-test counted.
+    const SelfTestTally& SelfTestResult() const { return self_test_; }
     // The suggested name of the calendar file: "lunar-new-years.ics".
     std::string ExportFileName() const;
     // The calendar of the listing shown, or the message why there is none.
@@ -194,6 +200,7 @@ class ListWindow {
     bool long_listing_ = false;  // Close reads "Stop"
     std::vector<ListRow> rows_;      // of the listing shown
     ExportSettings export_settings_;  // under which it was reckoned
+    SelfTestTally self_test_;
 };
 
 }  // namespace vemla

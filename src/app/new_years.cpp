@@ -25,8 +25,10 @@ void ListNewYears(const ListContext& context, int years, ListOutput& out) {
         ChDate chs, chl;
         const std::string new_year = StrNumber(date.Year) + "-01-01 " + (context.jc ? "JC" : "CE");
         if (!context.engine.CJDateToChDates(day, chs, chl)) {
+            out.Add(NewYearRow{day, context.jc, std::nullopt, std::nullopt});
             out.Write(new_year + ": no Chinese date found" + std::string(kLineEnd));
         } else {
+            out.Add(NewYearRow{day, context.jc, chs, chl});
             out.Write(new_year + " = " + ChLShortText(chl) + std::string(kLineEnd));
             out.Write(ChSShortText(chs, false) + std::string(kLineEnd));
         }

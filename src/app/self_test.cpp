@@ -44,18 +44,23 @@ class UniformDraws {
 }  // namespace
 
 bool TestDatePair(CalendarEngine& engine, const ChDate& chs_in, const ChDate& chl_in,
-                  ListOutput& out) {
+                  ListOutput& out, SelfTestTally* tally) {
+    SelfTestTally ignored;
+    SelfTestTally& count = tally ? *tally : ignored;
     bool passed = true;
 
     ChDate chs = chs_in;
     if (!engine.ChSDateToJDN(chs)) {
+        ++count.not_existing;
         out.Write("0");
     } else {
         ChDate chs2, chl2;
         engine.CJDateToChDates(chs.JDN, chs2, chl2);
         if (SameSolarDate(chs, chs2)) {
+            ++count.round_trips;
             out.Write("1");
         } else {
+            count.failures.push_back({ChSShortText(chs, false), chs.JDN, ChSShortText(chs2, false)});
             out.Write(FailureReport(ChSShortText(chs, false), chs.JDN, ChSShortText(chs2, false)));
             out.RequestStop();
             passed = false;
@@ -64,13 +69,16 @@ bool TestDatePair(CalendarEngine& engine, const ChDate& chs_in, const ChDate& ch
 
     ChDate chl = chl_in;
     if (engine.ChLDateToJDN(chl) != kChLExists) {
+        ++count.not_existing;
         out.Write("0");
     } else {
         ChDate chs2, chl2;
         engine.CJDateToChDates(chl.JDN, chs2, chl2);
         if (SameLunarDate(chl, chl2)) {
+            ++count.round_trips;
             out.Write("1");
         } else {
+            count.failures.push_back({ChLShortText(chl), chl.JDN, ChLShortText(chl2)});
             out.Write(FailureReport(ChLShortText(chl), chl.JDN, ChLShortText(chl2)));
             out.RequestStop();
             passed = false;
@@ -79,7 +87,8 @@ bool TestDatePair(CalendarEngine& engine, const ChDate& chs_in, const ChDate& ch
     return passed;
 }
 
-void RunRandomSelfTest(CalendarEngine& engine, uint64_t seed, ListOutput& out) {
+void RunRandomSelfTest(CalendarEngine& engine, uint64_t seed, ListOutput& out,
+                       SelfTestTally* tally) {
     UniformDraws draws(seed);
     out.Write("Doing 1000 random solar,lunar -> JDN -> solar,lunar" + std::string(kLineEnd));
     for (int k = 1; k <= kRandomPairs; ++k) {
@@ -102,18 +111,19 @@ void RunRandomSelfTest(CalendarEngine& engine, uint64_t seed, ListOutput& out) {
         chl.MonthOrTerm = month;
         chl.Leap = leap;
         chl.Day = lunar_day;
-        TestDatePair(engine, chs, chl, out);
+        TestDatePair(engine, chs, chl, out, tally);
     }
 }
 
-void RunSingleDateSelfTest(CalendarEngine& engine, const ParsedDate& parsed, ListOutput& out) {
+void RunSingleDateSelfTest(CalendarEngine& engine, const ParsedDate& parsed, ListOutput& out,
+                           SelfTestTally* tally) {
     if (parsed.error != kParseOk) {
         out.Write("Error code =" + StrNumber(parsed.error) + std::string(kLineEnd));
         return;
     }
     ChDate chs, chl;
     engine.CJDateToChDates(AJDToCJDC(parsed.ajd, engine.Settings().Longitude), chs, chl);
-    TestDatePair(engine, chs, chl, out);
+    TestDatePair(engine, chs, chl, out, tally);
 }
 
 }  // namespace vemla

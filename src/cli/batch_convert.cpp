@@ -48,6 +48,11 @@ class LineConverter {
         return vemla::MomentAt(main_.Engine(), ajd, main_.CCT(), local_offset_);
     }
 
+    // The values of the table's columns alone.
+    Moment TableMomentAt(double ajd) {
+        return vemla::TableMomentAt(main_.Engine(), lunations_, ajd, main_.CCT());
+    }
+
     HanziDate HanziOf(const Moment& m) const {
         return HanziDateOf(m.chs, m.chl, DayNumberOf(AJDToCJDC(m.ajd, main_.Longitude())));
     }
@@ -63,6 +68,7 @@ class LineConverter {
     MainState& main_;
     const EntryOptions& defaults_;
     int local_offset_;
+    LunationCache lunations_;
 };
 
 void AppendTsv(std::string& out, const Moment& m) {
@@ -104,7 +110,7 @@ int ConvertBatch(Session& session, std::istream& in, BatchFormat format,
         } else {
             record = std::to_string(number) + '\t';
             if (result.error.empty()) {
-                const Moment moment = converter.MomentAt(result.ajd);
+                const Moment moment = converter.TableMomentAt(result.ajd);
                 AppendTsv(record, moment);
                 if (hanzi) {
                     const HanziDate h = converter.HanziOf(moment);

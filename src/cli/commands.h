@@ -47,11 +47,11 @@ void AddFromOption(CLI::App* subcommand, EntryOptions& from);
 // Takes over --from when given; kExitOk or the refusal's code.
 int EnterFrom(Session& session, const EntryOptions& from);
 
-// A usage check for the commands that print the list window's text, which
-// has no JSON form: --json, --log and --hanzi are refused rather than ignored.
-inline std::function<std::string(const GlobalOptions&)> TextOnly(std::string command) {
+// A usage check for the commands that print the list window's text (or
+// its rows as JSON): --log and --hanzi are refused rather than ignored.
+inline std::function<std::string(const GlobalOptions&)> ListingOnly(std::string command) {
     return [command](const GlobalOptions& options) {
-        if (options.json || options.log) return command + " prints text only: no --json or --log";
+        if (options.log) return command + " writes no log entry: no --log";
         return HanziUsageError(options, command);
     };
 }

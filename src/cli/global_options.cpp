@@ -55,7 +55,9 @@ void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
         ->check(CLI::IsMember(codes, CLI::ignore_case));
     app.add_option("--state", options.state_file,
                    "Take the settings and the moment from this saved state file");
-    app.add_flag("--json", options.json, "Print JSON objects instead of text");
+    app.add_flag("--json", options.json,
+                 "Print JSON instead of text: one object, or one a line (JSON Lines) for the "
+                 "steps of move and search, the rows of list and a file of entries");
     app.add_flag("--hanzi", options.hanzi, "Also write the Chinese dates in Chinese characters");
     app.add_flag("--log", options.log, "Print the log entry that Add to log would write");
     app.add_option("--log-items", options.log_items,

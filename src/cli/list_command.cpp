@@ -4,6 +4,7 @@
 #include "app/list_window.h"
 #include "cli/calendar_output.h"
 #include "cli/commands.h"
+#include "cli/list_json.h"
 
 namespace vemla {
 namespace {
@@ -27,9 +28,16 @@ int RunList(Session& session, const ListOptions& o) {
     if (o.minor || o.no_minor) lists.SetIncludeMinorTerms(o.minor);
     if (o.names) lists.SetDisplayTermNames(true);
     const std::string years = o.years ? std::to_string(*o.years) : "";
-    // The listing is printed as it is written, so a long one shows progress.
+    // The listing is printed as it is written, so a long one shows progress;
+    // with --json its rows, one object a line.
     std::ostream& out = session.Out();
-    if (!o.calendar.ics)
+    const bool json = session.Options().json;
+    const ListJsonContext context{session.Main().Longitude(), session.Main().CCT(), o.julian};
+    if (json)
+        lists.row_added = [&out, &context](const ListRow& row) {
+            out << ListRowJson(row, context).dump() << "\n";
+        };
+    else if (!o.calendar.ics)
         lists.text_written = [&out](std::string_view text) {
             out << WithUnixLineEnds(std::string(text));
         };
@@ -42,6 +50,10 @@ int RunList(Session& session, const ListOptions& o) {
     else
         lists.OpenList(ListKind::kNewYears, years);
     lists.text_written = nullptr;
+    lists.row_added = nullptr;
+    // The note that a listing reached the end of the engine's years is not a row.
+    if (json && lists.View().text.find(EngineYearsEndLine()) != std::string::npos)
+        session.Err() << WithUnixLineEnds(EngineYearsEndLine());
     if (session.ReportMessages()) return kExitRefused;
     return o.calendar.ics ? PrintCalendar(session, lists.Calendar(), o.calendar) : kExitOk;
 }
@@ -50,7 +62,10 @@ int RunList(Session& session, const ListOptions& o) {
 
 void AddListCommand(CLI::App& app, Commands& commands) {
     auto o = std::make_shared<ListOptions>();
-    CLI::App* sub = app.add_subcommand("list", "Print a listing of the list window");
+    CLI::App* sub = app.add_subcommand(
+        "list",
+        "Print a listing of the list window; with --json one object a row (JSON Lines): "
+        "chl, ce or jc, jdn ... of dates; event, moment, ajd, cjdc, label ... of moments");
     sub->add_option("kind", o->kind, "new-years, leap-months, year-data or new-years-jc-ce")
         ->required()
         ->check(CLI::IsMember({"new-years", "leap-months", "year-data", "new-years-jc-ce"}));
@@ -71,7 +86,11 @@ void AddListCommand(CLI::App& app, Commands& commands) {
     AddElementAnimalOptions(sub, o->from);
     AddCalendarOptions(sub, o->calendar);
     commands.push_back({sub, [o](Session& session) { return RunList(session, *o); },
-                        TextOnly("list")});
+                        [o](const GlobalOptions& options) {
+                            if (options.json && o->calendar.ics)
+                                return std::string("--ics and --json exclude each other");
+                            return ListingOnly("list")(options);
+                        }});
 }
 
 }  // namespace vemla

@@ -21,22 +21,26 @@ std::string MonthElementAnimalName(const ChDate& chl) {
     return std::string(kElementNames[element]) + "-" + std::string(kAnimalNames[animal]);
 }
 
-}  // namespace
+// Trim without a copy: most texts have no blanks at their ends.
+std::string Trimmed(std::string& text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const size_t last = text.find_last_not_of(kBlanks);
+    if (last == std::string::npos) return "";
+    text.erase(last + 1);
+    text.erase(0, text.find_first_not_of(kBlanks));
+    return std::move(text);
+}
 
-Moment MomentAt(CalendarEngine& engine, double ajd, std::string_view abbreviation,
-                int local_offset) {
+// The values of the batch table, from the rows both builders share (their
+// texts are moved out).
+Moment TableValues(CalendarEngine& engine, double ajd, LondonRowsText& london,
+                   ChineseRowsText& chinese) {
     Moment m;
     m.ajd = ajd;
-    WesternDatesText western = WesternDatesOf(ajd, local_offset);
-    ChineseDatesText chinese = ChineseDatesOf(engine, ajd, abbreviation);
-    m.rows[kCalCE] = Trim(western.ce);
-    m.rows[kCalCEX] = Trim(western.cex);
-    m.rows[kCalJC] = Trim(western.jc);
-    m.rows[kCalCJDL] = Trim(western.cjdl);
-    m.rows[kCalCJDX] = Trim(western.cjdx);
-    m.rows[kCalCHL] = Trim(chinese.chl_text);
-    m.rows[kCalCHS] = Trim(chinese.chs_text);
-    m.rows[kCalCJDC] = Trim(chinese.cjdc);
+    m.rows[kCalCE] = Trimmed(london.ce);
+    m.rows[kCalJC] = Trimmed(london.jc);
+    m.rows[kCalCHL] = Trimmed(chinese.chl_text);
+    m.rows[kCalCHS] = Trimmed(chinese.chs_text);
     m.rows[kCalAJD] = JulianDateNumberText(ajd) + " AJD";
     m.chl = chinese.chl;
     m.chs = chinese.chs;
@@ -45,11 +49,35 @@ Moment MomentAt(CalendarEngine& engine, double ajd, std::string_view abbreviatio
     m.month = MonthElementAnimalName(chinese.chl);
     m.year = ElementAnimalText(chinese.chl.Position);
     m.year_count = LinearYearCount(chinese.chl.Cycle, chinese.chl.Position);
+    return m;
+}
+
+}  // namespace
+
+Moment MomentAt(CalendarEngine& engine, double ajd, std::string_view abbreviation,
+                int local_offset) {
+    WesternDatesText western = WesternDatesOf(ajd, local_offset);
+    ChineseDatesText chinese = ChineseDatesOf(engine, ajd, abbreviation);
+    Moment m = TableValues(engine, ajd, western, chinese);
+    m.rows[kCalCEX] = Trim(western.cex);
+    m.rows[kCalCJDL] = Trim(western.cjdl);
+    m.rows[kCalCJDX] = Trim(western.cjdx);
+    m.rows[kCalCJDC] = Trim(chinese.cjdc);
     MoonDisplayData moon = ComputeMoonData(ajd);
     m.moon_age = Trim(moon.age_label);
     if (moon.view) m.moon_phase = Trim(moon.view->label);
     m.delta_t_minutes = DeltaTForMoment(ajd);
     m.local_offset_minutes = local_offset;
+    return m;
+}
+
+Moment TableMomentAt(CalendarEngine& engine, LunationCache& lunations, double ajd,
+                     std::string_view abbreviation) {
+    LondonRowsText london = LondonRowsOf(ajd);
+    ChineseRowsText chinese = ChineseRowsOf(engine, ajd, abbreviation);
+    Moment m = TableValues(engine, ajd, london, chinese);
+    std::string phase = lunations.PhaseLabel(ajd);
+    m.moon_phase = Trimmed(phase);
     return m;
 }
 

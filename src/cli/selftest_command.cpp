@@ -3,6 +3,7 @@
 
 #include "app/list_window.h"
 #include "cli/commands.h"
+#include "cli/list_json.h"
 
 namespace vemla {
 namespace {
@@ -29,8 +30,12 @@ int RunSelfTest(Session& session, const SelfTestOptions& o) {
         session.Err() << text;
         return kExitRefused;
     }
-    session.Out() << text;
-    if (text.find(" but\n") != std::string::npos) {
+    const SelfTestTally& tally = lists.SelfTestResult();
+    if (session.Options().json)
+        session.Out() << SelfTestJson(tally).dump() << "\n";
+    else
+        session.Out() << text;
+    if (!tally.failures.empty()) {
         session.Err() << "The self-test found conversions that do not round-trip.\n";
         return kExitRefused;
     }
@@ -42,11 +47,13 @@ int RunSelfTest(Session& session, const SelfTestOptions& o) {
 void AddSelfTestCommand(CLI::App& app, Commands& commands) {
     auto o = std::make_shared<SelfTestOptions>();
     CLI::App* sub =
-        app.add_subcommand("selftest", "Run the round-trip self-test of the conversions");
+        app.add_subcommand("selftest",
+                           "Run the round-trip self-test of the conversions; with --json one "
+                           "object: dates, roundTrips, notExisting, failures, passed");
     sub->add_option("--date", o->date, "Test this one date instead of random ones");
     sub->add_option("--seed", o->seed, "Seed of the random run, for a repeatable test");
     commands.push_back({sub, [o](Session& session) { return RunSelfTest(session, *o); },
-                        TextOnly("selftest")});
+                        ListingOnly("selftest")});
 }
 
 }  // namespace vemla

@@ -7,8 +7,8 @@ namespace vemla {
 namespace {
 
 std::string TwoDigits(int n) {
-    std::string text = std::to_string(n);
-    return n >= 0 && n < 10 ? "0" + text : text;
+    if (n < 0 || n > 9) return std::to_string(n);
+    return {'0', static_cast<char>('0' + n)};
 }
 
 std::string TermCode(int term) {

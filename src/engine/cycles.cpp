@@ -67,8 +67,11 @@ int PositionOfElementAnimalText(std::string_view text) {
 }
 
 std::string ElementAnimalText(int position) {
-    return std::string(kElementNames[ElementOf(position)]) + "-" +
-           std::string(kAnimalNames[AnimalOf(position)]);
+    const std::string_view element = kElementNames[ElementOf(position)];
+    const std::string_view animal = kAnimalNames[AnimalOf(position)];
+    std::string text;
+    text.reserve(element.size() + animal.size() + 1);
+    return text.append(element).append("-").append(animal);
 }
 
 std::string StemBranchText(int position) {

@@ -52,8 +52,8 @@ std::string YearText(int32_t year, std::string_view group_separator) {
 }
 
 std::string TwoDigits(int n) {
-    std::string text = std::to_string(n);
-    return text.size() < 2 ? "0" + text : text;
+    if (n < 0 || n > 9) return std::to_string(n);
+    return {'0', static_cast<char>('0' + n)};
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "engine/lunar_phases.h"
 
 #include <cmath>
-#include <limits>
 
 #include "engine/astro.h"
 #include "engine/european.h"
+#include "engine/lunation_search.h"
 
 namespace vemla {
 
@@ -30,40 +30,12 @@ double SyzygyUT(int32_t k, int phase) {
 }
 
 int32_t LunationOf(double ajd) {
-    constexpr double kMaxLunation = std::numeric_limits<int32_t>::max() - 1;
-    double guess = std::floor((ajd - DarkMoonZero()) / kSynodicMonth);
-    if (!(guess >= -kMaxLunation)) guess = -kMaxLunation;  // also NaN
-    if (guess > kMaxLunation - 1) guess = kMaxLunation - 1;
-    int32_t k = static_cast<int32_t>(guess);
-    // The true dark moon is within about half a day of the mean one, so the
-    // first guess is at most one lunation off; the bound only guards against
-    // moments beyond any lunation we can number.
-    for (int step = 0; step < 64; ++step) {
-        double t0 = SyzygyUT(k, kDarkMoon);
-        double t1 = SyzygyUT(k + 1, kDarkMoon);
-        if (t0 <= ajd && ajd < t1) return k;
-        if (t0 <= ajd) {
-            if (k >= kMaxLunation - 1) return k;
-            ++k;
-        } else {
-            if (k <= -kMaxLunation) return k;
-            --k;
-        }
-    }
-    return k;
+    return lunation_search::FindLunation(ajd, DarkMoonZero(),
+                                         [](int32_t k) { return SyzygyUT(k, kDarkMoon); });
 }
 
 int PhaseInLunation(int32_t k, double x, bool& exact) {
-    exact = false;
-    if (k < std::numeric_limits<int32_t>::max() && SyzygyTD(k + 1, kDarkMoon) <= x) return kAfterLunation;
-    for (int p = kLastQuarter; p >= kDarkMoon; --p) {
-        double t = SyzygyTD(k, p);
-        if (t <= x) {
-            exact = std::fabs(t - x) < 0.00005;
-            return p;
-        }
-    }
-    return kBeforeLunation;
+    return lunation_search::LastPhase(k, x, exact, SyzygyTD);
 }
 
 int GetPhase(int32_t k, double ajd, bool& exact) {

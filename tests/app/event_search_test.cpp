@@ -52,7 +52,6 @@ TEST(PhaseSearch, FullAndDarkMoonsAreThoseOfTheReferenceLunations) {
     for (int phase : {kFullMoon, kDarkMoon}) {
         const std::vector<PhaseRow> rows = ReferencePhases(phase);
         ASSERT_GT(rows.size(), 2000u);
-        int consecutive = 0;
         for (size_t i = 0; i + 1 < rows.size(); ++i) {
             const PhaseRow& a = rows[i];
             const PhaseRow& b = rows[i + 1];
@@ -62,7 +61,6 @@ TEST(PhaseSearch, FullAndDarkMoonsAreThoseOfTheReferenceLunations) {
             EXPECT_EQ(FindPhase(a.ut + 0.5, phase, false), SyzygyUT(a.k, phase)) << a.k;
             if (b.k != a.k + 1 || i % 5 != 0) continue;
             // Between two consecutive ones (1900 to 2100), at three places.
-            ++consecutive;
             for (double f : {0.02, 0.5, 0.98}) {
                 const double x = a.ut + f * (b.ut - a.ut);
                 const double next = FindPhase(x, phase, true);
@@ -71,7 +69,6 @@ TEST(PhaseSearch, FullAndDarkMoonsAreThoseOfTheReferenceLunations) {
                 EXPECT_EQ(FindPhase(x, phase, false), SyzygyUT(a.k, phase)) << a.k;
             }
         }
-        EXPECT_GT(consecutive, 400);
     }
 }
 
@@ -91,10 +88,9 @@ TEST(PhaseSearch, AnEventAtTheMomentIsPassedOverInBothDirections) {
             EXPECT_EQ(FindPhase(x, e.phase, true), after) << e.k;
             EXPECT_EQ(FindPhase(x, e.phase, false), before) << e.k;
         }
+        // Just after and just before, it is found.
         EXPECT_EQ(FindPhase(t + 0.001, e.phase, false), t) << e.k;
-        EXPECT_EQ(FindPhase(t + 0.001, e.phase, true), after) << e.k;
         EXPECT_EQ(FindPhase(t - 0.001, e.phase, true), t) << e.k;
-        EXPECT_EQ(FindPhase(t - 0.001, e.phase, false), before) << e.k;
         // Lunar quarters: from one phase to the next and back.
         const int later = (e.phase + 1) % 4;
         EXPECT_EQ(FindLunarQuarter(t, true), SyzygyUT(e.k + (later == 0), later)) << e.k;
@@ -124,38 +120,26 @@ std::vector<TermRow> ReferenceTerms() {
     return rows;
 }
 
-TEST(SolarTermSearch, SolsticesAndEquinoxesAreTheReferenceMoments) {
+TEST(SolarTermSearch, TermsSolsticesAndEquinoxesAreTheReferenceMoments) {
     CalendarEngine engine;
     const int targets[] = {kTargetVernalEquinox, kTargetSummerSolstice, kTargetAutumnalEquinox,
                            kTargetWinterSolstice};
-    int checked = 0;
-    for (const TermRow& row : ReferenceTerms()) {
-        if (row.longitude % 90 != 0) continue;
-        // Within the four minutes by which the two Suns part at most.
-        for (bool next : {true, false}) {
-            const double from = row.ut + (next ? -40.0 : 40.0);
-            const auto found = FindSolarTerm(engine, from, targets[row.longitude / 90], next);
-            ASSERT_TRUE(found);
-            EXPECT_NEAR(*found, row.ut, 5 * kMinute) << row.year << " " << row.longitude;
+    const std::vector<TermRow> rows = ReferenceTerms();
+    ASSERT_GT(rows.size(), 24u * 400);
+    for (const TermRow& row : rows) {
+        // Within the four minutes by which the two Suns part at most; the
+        // terms lie about 15 days apart.
+        for (double away : {-5.0, 5.0}) {
+            const bool next = away < 0;
+            EXPECT_NEAR(FindSolarTerm(engine, row.ut + away, kTargetSolarTerm, next).value_or(0),
+                        row.ut, 5 * kMinute)
+                << row.year << " " << row.longitude;
+            if (row.longitude % 90 != 0) continue;
+            const int target = targets[row.longitude / 90];
+            EXPECT_NEAR(FindSolarTerm(engine, row.ut + 8 * away, target, next).value_or(0), row.ut,
+                        5 * kMinute)
+                << row.year << " " << row.longitude;
         }
-        ++checked;
-    }
-    EXPECT_GT(checked, 1700);
-}
-
-TEST(SolarTermSearch, TermsFollowOneAnotherAndATermAtTheMomentIsPassedOver) {
-    CalendarEngine engine;
-    std::vector<TermRow> year2000;
-    for (const TermRow& row : ReferenceTerms())
-        if (row.year == 2000) year2000.push_back(row);
-    ASSERT_EQ(year2000.size(), 24u);
-    std::sort(year2000.begin(), year2000.end(), [](auto& a, auto& b) { return a.ut < b.ut; });
-
-    // From 2000-01-01 the searches visit the year's 24 terms in turn.
-    double x = 2451544.5;
-    for (const TermRow& row : year2000) {
-        x = *FindSolarTerm(engine, x, kTargetSolarTerm, true);
-        EXPECT_NEAR(x, row.ut, kMinute) << row.longitude;
     }
 
     // From a December solstice, or a second after it, the next is a year
@@ -164,7 +148,10 @@ TEST(SolarTermSearch, TermsFollowOneAnotherAndATermAtTheMomentIsPassedOver) {
     for (double at : {solstice, solstice + 1.0 / 86400.0})
         EXPECT_NEAR(*FindSolarTerm(engine, at, kTargetWinterSolstice, true) - solstice, 365.24,
                     0.1);
-    EXPECT_NEAR(*FindSolarTerm(engine, solstice, kTargetSolsticeOrEquinox, false), year2000[17].ut,
+    const auto september = std::find_if(rows.begin(), rows.end(), [](const TermRow& r) {
+        return r.year == 2000 && r.longitude == 180;
+    });
+    EXPECT_NEAR(*FindSolarTerm(engine, solstice, kTargetSolsticeOrEquinox, false), september->ut,
                 kMinute);
 }
 
@@ -267,6 +254,8 @@ TEST(LunarNewYearSearch, LandsOnTheFirstDayOfEveryFirstMonth) {
         EXPECT_EQ(from(day + 1, false), day) << day;
         EXPECT_EQ(from(after - 1, true), after) << day;
     }
+    // 2001-06-01 lies in the leap fourth month of 79-18; 79-19 began on 2002-02-12.
+    EXPECT_EQ(from(2452062, true), 2452318);
 }
 
 TEST(ElementAnimalSearch, DaysBearTheChoiceAndNoneBetweenIsPassedOver) {

@@ -1,19 +1,29 @@
 // The list window through the program: the main window's buttons, the years
 // box, the captions while a listing runs, Stop and Close between lines, the
-// year data's options, copying, and the self-test's window.
+// year data's options, copying; and the self-test, its round trips and its
+// window.
 #include "app/list_window.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 #include "app/application.h"
+#include "app/self_test.h"
+#include "chinese_date_maker.h"
 #include "fake_user_interface.h"
 #include "recording_list_output.h"
 
 namespace vemla {
 namespace {
+
+using test::MakeChDate;
+using test::RecordingListOutput;
+
+constexpr std::string_view kRandomHeader =
+    "Doing 1000 random solar,lunar -> JDN -> solar,lunar\r\n";
 
 // A platform whose pending events act on the window, as the user would
 // between two lines of a listing.
@@ -62,8 +72,6 @@ TEST_F(ListWindowTest, MainWindowButtonsListWithTheYearsOfTheBox) {
     EXPECT_EQ(streamed, View().text);
     EXPECT_TRUE(View().visible && View().omit_invalid_dates_visible &&
                 !View().leap_months_only_visible);
-    EXPECT_EQ(View().years_caption, Text(17));
-    EXPECT_EQ(View().close_caption, Text(18));
 
     Lists().SetLeapMonthsOnly(true);
     Lists().OpenList(ListKind::kMonthStarts);
@@ -135,8 +143,7 @@ TEST_F(ListWindowTest, YearDataFollowsItsOptionsAndKeepsTheLargeWindow) {
     Lists().ShowYearData();
     EXPECT_EQ(View().caption, "Dates, times and CJDs of dark moons and solar terms");
     EXPECT_TRUE(View().terms_visible && View().large && !View().list_visible);
-    EXPECT_NE(View().text.find("  ST 1 Z11\r\n"), std::string::npos);
-    EXPECT_EQ(View().text.find("  ST 2 J12"), std::string::npos);  // minor terms start excluded
+    // Each option redraws the data at once.
     Lists().SetIncludeMinorTerms(true);
     Lists().SetIncludeMajorTerms(false);
     EXPECT_EQ(View().text.find("  ST 1 Z11"), std::string::npos);
@@ -174,8 +181,7 @@ TEST_F(ListWindowTest, SelfTestWindowRunsRandomPairsThenTypedDates) {
     Lists().OpenSelfTest(3);
     EXPECT_EQ(View().caption, "Second test");
     EXPECT_TRUE(View().start_end_visible && View().stop_visible && !View().list_visible);
-    EXPECT_EQ(View().text.rfind("Doing 1000 random solar,lunar -> JDN -> solar,lunar\r\n", 0), 0u);
-    EXPECT_EQ(View().text.size(), 53u + 2 * 10);
+    EXPECT_EQ(View().text.size(), kRandomHeader.size() + 2 * 10);  // stopped after ten pairs
 
     ui.on_pending = nullptr;
     Lists().SetStartText("79-40-2*-01 CHL");
@@ -183,8 +189,60 @@ TEST_F(ListWindowTest, SelfTestWindowRunsRandomPairsThenTypedDates) {
     EXPECT_EQ(app->Main().View().date_text, "79-40-2*-01 CHL");
     Lists().SetStartText("79-41-01-30 CHL");  // the first month of 2024 has 29 days
     Lists().DoTest();
-    EXPECT_EQ(View().text.substr(53 + 20), "11Error code = 13\r\n");
+    EXPECT_EQ(View().text.substr(kRandomHeader.size() + 20), "11Error code = 13\r\n");
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(SelfTest, RandomRunsShowOnlyGoodRoundTripsAndImpossibleDates) {
+    // One whole run, then the first 100 pairs of many more seeds.
+    CalendarEngine engine;
+    int ones = 0, zeros = 0;
+    for (uint64_t seed = 1; seed <= 16; ++seed) {
+        const int pairs = seed == 1 ? kRandomPairs : 100;
+        RecordingListOutput run;
+        if (pairs < kRandomPairs) run.stop_at_question = pairs + 1;
+        RunRandomSelfTest(engine, seed, run);
+        ASSERT_EQ(run.text.substr(0, kRandomHeader.size()), kRandomHeader);
+        const std::string results = run.text.substr(kRandomHeader.size());
+        ASSERT_EQ(results.size(), 2u * pairs) << "seed " << seed << ": " << results;
+        ASSERT_EQ(results.find_first_not_of("01"), std::string::npos)
+            << "seed " << seed << ": " << results;
+        ones += static_cast<int>(std::count(results.begin(), results.end(), '1'));
+        zeros += static_cast<int>(std::count(results.begin(), results.end(), '0'));
+        if (pairs == kRandomPairs) {
+            EXPECT_EQ(run.questions, kRandomPairs);
+        }
+    }
+    // The ranges reach past the valid fields, so both results occur.
+    EXPECT_GT(ones, 1500);
+    EXPECT_GT(zeros, 1500);
+}
+
+TEST(SelfTest, ImpossibleDatesGiveZeroAndGoodOnesOne) {
+    CalendarEngine engine;
+    const ChDate impossible[][2] = {
+        {MakeChDate(79, 0, 4, 0, 7), MakeChDate(79, 61, 1, 0, 1)},     // positions 0 and 61
+        {MakeChDate(79, 41, 4, 0, 0), MakeChDate(79, 41, 1, 0, -2)},   // days 0 and -2
+        {MakeChDate(79, 41, 25, 0, 1), MakeChDate(79, 41, 13, 0, 1)},  // term 25, month 13
+        {MakeChDate(79, 41, 4, 0, 16),
+         MakeChDate(79, 41, 1, 0, 30)},  // past the term's and month's end
+        {MakeChDate(79, 41, 0, 0, 1),
+         MakeChDate(79, 41, 4, 1, 1)},  // term 0; no leap month 4 in 2024
+    };
+    for (const auto& pair : impossible) {
+        RecordingListOutput run;
+        EXPECT_TRUE(TestDatePair(engine, pair[0], pair[1], run));
+        EXPECT_EQ(run.text, "00");
+        EXPECT_FALSE(run.stopped);
+    }
+    // 2024-02-10 is the 7th day of term 4 (J1 began 2024-02-04) and the first
+    // of the nian; 2023-03-22 the first day of the leap second month.
+    RecordingListOutput good;
+    EXPECT_TRUE(
+        TestDatePair(engine, MakeChDate(79, 41, 4, 0, 7), MakeChDate(79, 41, 1, 0, 1), good));
+    EXPECT_TRUE(
+        TestDatePair(engine, MakeChDate(-10, 1, 1, 0, 1), MakeChDate(79, 40, 2, 1, 1), good));
+    EXPECT_EQ(good.text, "1111");
 }
 
 }  // namespace

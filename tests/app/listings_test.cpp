@@ -1,13 +1,17 @@
-// The lunar new years, month starts and Julian and CE new years listings,
-// line by line against texts built from the reference months and from
-// hand-worked dates.
+// The listings of the list window (lunar new years, month starts, Julian and
+// CE new years, the year data), line by line against texts built from the
+// reference months and from hand-worked dates; their ends at the engine's
+// last year and their borderline marks.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <regex>
 
+#include "app/borderline_text.h"
 #include "app/lunar_new_years.h"
 #include "app/month_starts.h"
 #include "app/new_years.h"
+#include "app/year_data.h"
 #include "recording_list_output.h"
 #include "tsv.h"
 
@@ -41,6 +45,17 @@ class ListingTest : public ::testing::Test {
   protected:
     ListContext Context(double ajd = 2451545.0, bool jc = false) {
         return {engine, ajd, "CCT", "epoch = -2696, method = true sun", jc};
+    }
+    Lines YearData(double ajd, SolarTermOptions options, bool jc = false) {
+        test::RecordingListOutput list;
+        WriteYearData(Context(ajd, jc), options, list);
+        return list.Lines();
+    }
+    static Lines Matching(const Lines& lines, const char* pattern) {
+        Lines found;
+        for (const auto& line : lines)
+            if (std::regex_search(line, std::regex(pattern))) found.push_back(line);
+        return found;
     }
     CalendarEngine engine;
     test::RecordingListOutput out;
@@ -149,6 +164,140 @@ TEST_F(ListingTest, JulianAndCENewYears) {
     EXPECT_EQ(lines[0].substr(0, 14), "-1-01-01 CE = ");
     EXPECT_EQ(lines[2].substr(0, 14), " 0-01-01 CE = ");
     EXPECT_EQ(lines[4].substr(0, 14), " 1-01-01 CE = ");
+}
+
+constexpr double k20240210 = 2460351.0;  // 2024-02-10 12:00 GMT
+
+TEST_F(ListingTest, YearDataHasThreeSuiWithTheirNianHeadingsAndSummaries) {
+    const Lines lines = YearData(k20240210, {true, true, false});
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 6),
+              (Lines{"Dates, times and chronological Julian dates of dark moons",
+                     "and solar terms for 3 solar years beginning 79-40 (2023 CE),",
+                     "epoch = -2696, method = true sun.  Times are CCT times,",
+                     "which assume longitude 120º E as prime meridian.",
+                     "",  // the first sui start only ends a line
+                     "---------- Sui 79-40"}));
+    EXPECT_EQ(Matching(lines, "^(---------- )?(Sui|Nian)"),
+              (Lines{"---------- Sui 79-40", "---------- Nian  79-40",
+                     "Sui 79-40 was a long sui, with 13 months.", "---------- Sui 79-41",
+                     "Nian 79-40 was a long nian, with 13 months.", "---------- Nian  79-41",
+                     "Sui 79-41 was a normal sui, with 12 months.", "---------- Sui 79-42",
+                     "Nian 79-41 was a normal nian, with 12 months.", "---------- Nian  79-42",
+                     "Sui 79-42 was a long sui, with 13 months."}));
+    EXPECT_EQ(lines.back(), "Sui 79-42 was a long sui, with 13 months.");
+}
+
+TEST_F(ListingTest, YearDataMonthAndTermLinesFollowTheReferenceAndKnownMoments) {
+    const Lines lines = YearData(k20240210, {true, true, false});
+    const std::regex month_line(
+        R"( (\d{4}-\d\d-\d\d) CE \d\d:\d\d CCT  2,4\d\d,\d{3}\.\d{4}  LN (\d+) M(\d\d|\d+\*) \((\d) zq\))");
+    Lines months;
+    int lunation = 283;  // the month of 2022-11-24
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::smatch m;
+        if (!std::regex_match(lines[i], m, month_line)) continue;
+        EXPECT_EQ(std::stoi(m[2]), lunation++) << lines[i];
+        EXPECT_EQ(m[4] == "0", m[3].str().back() == '*')
+            << lines[i];  // leap months hold no principal term
+        EXPECT_EQ(lines[i - 1].rfind("---------- ", 0), 0u) << lines[i];
+        months.push_back(m[1].str() + " M" + m[3].str());
+    }
+    Lines expected;
+    for (const auto& r : test::ReadTsv("chinese-months.tsv").rows)
+        if (r[0] >= "2022-11-24" && r[0] < "2025-12-20")
+            expected.push_back(r[0] + " M" +
+                               (r[5] == "1" ? r[4] + "*" : (r[4].size() < 2 ? "0" : "") + r[4]));
+    EXPECT_EQ(months, expected);
+
+    const Lines terms = Matching(lines, "  ST");
+    ASSERT_EQ(terms.size(), 72u);
+    for (size_t i = 0; i < terms.size(); ++i)
+        EXPECT_NE(terms[i].find("  ST " + std::to_string(i % 24 + 1) + " "), std::string::npos)
+            << terms[i];
+    // December solstice 2022 at 21:48 GMT, March equinox 2023 at 21:24 GMT,
+    // June solstice 2024 at 20:51 GMT: the next mornings in China.
+    EXPECT_TRUE(std::regex_match(
+        terms[0], std::regex(R"( 2022-12-22 CE 05:48 CCT  2,459,936\.24\d\d  ST 1 Z11)")));
+    EXPECT_TRUE(std::regex_match(
+        terms[6], std::regex(R"( 2023-03-21 CE 05:24 CCT  2,460,025\.2\d{3}  ST 7 Z2)")));
+    EXPECT_TRUE(std::regex_match(
+        terms[36], std::regex(R"( 2024-06-21 CE 04:51 CCT  2,460,483\.20\d\d  ST 13 Z5)")));
+}
+
+TEST_F(ListingTest, YearDataSolarTermOptionsAndTheJulianCalendar) {
+    const Lines major = Matching(YearData(k20240210, {true, false, false}), "  ST");
+    EXPECT_EQ(major.size(), 36u);
+    EXPECT_EQ(Matching(major, " Z\\d+$").size(), 36u);
+    const Lines minor = Matching(YearData(k20240210, {false, true, false}), "  ST");
+    EXPECT_EQ(minor.size(), 36u);
+    EXPECT_EQ(Matching(minor, " J\\d+$").size(), 36u);
+
+    const Lines named = Matching(YearData(k20240210, {true, true, true}), "  ST");
+    EXPECT_EQ(named[0].substr(named[0].find("  ST")), "  ST 1 Z11 Dong zhi (Winter solstice)");
+    EXPECT_EQ(named[3].substr(named[3].find("  ST")), "  ST 4 J1 Li chun (Beginning of spring)");
+
+    // Without terms: no "and solar terms", no dashes; the headings keep their
+    // own lines.
+    const Lines bare = YearData(k20240210, {false, false, true});
+    EXPECT_EQ(bare[1], "for 3 solar years beginning 79-40 (2023 CE),");
+    EXPECT_TRUE(Matching(bare, "  ST|----------").empty());
+    EXPECT_EQ(Lines(bare.begin() + 4, bare.begin() + 6), (Lines{"", "Sui 79-40"}));
+    EXPECT_EQ(bare[6].substr(bare[6].find("  LN")), "  LN 283 M11 (1 zq)");
+    EXPECT_EQ(Matching(bare, "^Nian  79-4[012]$").size(), 3u);
+
+    const Lines julian = YearData(k20240210, {}, true);
+    EXPECT_EQ(julian[1], "and solar terms for 3 solar years beginning 79-40 (2023 JC),");
+    EXPECT_EQ(Matching(julian, "  ST 1 Z11")[0].substr(0, 25), " 2022-12-09 JC 05:48 CCT ");
+}
+
+TEST_F(ListingTest, YearDataCycleBoundariesAndNegativeYears) {
+    // 2045-02-10: the data begin with 2044, position 1 of cycle 80, stepped
+    // back to 60 of cycle 79 and forward again.
+    const Lines lines = YearData(2468021.0, {});
+    EXPECT_EQ(lines[1], "and solar terms for 3 solar years beginning 80-1 (2044 CE),");
+    EXPECT_EQ(lines[5], "---------- Sui 80-1");
+    EXPECT_EQ(Matching(lines, "^---------- Nian"),
+              (Lines{"---------- Nian  80-1", "---------- Nian  80-2", "---------- Nian  80-3"}));
+
+    // -2999-06-01: the data begin with -3000, position 57 of cycle -5.
+    const Lines early = YearData(625849.0, {});
+    EXPECT_EQ(early[1], "and solar terms for 3 solar years beginning-5-57 (-3000 CE),");
+    EXPECT_EQ(early[5], "---------- Sui-5-57");
+    EXPECT_TRUE(std::regex_match(
+        early[6],
+        std::regex(R"(-3001-1\d-\d\d CE \d\d:\d\d CCT  6\d\d,\d{3}\.\d{4}  LN-\d+ M11 .*)")))
+        << early[6];
+}
+
+TEST_F(ListingTest, ListingsEndWithTheLineThatSaysWhere) {
+    ListContext context = Context(4960762.0);  // noon, 8870-01-01
+    const std::function<void(test::RecordingListOutput&)> listings[] = {
+        [&](auto& list) { ListNewYears(context, 32767, list); },
+        [&](auto& list) { ListLunarNewYears(context, "193-47-01-01 CHL", 32767, false, list); },
+        [&](auto& list) { ListMonthStarts(context, 8870, 30000, false, list); },
+    };
+    for (const auto& write : listings) {
+        test::RecordingListOutput list;
+        write(list);
+        EXPECT_EQ(list.Lines().back() + "\r\n", EngineYearsEndLine());
+        EXPECT_NE(list.text.find("8883-"), std::string::npos);  // the last of the engine's years
+        EXPECT_EQ(list.text.find("8884-"), std::string::npos);
+        EXPECT_EQ(list.text.find("Anomaly"), std::string::npos);
+        EXPECT_TRUE(list.messages.empty());
+    }
+}
+
+// Published tables disagree on 1914-11-18 (a dark moon minutes after
+// midnight at 120 degrees East): the one month start of 1914 marked.
+TEST_F(ListingTest, MonthStartsAndYearDataMarkTheBorderlineLines) {
+    test::RecordingListOutput year_data;
+    ListMonthStarts(Context(2420455.0), 1914, 1, false, out);
+    WriteYearData(Context(2420455.0), {}, year_data);
+    for (const auto* list : {&out, &year_data})
+        for (const std::string& line : list->Lines())
+            EXPECT_EQ(line.find(kBorderlineLineMark) != std::string::npos,
+                      line.find("1914-11-18 CE") != std::string::npos)
+                << line;
 }
 
 }  // namespace

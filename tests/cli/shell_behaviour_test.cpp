@@ -48,7 +48,7 @@ TEST_F(ShellBehaviour, ExitStatusAndWhereTheMessageGoes) {
         {{"move", "CE century", "--back", "--count", "3", "--from", "-2950-06-01 CE"},
          kExitRefused, "Earliest date exceeded."},
         {{"list", "leap-months", "--years", "1e2"}, kExitUsage, "--years: a whole number"},
-        {{"list", "new-years", "--json"}, kExitUsage, "list prints text only"},
+        {{"list", "new-years", "--log"}, kExitUsage, "list writes no log entry"},
         {{"selftest", "--date", "x"}, kExitRefused, "Error code = 1"},
         // A number too large for a double fails its field as a large one does.
         {{"convert", "2000-01-01 CE", "--plus", std::string(309, '9')}, kExitRefused, "Date is later"},

@@ -1,0 +1,54 @@
+#include "engine/lunation_cache.h"
+
+#include <cmath>
+
+#include "engine/lunar_phases.h"
+#include "engine/lunation_search.h"
+
+namespace vemla {
+
+LunationCache::LunationCache() : slots_(kSlots) {}
+
+const LunationCache::Lunation& LunationCache::Get(int32_t k) {
+    Lunation& slot = slots_[static_cast<size_t>(((k % kSlots) + kSlots) % kSlots)];
+    if (slot.filled && slot.ut.k == k) return slot;
+    slot.filled = true;
+    slot.ut.k = k;
+    for (int p = kDarkMoon; p <= kLastQuarter; ++p) {
+        slot.td[p] = SyzygyTD(k, p);
+        slot.ut.phase[p] = SyzygyUT(k, p);
+    }
+    slot.td[4] = SyzygyTD(k + 1, kDarkMoon);
+    slot.ut.next_dark = SyzygyUT(k + 1, kDarkMoon);
+    return slot;
+}
+
+int32_t LunationCache::LunationOf(double ajd) {
+    return lunation_search::FindLunation(ajd, DarkMoonZero(),
+                                         [this](int32_t k) { return Get(k).ut.phase[kDarkMoon]; });
+}
+
+int LunationCache::GetPhase(int32_t k, double ajd, bool& exact) {
+    const double x = ajd + DeltaTForMoment(ajd) / 1440.0;
+    // The only moment of another lunation asked for is the next dark moon.
+    const Lunation& lunation = Get(k);
+    return lunation_search::LastPhase(k, x, exact, [&lunation, k](int32_t n, int p) {
+        return n == k ? lunation.td[p] : lunation.td[4];
+    });
+}
+
+std::string LunationCache::PhaseLabel(double ajd) {
+    // Lunation numbers far out, where k + 1 could overflow, are left to the
+    // routines that keep nothing.
+    if (!(std::fabs(ajd - DarkMoonZero()) < 1e9)) {
+        const MoonDisplayData data = ComputeMoonData(ajd);
+        return data.view ? data.view->label : "";
+    }
+    const int32_t k = LunationOf(ajd);
+    bool exact = false;
+    const int phase = GetPhase(k, ajd, exact);
+    if (phase < kDarkMoon || phase > kLastQuarter) return "";
+    return PhaseLabelText(IlluminatedShare(ajd, Get(k).ut, phase), phase <= kFirstQuarter);
+}
+
+}  // namespace vemla

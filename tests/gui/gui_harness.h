@@ -33,7 +33,6 @@ namespace vemla::test {
 struct ShownMessage {
     std::string title, text;
     MessageIcon icon;
-    MessageButtons buttons;
 };
 
 // 2024-02-10 00:00 GMT, the lunar new year of 79-41 at the meridian of 120º.
@@ -47,8 +46,8 @@ class Harness {
         qputenv("TZ", "UTC");  // the local rows read GMT
         tzset();
         ui.message_hook = [this](const std::string& title, const std::string& text,
-                                 MessageIcon icon, MessageButtons buttons) {
-            messages.push_back({title, text, icon, buttons});
+                                 MessageIcon icon, MessageButtons) {
+            messages.push_back({title, text, icon});
             if (on_message) on_message();
             return answer;
         };

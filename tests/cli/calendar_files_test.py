@@ -30,7 +30,6 @@ def check(args, pattern, listed_of):
               else s for s in starts]
     if len(listed) < 5 or starts != listed or len({str(e["UID"]) for e in events}) != len(events):
         failures.append(f"{' '.join(args)}: {starts} for {listed}")
-    return [str(e["SUMMARY"]) for e in events]
 
 
 def day_of(jdn):
@@ -48,10 +47,8 @@ check(["list", "year-data", "--from", "2024-06-01 CE", "--names"], r"^ *(\S+) CE
 for target in ("Full moon", "Lunar quarter", "Solar term", "Solar term + dark moon"):
     check(["search", target, "--from", "2024-01-01 CE", "--count", "12"],
           r"^Common Era date: (\S+) CE (\d\d:\d\d) GMT", lambda d, t: dt.datetime.fromisoformat(f"{d}T{t}"))
-names = check(["search", "Lunar new year", "--from", "2024-01-01 CE", "--count", "6"],
-              r"^Common Era date: (\S+) CE", dt.date.fromisoformat)
-if names[0] != "Lunar new year 4722 jia-chen (wood-dragon)":
-    failures.append(f"summary: {names[0]}")
+check(["search", "Lunar new year", "--from", "2024-01-01 CE", "--count", "6"],
+      r"^Common Era date: (\S+) CE", dt.date.fromisoformat)
 
 print("\n".join(failures))
 sys.exit(1 if failures else 0)

@@ -33,7 +33,6 @@ namespace vemla::test {
 struct ShownMessage {
     std::string title, text;
     MessageIcon icon;
-    MessageButtons buttons;
 };
 
 // 2024-02-10 00:00 GMT, the lunar new year of 79-41 at the meridian of 120º.
@@ -47,14 +46,14 @@ class Harness {
         qputenv("TZ", "UTC");  // the local rows read GMT
         tzset();
         ui.message_hook = [this](const std::string& title, const std::string& text,
-                                 MessageIcon icon, MessageButtons buttons) {
-            messages.push_back({title, text, icon, buttons});
+                                 MessageIcon icon, MessageButtons) {
+            messages.push_back({title, text, icon});
             if (on_message) on_message();
             return answer;
         };
         ui.web_link_hook = [this](const std::string& url) {
             opened_links.push_back(url);
-            return browser_works;
+            return true;
         };
         ui.clock_hook = [this] { return now; };
 
@@ -122,7 +121,6 @@ class Harness {
     std::function<void()> on_message;  // looks at the windows while a box is open
     MessageAnswer answer = MessageAnswer::kOk;
     std::vector<std::string> opened_links;
-    bool browser_works = true;
     double now = kTestNow;
 };
 

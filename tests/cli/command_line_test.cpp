@@ -1,6 +1,7 @@
 // vemla-cli's commands and outputs: convert's rows and JSON, the options,
 // saved states, moves, searches, listings, the self-test, the borderline and
 // Chinese character outputs, and calendar files refused.
+#include "cli/cli_run.h"
 #include "cli/command_line.h"
 
 #include <gtest/gtest.h>
@@ -18,21 +19,10 @@
 namespace vemla {
 namespace {
 
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result RunCli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int code = RunCommandLine(args, VEMLA_SOURCE_DATA_DIR, out, err);
-    return {code, out.str(), err.str()};
-}
-
 // The JSON object of a run with --json that must succeed.
 nlohmann::json Json(std::vector<std::string> args) {
     args.insert(args.begin(), "--json");
-    const Result r = RunCli(args);
+    const CliResult r = RunCli(args);
     EXPECT_EQ(r.code, kExitOk) << args.back() << "\n" << r.err;
     return r.code == kExitOk ? nlohmann::json::parse(r.out) : nlohmann::json();
 }
@@ -43,7 +33,7 @@ class CommandLine : public ::testing::Test {
 };
 
 TEST_F(CommandLine, ConvertPrintsTheRowsAsTheWindowShowsThem) {
-    Result r = RunCli({"convert", "2000-01-01 CE", "--time", "12:00"});
+    CliResult r = RunCli({"convert", "2000-01-01 CE", "--time", "12:00"});
     ASSERT_EQ(r.code, kExitOk) << r.err;
     EXPECT_NE(r.out.find("Common Era date: 2000-01-01 CE 12:00 GMT Saturday\n"), std::string::npos);
     EXPECT_NE(r.out.find("Chinese Lunar: 79-16-11-25 CHL 20:00 CCT\n"), std::string::npos);
@@ -119,14 +109,14 @@ TEST_F(CommandLine, StateFileOnlyWhenNamed) {
     EXPECT_DOUBLE_EQ(j["ajd"].get<double>(), 2451545.0);
     EXPECT_NE(j["rows"]["CHL"].get<std::string>().find(" BEI"), std::string::npos);
     folder.Write("broken.usr", "2451545\r\n");
-    const Result r = RunCli({"--state", (folder.path() / "broken.usr").string(), "now"});
+    const CliResult r = RunCli({"--state", (folder.path() / "broken.usr").string(), "now"});
     EXPECT_EQ(r.code, kExitRefused);
     EXPECT_EQ(r.err, "Unable to restore the saved state.\n");
 }
 
 TEST_F(CommandLine, MovePrintsEveryDisplayedMoment) {
     // 2023 has a leap second month of 29 days: with keep 30th, day 30 comes back in month 4.
-    Result r = RunCli({"--json", "move", "chl month", "--from", "79-40-02-30 CHL", "--count", "3",
+    CliResult r = RunCli({"--json", "move", "chl month", "--from", "79-40-02-30 CHL", "--count", "3",
                        "--keep-30th"});
     ASSERT_EQ(r.code, kExitOk) << r.err;
     ASSERT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);  // one JSON object a moment
@@ -144,7 +134,7 @@ TEST_F(CommandLine, MovePrintsEveryDisplayedMoment) {
 }
 
 TEST_F(CommandLine, ListsPrintTheWindowsText) {
-    Result r = RunCli({"list", "new-years", "--years", "3", "--from", "2024-02-10 CE"});
+    CliResult r = RunCli({"list", "new-years", "--years", "3", "--from", "2024-02-10 CE"});
     ASSERT_EQ(r.code, kExitOk) << r.err;
     EXPECT_NE(r.out.find("\n79-42-01-01 CHL = 2025-01-29 CE =  2460705 JDN 13m J1:2 Z1:1\n"),
               std::string::npos)
@@ -156,7 +146,7 @@ TEST_F(CommandLine, ListsPrintTheWindowsText) {
 }
 
 TEST_F(CommandLine, SelfTest) {
-    Result r = RunCli({"selftest", "--seed", "7"});
+    CliResult r = RunCli({"selftest", "--seed", "7"});
     ASSERT_EQ(r.code, kExitOk) << r.err;
     const std::string header = "Doing 1000 random solar,lunar -> JDN -> solar,lunar\n";
     ASSERT_EQ(r.out.rfind(header, 0), 0u);
@@ -174,7 +164,7 @@ TEST_F(CommandLine, AnyAbbreviationGivesValidJson) {
                                      "a\x01"
                                      "b",
                                      "\xE6\x9D", "\x80\x80\x80\x80"}) {
-        Result r = RunCli(
+        CliResult r = RunCli(
             {"--json", "--log", "--abbreviation", abbreviation, "convert", "79-16-11-25 CHL"});
         ASSERT_EQ(r.code, kExitOk) << r.err;
         EXPECT_NO_THROW(nlohmann::json::parse(r.out)) << r.out;
@@ -242,7 +232,7 @@ TEST_F(CommandLine, CalendarRefusalsSayWhyAndLeaveTheOldFile) {
         if (message == cases.back().second) {
             ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
         }
-        const Result r = RunCli(args);
+        const CliResult r = RunCli(args);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         EXPECT_EQ(r.code, kExitRefused) << message;
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;

@@ -6,22 +6,11 @@
 #include <sstream>
 
 #include "app/fake_user_interface.h"
-#include "cli/command_line.h"
+#include "cli/cli_run.h"
 #include "common/temp_folder.h"
 
 namespace vemla {
 namespace {
-
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = RunCommandLine(args, VEMLA_SOURCE_DATA_DIR, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::vector<nlohmann::json> JsonLines(const std::string& text) {
     std::vector<nlohmann::json> objects;
@@ -48,7 +37,7 @@ TEST_F(JsonRows, BatchTableAgreesWithTheFullConversion) {
          {std::vector<std::string>{}, {"--longitude", "135", "--method", "mean"}}) {
         std::vector<std::string> args = {"convert", "--input", input};
         args.insert(args.end(), settings.begin(), settings.end());
-        const Result table = Cli(args);
+        const CliResult table = RunCli(args);
         ASSERT_EQ(table.code, kExitOk) << table.out;
         std::istringstream rows(table.out);
         std::string row, entry;
@@ -58,7 +47,7 @@ TEST_F(JsonRows, BatchTableAgreesWithTheFullConversion) {
             std::vector<std::string> one = {"--json", "convert", entry.substr(0, entry.find('\t'))};
             if (entry.find('\t') != std::string::npos) one.insert(one.end(), {"--time", "23:59"});
             one.insert(one.end(), settings.begin(), settings.end());
-            const nlohmann::json m = nlohmann::json::parse(Cli(one).out);
+            const nlohmann::json m = nlohmann::json::parse(RunCli(one).out);
             const nlohmann::json& r = m["rows"];
             const std::string expected =
                 "\t" + r["CE"].get<std::string>() + "\t" + r["JC"].get<std::string>() + "\t" +
@@ -75,7 +64,7 @@ TEST_F(JsonRows, BatchTableAgreesWithTheFullConversion) {
 TEST_F(JsonRows, ListingsGiveOneObjectARow) {
     // The nian 79-40 has a leap second month: 13 months.
     auto rows = JsonLines(
-        Cli({"list", "new-years", "--json", "--years", "2", "--from", "2023-01-22 CE"}).out);
+        RunCli({"list", "new-years", "--json", "--years", "2", "--from", "2023-01-22 CE"}).out);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0]["chl"], "79-40-01-01 CHL");
     EXPECT_EQ(rows[0]["ce"], "2023-01-22 CE");
@@ -83,7 +72,7 @@ TEST_F(JsonRows, ListingsGiveOneObjectARow) {
     EXPECT_EQ(rows[1]["jdn"], 2460351);
     EXPECT_EQ(rows[1]["months"], 12);
 
-    rows = JsonLines(Cli({"--json", "list", "leap-months", "--leap-only", "--years", "1", "--from",
+    rows = JsonLines(RunCli({"--json", "list", "leap-months", "--leap-only", "--years", "1", "--from",
                           "2023-06-01 CE", "--julian"})
                          .out);
     ASSERT_EQ(rows.size(), 1u);
@@ -91,7 +80,7 @@ TEST_F(JsonRows, ListingsGiveOneObjectARow) {
     EXPECT_EQ(rows[0]["leap"], true);
     EXPECT_EQ(rows[0]["jc"], "2023-03-09 JC");
 
-    rows = JsonLines(Cli({"list", "year-data", "--json", "--from", "2024-06-01 CE"}).out);
+    rows = JsonLines(RunCli({"list", "year-data", "--json", "--from", "2024-06-01 CE"}).out);
     const auto dark = std::find_if(rows.begin(), rows.end(),
                                    [](const auto& o) { return o["label"] == "LN285 M01"; });
     ASSERT_NE(dark, rows.end());
@@ -104,29 +93,29 @@ TEST_F(JsonRows, ListingsGiveOneObjectARow) {
     EXPECT_EQ((*term)["moment"], "2023-02-19 CE 06:34 CCT");
 
     rows = JsonLines(
-        Cli({"list", "new-years-jc-ce", "--json", "--years", "1", "--from", "2024-06-01 CE"}).out);
+        RunCli({"list", "new-years-jc-ce", "--json", "--years", "1", "--from", "2024-06-01 CE"}).out);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0]["chl"], "79-40-11-20 CHL");
     EXPECT_EQ(rows[0]["chs"], "79-41-01-11 CHS");
 
-    EXPECT_EQ(Cli({"list", "new-years", "--json", "--ics"}).code, kExitUsage);
-    EXPECT_EQ(Cli({"selftest", "--log"}).code, kExitUsage);
+    EXPECT_EQ(RunCli({"list", "new-years", "--json", "--ics"}).code, kExitUsage);
+    EXPECT_EQ(RunCli({"selftest", "--log"}).code, kExitUsage);
 }
 
 TEST_F(JsonRows, SelfTestCountsAsOneObject) {
-    const Result r = Cli({"selftest", "--json", "--seed", "42"});
+    const CliResult r = RunCli({"selftest", "--json", "--seed", "42"});
     ASSERT_EQ(r.code, kExitOk);
     const nlohmann::json o = nlohmann::json::parse(r.out);
     EXPECT_EQ(o["dates"], 2000);
     EXPECT_EQ(o["roundTrips"].get<int>() + o["notExisting"].get<int>(), 2000);
     // The same run's text: one digit a date, "1" for a round trip.
-    std::string text = Cli({"selftest", "--seed", "42"}).out;
+    std::string text = RunCli({"selftest", "--seed", "42"}).out;
     text.erase(0, text.find('\n'));
     EXPECT_EQ(o["roundTrips"], std::count(text.begin(), text.end(), '1'));
     EXPECT_EQ(o["failures"], nlohmann::json::array());
     EXPECT_EQ(o["passed"], true);
     EXPECT_EQ(nlohmann::json::parse(
-                  Cli({"--json", "selftest", "--date", "79-40-2*-29 CHL"}).out)["roundTrips"],
+                  RunCli({"--json", "selftest", "--date", "79-40-2*-29 CHL"}).out)["roundTrips"],
               2);
 }
 

@@ -6,22 +6,11 @@
 #include <sstream>
 
 #include "app/fake_user_interface.h"
-#include "cli/command_line.h"
+#include "cli/cli_run.h"
 #include "common/temp_folder.h"
 
 namespace vemla {
 namespace {
-
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int code = RunCommandLine(args, VEMLA_SOURCE_DATA_DIR, out, err);
-    return {code, out.str(), err.str()};
-}
 
 class ShellBehaviour : public ::testing::Test {
 protected:
@@ -58,7 +47,7 @@ TEST_F(ShellBehaviour, ExitStatusAndWhereTheMessageGoes) {
         {{"--version"}, kExitOk, ""},
     };
     for (const Case& c : cases) {
-        const Result r = Cli(c.args);
+        const CliResult r = RunCli(c.args);
         const std::string args = c.args.empty() ? "" : c.args[0] + " " + c.args.back();
         EXPECT_EQ(r.code, c.code) << args << "\n" << r.err;
         EXPECT_EQ(r.err.substr(0, c.err_start.size()), c.err_start) << args;
@@ -67,12 +56,12 @@ TEST_F(ShellBehaviour, ExitStatusAndWhereTheMessageGoes) {
         }
     }
     // The window's advice points at its boxes; here at the options.
-    EXPECT_NE(Cli({"convert", "79-?-01-01 CHL"}).err.find("with --element and --animal."),
+    EXPECT_NE(RunCli({"convert", "79-?-01-01 CHL"}).err.find("with --element and --animal."),
               std::string::npos);
 }
 
 TEST_F(ShellBehaviour, RepeatedMoveStopsAtTheLimitAfterPrintingTheLastDayInRange) {
-    const Result r = Cli({"move", "day", "--count", "3", "--from", "2999-12-31 CE", "--log",
+    const CliResult r = RunCli({"move", "day", "--count", "3", "--from", "2999-12-31 CE", "--log",
                           "--log-items", "ce", "--compact"});
     EXPECT_EQ(r.code, kExitRefused);
     EXPECT_NE(r.out.find("3000-01-01 CE"), std::string::npos);
@@ -83,7 +72,7 @@ TEST_F(ShellBehaviour, RepeatedMoveStopsAtTheLimitAfterPrintingTheLastDayInRange
 TEST_F(ShellBehaviour, BatchConversionKeepsGoingAndNumbersItsLines) {
     TempFolder folder;
     const auto input = folder.Write("in.txt", "2024-02-10 CE\r\n2000-13-01 CE\n79-41-01-01 CHL\t20:00\n");
-    Result r = Cli({"convert", "--input", input.string()});
+    CliResult r = RunCli({"convert", "--input", input.string()});
     EXPECT_EQ(r.code, kExitRefused);
     std::istringstream lines(r.out);
     std::vector<std::vector<std::string>> rows;
@@ -99,7 +88,7 @@ TEST_F(ShellBehaviour, BatchConversionKeepsGoingAndNumbersItsLines) {
     EXPECT_EQ(rows[2].front(), "2");
     EXPECT_EQ(rows[2].back().rfind("Invalid CE date.", 0), 0u);
     EXPECT_EQ(rows[3][1], rows[1][1]);  // 20:00 at the meridian is noon in London
-    r = Cli({"convert", "--input", input.string(), "--json", "--longitude", "116"});
+    r = RunCli({"convert", "--input", input.string(), "--json", "--longitude", "116"});
     std::istringstream json(r.out);
     std::vector<nlohmann::json> objects;
     for (std::string line; std::getline(json, line);) objects.push_back(nlohmann::json::parse(line));
@@ -107,9 +96,9 @@ TEST_F(ShellBehaviour, BatchConversionKeepsGoingAndNumbersItsLines) {
     EXPECT_EQ(objects[1]["line"], 2);
     EXPECT_TRUE(objects[1].contains("error"));
     EXPECT_EQ(objects[2]["rows"]["CHL"], "79-41-01-01 CHL 20:00 BEI");  // the settings apply
-    EXPECT_EQ(Cli({"convert", "--input", (folder.path() / "none").string()}).code, kExitRefused);
+    EXPECT_EQ(RunCli({"convert", "--input", (folder.path() / "none").string()}).code, kExitRefused);
     // --hanzi adds both dates in characters, before the error column.
-    r = Cli({"convert", "--input", input.string(), "--hanzi"});
+    r = RunCli({"convert", "--input", input.string(), "--hanzi"});
     EXPECT_NE(r.out.find("\thanzi_chl\thanzi_chs\terror\n"), std::string::npos);
     EXPECT_NE(r.out.find("\n2\t\t\t\t\t\t\t\t\t\t\t\tInvalid CE date."), std::string::npos);
 }
@@ -118,7 +107,7 @@ TEST_F(ShellBehaviour, ManualPageAndCompletionKnowEverySubcommandAndOption) {
     std::string page = ReadWholeFile(VEMLA_MAN_DIR "/vemla-cli.1");
     for (size_t at; (at = page.find("\\-")) != std::string::npos;) page.replace(at, 2, "-");
     const std::string completion = ReadWholeFile(VEMLA_MAN_DIR "/vemla-cli.bash");
-    const std::string help = Cli({"--help-all"}).out;
+    const std::string help = RunCli({"--help-all"}).out;
     std::istringstream words(help);
     int options = 0;
     for (std::string word; words >> word;) {

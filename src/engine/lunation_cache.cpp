@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/arithmetic.h"
 #include "engine/lunar_phases.h"
 #include "engine/lunation_search.h"
 
@@ -10,7 +11,7 @@ namespace vemla {
 LunationCache::LunationCache() : slots_(kSlots) {}
 
 const LunationCache::Lunation& LunationCache::Get(int32_t k) {
-    Lunation& slot = slots_[static_cast<size_t>(((k % kSlots) + kSlots) % kSlots)];
+    Lunation& slot = slots_[static_cast<size_t>(FloorMod(k, kSlots))];
     if (slot.filled && slot.ut.k == k) return slot;
     slot.filled = true;
     slot.ut.k = k;

@@ -15,12 +15,21 @@ constexpr int64_t FloorMod(int64_t a, int64_t b) {
 }
 constexpr int64_t FloorDiv(int64_t a, int64_t b) { return (a - FloorMod(a, b)) / b; }
 
-// c[0] + c[1] x + ... + c[N-1] x^(N-1) by Horner's rule; the loop unrolls.
+// c[0] + c[1] x + ... + c[Terms-1] x^(Terms-1) by Horner's rule: the polynomial of the first
+// Terms coefficients, so that one table of a series serves its shorter truncations too; the loop
+// unrolls.
+template <size_t Terms, size_t N>
+constexpr double HornerFirst(const double (&c)[N], double x) {
+    static_assert(Terms >= 1 && Terms <= N, "a truncation of the table");
+    double r = c[Terms - 1];
+    for (size_t i = Terms - 1; i-- > 0;) r = r * x + c[i];
+    return r;
+}
+
+// c[0] + c[1] x + ... + c[N-1] x^(N-1), every coefficient of the table.
 template <size_t N>
 constexpr double Horner(const double (&c)[N], double x) {
-    double r = c[N - 1];
-    for (size_t i = N - 1; i-- > 0;) r = r * x + c[i];
-    return r;
+    return HornerFirst<N>(c, x);
 }
 
 }  // namespace vemla

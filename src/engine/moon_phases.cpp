@@ -24,18 +24,14 @@
 // the modern era, within a minute from AD 1000 on and within a few minutes at
 // -3000, where lunar theories themselves diverge by that much.
 
-#include <cmath>
-#include <cstddef>
 #include <cstdint>
 
-#include "engine/arithmetic.h"
 #include "engine/astro.h"
+#include "engine/fast_trig.h"
 
 namespace vemla {
 
 namespace {
-
-constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
 
 // A point on the unit circle: cos and sin of one angle. Products add angles,
 // which lets multiples and sums of the fundamental arguments be had for a few
@@ -53,77 +49,11 @@ inline Rot Sub(Rot a, Rot b) {
     return {a.c * b.c + a.s * b.s, a.s * b.c - a.c * b.s};
 }
 
-// Rounds to the nearest integer by pushing the fraction off the end of the
-// mantissa: exact for |x| < 2^51, and free of branches and library calls.
-inline double RoundToInt(double x) {
-    constexpr double kShifter = 6755399441055744.0;  // 1.5 * 2^52
-    return (x + kShifter) - kShifter;
-}
-
-// Taylor coefficients of sin(r)/r and cos(r) in powers of r^2.
-constexpr double kSinTaylor[] = {1.0,
-                                 -1.0 / 6.0,
-                                 1.0 / 120.0,
-                                 -1.0 / 5040.0,
-                                 1.0 / 362880.0,
-                                 -1.0 / 39916800.0,
-                                 1.0 / 6227020800.0,
-                                 -1.0 / 1307674368000.0};
-constexpr double kCosTaylor[] = {1.0,
-                                 -1.0 / 2.0,
-                                 1.0 / 24.0,
-                                 -1.0 / 720.0,
-                                 1.0 / 40320.0,
-                                 -1.0 / 3628800.0,
-                                 1.0 / 479001600.0,
-                                 -1.0 / 87178291200.0,
-                                 1.0 / 20922789888000.0};
-constexpr double kSinTaylorShort[] = {1.0, -1.0 / 6.0, 1.0 / 120.0, -1.0 / 5040.0, 1.0 / 362880.0};
-constexpr double kCosTaylorShort[] = {1.0,          -1.0 / 2.0,    1.0 / 24.0,
-                                      -1.0 / 720.0, 1.0 / 40320.0, -1.0 / 3628800.0};
-
-// Sine and cosine of an angle in degrees. Whole turns come off first, then
-// the angle is reduced to the nearest multiple of 90 degrees, which is exact
-// in floating point, leaving a remainder within 45 degrees; Taylor
-// polynomials through the 15th and 16th powers give its sine and cosine to
-// about 1e-16, and the quadrant swaps and signs them. Without branches or
-// library calls this costs a few nanoseconds where sin and cos cost tens.
-inline Rot SinCosDeg(double deg) {
-    double x = deg - 360.0 * RoundToInt(deg * (1.0 / 360.0));
-    // Finite arguments land within a turn or so; a non-finite one is taken as
-    // zero so that no NaN reaches the integer conversion below.
-    x = std::fabs(x) <= 1e6 ? x : 0.0;
-    const double quadrant = RoundToInt(x * (1.0 / 90.0));
-    const double r = (x - 90.0 * quadrant) * kDegToRad;
-    const double r2 = r * r;
-    const double sin_r = r * Horner(kSinTaylor, r2);
-    const double cos_r = Horner(kCosTaylor, r2);
-    // x = r + 90 q: odd quadrants swap sine and cosine, and the signs follow
-    // the quadrant: sin is negative in quadrants 2 and 3, cos in 1 and 2.
-    const int q = static_cast<int>(quadrant) & 3;
-    const double odd = static_cast<double>(q & 1);
-    const double sin_sign = 1.0 - static_cast<double>(q & 2);
-    const double cos_sign = 1.0 - 2.0 * static_cast<double>((q ^ (q >> 1)) & 1);
-    const double s = sin_r + odd * (cos_r - sin_r);
-    const double c = cos_r + odd * (sin_r - cos_r);
-    return {cos_sign * c, sin_sign * s};
-}
-
-// Sine of an angle in degrees to about 1e-9, for the small planetary terms
-// whose amplitudes are a few ten-thousandths of a day. Same reduction as
-// above, shorter polynomials, and no guard: the argument must be finite and
-// below 2^51 turns, which the planetary arguments of any int32 lunation are.
-// Without a branch the loop over the terms vectorises.
-inline double SinDegShort(double deg) {
-    const double x = deg - 360.0 * RoundToInt(deg * (1.0 / 360.0));
-    const double quadrant = RoundToInt(x * (1.0 / 90.0));
-    const double r = (x - 90.0 * quadrant) * kDegToRad;
-    const double r2 = r * r;
-    const double sin_r = r * Horner(kSinTaylorShort, r2);
-    const double cos_r = Horner(kCosTaylorShort, r2);
-    const int q = static_cast<int>(quadrant) & 3;
-    const double odd = static_cast<double>(q & 1);
-    return (1.0 - static_cast<double>(q & 2)) * (sin_r + odd * (cos_r - sin_r));
+// The point on the unit circle at an angle in degrees.
+inline Rot RotDeg(double deg) {
+    Rot r;
+    trig::sincos_deg(deg, r.s, r.c);
+    return r;
 }
 
 // Time (days) the phase series takes from the mean to the true moment of
@@ -151,10 +81,10 @@ double MeeusPhase(double k, int phase) {
         160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t3 + 0.000000011 * t4;
     const double node_deg = 124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t3;
 
-    const Rot m = SinCosDeg(m_deg);
-    const Rot mp = SinCosDeg(mp_deg);
-    const Rot f2 = SinCosDeg(2.0 * f_deg);
-    const double sin_node = SinCosDeg(node_deg).s;
+    const Rot m = RotDeg(m_deg);
+    const Rot mp = RotDeg(mp_deg);
+    const Rot f2 = RotDeg(2.0 * f_deg);
+    const double sin_node = RotDeg(node_deg).s;
 
     const Rot m2 = m * m;
     const Rot m3 = m2 * m;
@@ -212,7 +142,7 @@ double MeeusPhase(double k, int phase) {
     for (int i = 0; i < kPlanetaryTerms; ++i) arg[i] = kA0[i] + kA1[i] * k;
     arg[0] -= 0.009173 * t2;
     double sine[kPlanetaryTerms];
-    for (int i = 0; i < kPlanetaryTerms; ++i) sine[i] = SinDegShort(arg[i]);
+    for (int i = 0; i < kPlanetaryTerms; ++i) sine[i] = trig::sin_deg_short(arg[i]);
     double planetary = 0.0;
     for (int i = 0; i < kPlanetaryTerms; ++i) planetary += kAmplitude[i] * sine[i];
 

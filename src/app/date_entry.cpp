@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/display.h"
+#include "common/digits.h"
 #include "common/strproc.h"
 #include "engine/european.h"
 
@@ -25,8 +26,6 @@ std::string WithoutCommasAndBlanks(std::string_view text) {
     RemoveChars(out, ", ");
     return out;
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The kinds of entry, in the order the date text is tested for them.
 struct EntryKind {
@@ -174,7 +173,7 @@ ParsedDate ParseDate(EntryBoxes& boxes, const EntryContext& context, CalendarEng
         if (copy_displayed_date) copy_displayed_date(boxes);
         s = WithoutCommasAndBlanks(boxes.date);
     }
-    if (s.empty() || !(IsDigit(s[0]) || s[0] == '-')) return fail(kNoDate);
+    if (s.empty() || !(IsDecimalDigit(s[0]) || s[0] == '-')) return fail(kNoDate);
 
     bool code_found = false;
     if (!FindCalendarCode(s, code_found)) return fail(kNoCalendar);

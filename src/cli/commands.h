@@ -7,10 +7,12 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
 #include "cli/session.h"
+#include "common/digits.h"
 
 namespace vemla {
 
@@ -58,7 +60,7 @@ inline std::function<std::string(const GlobalOptions&)> ListingOnly(std::string 
 
 // A number option's check: digits only, so that "1e2" or "5.5" is an error.
 inline std::string WholeNumber(const std::string& text) {
-    const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    const bool digits = !text.empty() && std::all_of(text.begin(), text.end(), IsDecimalDigit);
     return digits ? "" : "a whole number is expected, not " + text;
 }
 

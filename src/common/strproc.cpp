@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "common/digits.h"
+
 namespace vemla {
 
 namespace {
@@ -115,7 +117,7 @@ void KeepDigitsAndSign(std::string& text, bool minus_allowed) {
     std::string out;
     bool digit_seen = false, plus_seen = false, minus_seen = false;
     for (char ch : text) {
-        if (ch >= '0' && ch <= '9') {
+        if (IsDecimalDigit(ch)) {
             digit_seen = true;
             out += ch;
         } else if (ch == '+' && !digit_seen && !plus_seen) {
@@ -149,24 +151,14 @@ std::string StrNumber(int64_t n) { return (n >= 0 ? " " : "") + std::to_string(n
 
 double NumericValue(std::string_view text) {
     size_t pos = 0;
-    while (pos < text.size() && text[pos] == ' ') ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
+    const bool negative = ReadBlanksAndSign(text, pos);
     double value = 0.0;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        value = value * 10.0 + (text[pos] - '0');
-        ++pos;
-    }
+    ReadDigitRun(text, pos, value, std::numeric_limits<double>::infinity());
     if (pos < text.size() && text[pos] == '.') {
         ++pos;
-        double scale = 0.1;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        for (double scale = 0.1; pos < text.size() && IsDecimalDigit(text[pos]); ++pos) {
             value += (text[pos] - '0') * scale;
             scale *= 0.1;
-            ++pos;
         }
     }
     // Too many digits for a double: the largest one, so that the number fails

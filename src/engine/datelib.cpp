@@ -4,6 +4,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "common/digits.h"
 #include "engine/arithmetic.h"
 #include "engine/cycles.h"
 
@@ -38,14 +39,9 @@ int DaysInMonth(int64_t year, int month, int32_t calendar) {
 // Reads an unsigned decimal number of at most max_digits digits starting at
 // text[pos]; advances pos. Returns false when there is no digit or too many.
 bool ReadDigits(std::string_view text, size_t& pos, int max_digits, int64_t& value) {
-    size_t start = pos;
-    value = 0;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        if (static_cast<int>(pos - start) >= max_digits) return false;
-        value = value * 10 + (text[pos] - '0');
-        ++pos;
-    }
-    return pos > start;
+    constexpr int64_t kBeyondAnyField = 1000000000;  // more than max_digits (9 at most) can write
+    const size_t digits = ReadDigitRun(text, pos, value, kBeyondAnyField);
+    return digits > 0 && digits <= static_cast<size_t>(max_digits);
 }
 
 }  // namespace
@@ -108,17 +104,9 @@ int32_t str_to_date(std::string_view text, int32_t order, EuroDate* date, int32_
     }
     // Year digits: anything longer than kMaxEuroYear's digits is out of range,
     // however many digits follow.
-    size_t year_start = pos;
     int64_t year = 0;
-    bool year_too_large = false;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        if (!year_too_large) {
-            year = year * 10 + (text[pos] - '0');
-            if (year > kMaxEuroYear) year_too_large = true;
-        }
-        ++pos;
-    }
-    if (pos == year_start) return kStrDateInvalid;
+    if (ReadDigitRun(text, pos, year, int64_t{kMaxEuroYear}) == 0) return kStrDateInvalid;
+    const bool year_too_large = year > kMaxEuroYear;
     if (pos >= text.size() || text[pos] != '-') return kStrDateInvalid;
     ++pos;
     int64_t month = 0, day = 0;
@@ -148,7 +136,7 @@ bool separate_thousands(const char* number, int32_t separator, char* out, int32_
     size_t digits = len - sign;
     if (digits == 0) return false;
     for (size_t i = sign; i < len; ++i)
-        if (number[i] < '0' || number[i] > '9') return false;
+        if (!IsDecimalDigit(number[i])) return false;
     size_t groups = (digits - 1) / 3;
     size_t needed = len + groups + 1;
     if (needed > static_cast<size_t>(out_size)) return false;
@@ -168,12 +156,7 @@ namespace {
 void ReadChineseDate(std::string_view text, ChDate* date, bool lunar) {
     date->Valid = 0;
     size_t pos = 0;
-    while (pos < text.size() && text[pos] == ' ') ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
+    const bool negative = ReadBlanksAndSign(text, pos);
     int64_t cycle, position = 0, month, day;
     if (!ReadDigits(text, pos, 9, cycle)) return;
     if (pos >= text.size() || text[pos] != '-') return;

@@ -16,29 +16,13 @@
 #include "app/application.h"
 #include "app/fake_user_interface.h"
 #include "app/state_file.h"
+#include "common/strproc.h"
 #include "fuzz_check.h"
 
 using namespace vemla;
 using vemla::fuzz::Escaped;
 
 namespace {
-
-// Lines split as the reader splits them: at LF, a CR before it dropped, no
-// empty line after a final line end.
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
-    if (text.empty()) return lines;
-    while (true) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
 
 bool SameNumber(std::string_view a, std::string_view b) {
     double x = 0, y = 0;
@@ -80,8 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(std::isfinite(state.moment) && state.moment >= kMinAJDate && state.moment <= kMaxAJDate, what);
 
     const std::string written = FormatStateFile(state);
-    const auto in = Lines(text);
-    const auto out = Lines(written);
+    // Split as the reader splits them.
+    const auto in = SplitLines(text);
+    const auto out = SplitLines(written);
     FUZZ_CHECK(in.size() == static_cast<std::size_t>(kStateFileLineCount) && out.size() == in.size(),
                what + std::to_string(in.size()) + " lines read, " + std::to_string(out.size()) + " written");
     for (std::size_t i = 0; i < in.size(); ++i)

@@ -4,15 +4,10 @@
 #include <cctype>
 #include <variant>
 
+#include "common/strproc.h"
+
 namespace vemla {
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 std::string Lower(std::string_view text) {
     std::string out(text);
@@ -26,15 +21,13 @@ std::string Lower(std::string_view text) {
 ExtraSettings ExtraSettings::Parse(std::string_view text) {
     ExtraSettings settings;
     while (!text.empty()) {
-        const size_t end = std::min(text.find('\n'), text.size());
-        const std::string_view line = Trimmed(text.substr(0, end));
-        text.remove_prefix(std::min(end + 1, text.size()));
+        const std::string_view line = TrimView(TakeLine(text));
         if (line.empty() || line.front() == '#' || line.front() == ';') continue;
         const size_t equals = line.find('=');
         if (equals == std::string_view::npos) continue;
-        const std::string_view key = Trimmed(line.substr(0, equals));
+        const std::string_view key = TrimView(line.substr(0, equals));
         if (key.empty()) continue;
-        settings.values_[std::string(key)] = std::string(Trimmed(line.substr(equals + 1)));
+        settings.values_[std::string(key)] = std::string(TrimView(line.substr(equals + 1)));
     }
     return settings;
 }
@@ -55,7 +48,7 @@ void ExtraSettings::Set(std::string_view key, std::string_view value) {
     std::string text(value);
     std::replace_if(
         text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-    values_[std::string(key)] = std::string(Trimmed(text));
+    values_[std::string(key)] = std::string(TrimView(text));
 }
 
 bool ExtraSettings::Flag(std::string_view key, bool default_value) const {

@@ -1,5 +1,7 @@
 #include "app/help_text.h"
 
+#include "common/strproc.h"
+
 namespace vemla {
 namespace {
 
@@ -248,12 +250,7 @@ std::vector<HelpParagraph> HelpParagraphs() {
     for (size_t i = 0; i < kHelpSectionTitles.size(); ++i) {
         paragraphs.push_back({HelpSectionHeading(static_cast<int>(i) + 1), true});
         std::string_view body = kSectionBodies[i];
-        while (!body.empty()) {
-            const size_t end = body.find('\n');
-            paragraphs.push_back({std::string(body.substr(0, end)), false});
-            if (end == std::string_view::npos) break;
-            body.remove_prefix(end + 1);
-        }
+        while (!body.empty()) paragraphs.push_back({std::string(TakeLine(body)), false});
     }
     return paragraphs;
 }

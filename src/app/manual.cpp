@@ -1,6 +1,7 @@
 #include "app/manual.h"
 
 #include "app/help_text.h"
+#include "common/strproc.h"
 
 namespace vemla {
 namespace {
@@ -36,10 +37,7 @@ std::vector<std::string> SubcommandsInUsage(std::string_view help) {
     std::vector<std::string> names;
     bool listed = false;
     while (!help.empty()) {
-        const size_t end = help.find('\n');
-        std::string_view line = help.substr(0, end);
-        help.remove_prefix(end == std::string_view::npos ? help.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::string_view line = TakeLine(help);
         if (line.empty() || line[0] != ' ') {
             listed = line == "Subcommands:";
             continue;

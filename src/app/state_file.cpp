@@ -39,23 +39,6 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out += kLineEnd;
 }
 
-// Splits the text into lines at LF, dropping a CR before each LF and a final
-// line end. Stops after one line more than the file may hold.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    if (text.empty()) return lines;
-    if (text.back() == '\n') text.remove_suffix(1);
-    while (lines.size() <= static_cast<std::size_t>(kStateFileLineCount)) {
-        std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
-
 // Reads the lines in order. After the first fault every read yields a
 // neutral value and the fault stays the one reported.
 class LineReader {
@@ -211,7 +194,9 @@ std::string FormatStateFile(const SavedState& state) {
 
 ParsedState ParseStateFile(std::string_view text) {
     if (text.size() > kMaxStateFileSize) return {std::nullopt, 0, "the text is too large"};
-    const std::vector<std::string_view> lines = SplitLines(text);
+    // One line more than the file may hold is enough to refuse it.
+    const std::vector<std::string_view> lines =
+        SplitLines(text, static_cast<std::size_t>(kStateFileLineCount) + 1);
     LineReader in(lines);
     SavedState state;
     state.moment = in.Moment();

@@ -125,10 +125,7 @@ int32_t ProgramTextStore::lt(const std::filesystem::path& path, int32_t language
     int64_t line_number = 0;
     while (!rest.empty()) {
         ++line_number;
-        const std::size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::string_view line = TakeLine(rest);
 
         const std::size_t first = line.find_first_not_of(" \t");
         if (first == std::string_view::npos || line[first] == '#') continue;

@@ -9,6 +9,9 @@ namespace vemla {
 
 namespace {
 
+// What Trim removes at the ends of a text.
+constexpr std::string_view kBlanks = " \t\r\n";
+
 // The whole second of the day of a fraction f in [0, 1).
 int64_t SecondOfDay(double f) {
     // A hair below a whole second counts as that second.
@@ -167,12 +170,26 @@ double NumericValue(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string Trim(std::string_view text) {
-    const char* blanks = " \t\r\n";
-    size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return "";
-    size_t last = text.find_last_not_of(blanks);
-    return std::string(text.substr(first, last - first + 1));
+std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
+
+std::string_view TrimView(std::string_view text) {
+    const size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::string_view TakeLine(std::string_view& text) {
+    const size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t max_lines) {
+    std::vector<std::string_view> lines;
+    while (!text.empty() && lines.size() < max_lines) lines.push_back(TakeLine(text));
+    return lines;
 }
 
 std::size_t DecodeUtf8(std::string_view text, char32_t& code_point) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vemla {
 
@@ -46,6 +47,17 @@ double NumericValue(std::string_view text);
 
 // Removes blanks (and tabs, carriage returns and line feeds) at both ends.
 std::string Trim(std::string_view text);
+// The same as a view into `text`.
+std::string_view TrimView(std::string_view text);
+
+// Takes the first line off `text` and returns it: the characters up to the first line feed,
+// without a carriage return before it (so LF and CR LF line ends read alike); `text` moves
+// past the line feed, or to its end when there is none.
+std::string_view TakeLine(std::string_view& text);
+// The lines of a text as TakeLine takes them, at most max_lines of them: a final line end adds
+// no empty line, and an empty text has none.
+std::vector<std::string_view> SplitLines(std::string_view text,
+                                         std::size_t max_lines = SIZE_MAX);
 
 // Decodes the UTF-8 character at the front of the text: its length in bytes
 // with its code point, or 0 when the bytes there are not well-formed UTF-8

@@ -54,5 +54,14 @@ TEST(StringHelpers, SignsDigitsAndNumbers) {
     EXPECT_EQ(NumericValue(std::string(400, '9')), std::numeric_limits<double>::max());
 }
 
+// LF and CR LF read alike, a final line end adds no empty line, and a cap counts lines.
+TEST(StringHelpers, Lines) {
+    using Lines = std::vector<std::string_view>;
+    EXPECT_EQ(SplitLines("a\r\n\nb\n"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(SplitLines("\r"), Lines{""});
+    EXPECT_EQ(SplitLines(""), Lines{});
+    EXPECT_EQ(SplitLines("a\nb\nc", 2), (Lines{"a", "b"}));
+}
+
 }  // namespace
 }  // namespace vemla

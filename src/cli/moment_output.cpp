@@ -21,26 +21,16 @@ std::string MonthElementAnimalName(const ChDate& chl) {
     return std::string(kElementNames[element]) + "-" + std::string(kAnimalNames[animal]);
 }
 
-// Trim without a copy: most texts have no blanks at their ends.
-std::string Trimmed(std::string& text) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const size_t last = text.find_last_not_of(kBlanks);
-    if (last == std::string::npos) return "";
-    text.erase(last + 1);
-    text.erase(0, text.find_first_not_of(kBlanks));
-    return std::move(text);
-}
-
 // The values of the batch table, from the rows both builders share (their
 // texts are moved out).
 Moment TableValues(CalendarEngine& engine, double ajd, LondonRowsText& london,
                    ChineseRowsText& chinese) {
     Moment m;
     m.ajd = ajd;
-    m.rows[kCalCE] = Trimmed(london.ce);
-    m.rows[kCalJC] = Trimmed(london.jc);
-    m.rows[kCalCHL] = Trimmed(chinese.chl_text);
-    m.rows[kCalCHS] = Trimmed(chinese.chs_text);
+    m.rows[kCalCE] = std::move(TrimInPlace(london.ce));
+    m.rows[kCalJC] = std::move(TrimInPlace(london.jc));
+    m.rows[kCalCHL] = std::move(TrimInPlace(chinese.chl_text));
+    m.rows[kCalCHS] = std::move(TrimInPlace(chinese.chs_text));
     m.rows[kCalAJD] = JulianDateNumberText(ajd) + " AJD";
     m.chl = chinese.chl;
     m.chs = chinese.chs;
@@ -77,7 +67,7 @@ Moment TableMomentAt(CalendarEngine& engine, LunationCache& lunations, double aj
     ChineseRowsText chinese = ChineseRowsOf(engine, ajd, abbreviation);
     Moment m = TableValues(engine, ajd, london, chinese);
     std::string phase = lunations.PhaseLabel(ajd);
-    m.moon_phase = Trimmed(phase);
+    m.moon_phase = std::move(TrimInPlace(phase));
     return m;
 }
 

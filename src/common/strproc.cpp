@@ -178,6 +178,17 @@ std::string_view TrimView(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
+std::string& TrimInPlace(std::string& text) {
+    const size_t last = text.find_last_not_of(kBlanks);
+    if (last == std::string::npos) {
+        text.clear();
+    } else {
+        text.erase(last + 1);
+        text.erase(0, text.find_first_not_of(kBlanks));
+    }
+    return text;
+}
+
 std::string_view TakeLine(std::string_view& text) {
     const size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);

@@ -49,6 +49,8 @@ double NumericValue(std::string_view text);
 std::string Trim(std::string_view text);
 // The same as a view into `text`.
 std::string_view TrimView(std::string_view text);
+// The same in place, without a copy (most texts have no blanks at their ends); returns `text`.
+std::string& TrimInPlace(std::string& text);
 
 // Takes the first line off `text` and returns it: the characters up to the first line feed,
 // without a carriage return before it (so LF and CR LF line ends read alike); `text` moves

@@ -55,12 +55,15 @@ TEST(StringHelpers, SignsDigitsAndNumbers) {
 }
 
 // LF and CR LF read alike, a final line end adds no empty line, and a cap counts lines.
-TEST(StringHelpers, Lines) {
+TEST(StringHelpers, LinesAndTrimming) {
     using Lines = std::vector<std::string_view>;
     EXPECT_EQ(SplitLines("a\r\n\nb\n"), (Lines{"a", "", "b"}));
     EXPECT_EQ(SplitLines("\r"), Lines{""});
     EXPECT_EQ(SplitLines(""), Lines{});
     EXPECT_EQ(SplitLines("a\nb\nc", 2), (Lines{"a", "b"}));
+    std::string blanks = " \t\r\n", padded = "\t x y \n";
+    EXPECT_EQ(TrimInPlace(blanks), "");
+    EXPECT_EQ(TrimInPlace(padded), "x y");
 }
 
 }  // namespace

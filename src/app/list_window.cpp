@@ -168,6 +168,15 @@ void ListWindow::ShowListControls() {
     view_.list_visible = true;
 }
 
+void ListWindow::ShowOnly(bool terms, bool self_test) {
+    view_.terms_visible = terms;
+    view_.start_end_visible = self_test;
+    view_.stop_visible = self_test;
+    view_.list_visible = false;
+    view_.leap_months_only_visible = false;
+    view_.omit_invalid_dates_visible = false;
+}
+
 // --- The main window's buttons -------------------------------------------
 
 void ListWindow::ShowYearData() {
@@ -199,12 +208,7 @@ void ListWindow::OpenSelfTest(std::optional<uint64_t> seed) {
     kind_ = ListKind::kSelfTest;
     SetWindowSize();
     view_.caption = kSelfTestCaption;
-    view_.terms_visible = false;
-    view_.list_visible = false;
-    view_.leap_months_only_visible = false;
-    view_.omit_invalid_dates_visible = false;
-    view_.start_end_visible = true;
-    view_.stop_visible = true;
+    ShowOnly(false, true);
     view_.caption = kSecondTestCaption;
     view_.text.clear();
     Show();
@@ -230,12 +234,7 @@ void ListWindow::DisplayYearData() {
     SetWindowSize();
     view_.text.clear();
     view_.copy_caption = kListCopyCaption;
-    view_.terms_visible = true;
-    view_.leap_months_only_visible = false;
-    view_.omit_invalid_dates_visible = false;
-    view_.start_end_visible = false;
-    view_.list_visible = false;
-    view_.stop_visible = false;
+    ShowOnly(true, false);
     Show();
     view_.caption = kYearDataCaption;
     Output out(*this);

@@ -183,6 +183,9 @@ class ListWindow {
     void FocusClose() { view_.close_has_focus = view_.visible; }
     // Shows the controls of the lists with a number of years.
     void ShowListControls();
+    // Shows the year data's solar-term boxes (`terms`) or the self test's start, end and Stop
+    // (`self_test`), and hides the other optional controls.
+    void ShowOnly(bool terms, bool self_test);
     int YearsFor(ListKind kind) const;
     // Starts a run: false while one is running already.
     bool BeginRun();

@@ -35,6 +35,20 @@ StepOutcome Refused(bool forward) {
                        forward ? kLatestAdmissibleText : kEarliestAdmissibleText);
 }
 
+// A Chinese step that the calendar could not take by `unit`.
+StepOutcome Unable(StepResult failure, const StepRequest& r, std::string_view unit) {
+    return WithMessage(failure, r.ajd, kInabilityTitle, InabilityText(r.forward, unit),
+                       MessageIcon::kExclamation);
+}
+
+// The moment on Chinese day `jdn` at the time of day the step started from.
+StepOutcome MovedToChineseDay(CalendarEngine& engine, const StepRequest& r, int32_t jdn,
+                              int calendar) {
+    const int longitude = engine.Settings().Longitude;
+    const DayAndFraction start = Split(AJDToCJDC(r.ajd, longitude));
+    return Moved(CJDCToAJD(jdn + start.fraction, longitude), calendar);
+}
+
 // Whether the record's year, month and day name a day of its calendar.
 bool EuroDateExists(EuroDate& date) {
     DateToJDN(date);
@@ -105,17 +119,12 @@ StepOutcome LunarStep(CalendarEngine& engine, const StepRequest& r) {
             unit = "60-year cycle (CHL)";
             break;
     }
-    if (!stepped)
-        return WithMessage(failure, r.ajd, kInabilityTitle, InabilityText(r.forward, unit),
-                           MessageIcon::kExclamation);
+    if (!stepped) return Unable(failure, r, unit);
     if (engine.ChLDateToJDN(chl) != kChLExists)
         return WithMessage(
             failure, r.ajd, "",
             cycle_step ? "Invalid lunar date results." : "Invalid lunar date results");
-
-    const int longitude = engine.Settings().Longitude;
-    const DayAndFraction start = Split(AJDToCJDC(r.ajd, longitude));
-    return Moved(CJDCToAJD(chl.JDN + start.fraction, longitude), kCalCHL);
+    return MovedToChineseDay(engine, r, chl.JDN, kCalCHL);
 }
 
 StepOutcome SolarStep(CalendarEngine& engine, const StepRequest& r) {
@@ -142,17 +151,12 @@ StepOutcome SolarStep(CalendarEngine& engine, const StepRequest& r) {
             unit = "60-year cycle (CHS)";
             break;
     }
-    if (!stepped)
-        return WithMessage(failure, r.ajd, kInabilityTitle, InabilityText(r.forward, unit),
-                           MessageIcon::kExclamation);
+    if (!stepped) return Unable(failure, r, unit);
     if (!engine.ChSDateToJDN(chs))
         return WithMessage(
             failure, r.ajd, "",
             cycle_step ? "Invalid solar date results." : "Invalid solar date results");
-
-    const int longitude = engine.Settings().Longitude;
-    const DayAndFraction start = Split(AJDToCJDC(r.ajd, longitude));
-    return Moved(CJDCToAJD(chs.JDN + start.fraction, longitude), kCalCHS);
+    return MovedToChineseDay(engine, r, chs.JDN, kCalCHS);
 }
 
 }  // namespace

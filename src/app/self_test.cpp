@@ -41,50 +41,43 @@ class UniformDraws {
     std::mt19937_64 generator_;
 };
 
+// One date's round trip through its day number and back: "0" for a date that does not exist,
+// "1" for one that comes back the same, else the failure, which stops the run. False for a
+// failure.
+bool TestRoundTrip(CalendarEngine& engine, ChDate date, bool lunar, ListOutput& out,
+                   SelfTestTally& count) {
+    const bool exists = lunar ? engine.ChLDateToJDN(date) == kChLExists : engine.ChSDateToJDN(date);
+    if (!exists) {
+        ++count.not_existing;
+        out.Write("0");
+        return true;
+    }
+    ChDate chs, chl;
+    engine.CJDateToChDates(date.JDN, chs, chl);
+    if (lunar ? SameLunarDate(date, chl) : SameSolarDate(date, chs)) {
+        ++count.round_trips;
+        out.Write("1");
+        return true;
+    }
+    const auto text = [lunar](const ChDate& d) {
+        return lunar ? ChLShortText(d) : ChSShortText(d, false);
+    };
+    const ChDate& back = lunar ? chl : chs;
+    count.failures.push_back({text(date), date.JDN, text(back)});
+    out.Write(FailureReport(text(date), date.JDN, text(back)));
+    out.RequestStop();
+    return false;
+}
+
 }  // namespace
 
 bool TestDatePair(CalendarEngine& engine, const ChDate& chs_in, const ChDate& chl_in,
                   ListOutput& out, SelfTestTally* tally) {
     SelfTestTally ignored;
     SelfTestTally& count = tally ? *tally : ignored;
-    bool passed = true;
-
-    ChDate chs = chs_in;
-    if (!engine.ChSDateToJDN(chs)) {
-        ++count.not_existing;
-        out.Write("0");
-    } else {
-        ChDate chs2, chl2;
-        engine.CJDateToChDates(chs.JDN, chs2, chl2);
-        if (SameSolarDate(chs, chs2)) {
-            ++count.round_trips;
-            out.Write("1");
-        } else {
-            count.failures.push_back({ChSShortText(chs, false), chs.JDN, ChSShortText(chs2, false)});
-            out.Write(FailureReport(ChSShortText(chs, false), chs.JDN, ChSShortText(chs2, false)));
-            out.RequestStop();
-            passed = false;
-        }
-    }
-
-    ChDate chl = chl_in;
-    if (engine.ChLDateToJDN(chl) != kChLExists) {
-        ++count.not_existing;
-        out.Write("0");
-    } else {
-        ChDate chs2, chl2;
-        engine.CJDateToChDates(chl.JDN, chs2, chl2);
-        if (SameLunarDate(chl, chl2)) {
-            ++count.round_trips;
-            out.Write("1");
-        } else {
-            count.failures.push_back({ChLShortText(chl), chl.JDN, ChLShortText(chl2)});
-            out.Write(FailureReport(ChLShortText(chl), chl.JDN, ChLShortText(chl2)));
-            out.RequestStop();
-            passed = false;
-        }
-    }
-    return passed;
+    const bool solar_passed = TestRoundTrip(engine, chs_in, false, out, count);
+    const bool lunar_passed = TestRoundTrip(engine, chl_in, true, out, count);
+    return solar_passed && lunar_passed;
 }
 
 void RunRandomSelfTest(CalendarEngine& engine, uint64_t seed, ListOutput& out,

@@ -83,39 +83,38 @@ double precession_correction(double days) {
     return wrap(general_precession(10.0 * t) - Horner(kSeriesPrecession, t) * kArcsec);
 }
 
+// One coordinate of the Earth at N instants, t in millennia from J2000 TT: the sum over n of
+// t^n S_n(t), by Horner's scheme from the highest power down, each S_n a series of terms
+// A cos(B + C t).
+template <int N, int Powers>
+void sum_vsop87(const vsop87::Series (&coordinate)[Powers], const double (&t)[N],
+                double (&value)[N]) {
+    for (int i = 0; i < N; ++i) value[i] = 0.0;
+    for (int n = Powers - 1; n >= 0; --n) {
+        const vsop87::Series& series = coordinate[n];
+        double s[N] = {};
+        for (int k = 0; k < series.size; ++k) {
+            const vsop87::Term& term = series.terms[k];
+            for (int i = 0; i < N; ++i) s[i] += term.a * trig::fast_cos(term.b + term.c * t[i]);
+        }
+        for (int i = 0; i < N; ++i) value[i] = value[i] * t[i] + s[i];
+    }
+}
+
 // Apparent longitude in radians (not reduced to one turn) at N instants, days from J2000 TT,
 // given the precession correction at each.
 template <int N>
 void precise_longitude(const double (&days)[N], const double (&precession)[N], double (&lon)[N]) {
     double t[N];
-    double l[N];
-    double r[N];
     double centuries[N];
     for (int i = 0; i < N; ++i) {
         t[i] = days[i] / kDaysPerMillennium;
         centuries[i] = 10.0 * t[i];
-        l[i] = 0.0;
-        r[i] = 0.0;
     }
-    // Each coordinate is sum over n of t^n S_n: Horner's scheme from the highest power down.
-    for (int n = vsop87::kEarthLongitudeSeries - 1; n >= 0; --n) {
-        const vsop87::Series& series = vsop87::kEarthLongitude[n];
-        double s[N] = {};
-        for (int k = 0; k < series.size; ++k) {
-            const vsop87::Term& term = series.terms[k];
-            for (int i = 0; i < N; ++i) s[i] += term.a * trig::fast_cos(term.b + term.c * t[i]);
-        }
-        for (int i = 0; i < N; ++i) l[i] = l[i] * t[i] + s[i];
-    }
-    for (int n = vsop87::kEarthRadiusSeries - 1; n >= 0; --n) {
-        const vsop87::Series& series = vsop87::kEarthRadius[n];
-        double s[N] = {};
-        for (int k = 0; k < series.size; ++k) {
-            const vsop87::Term& term = series.terms[k];
-            for (int i = 0; i < N; ++i) s[i] += term.a * trig::fast_cos(term.b + term.c * t[i]);
-        }
-        for (int i = 0; i < N; ++i) r[i] = r[i] * t[i] + s[i];
-    }
+    double l[N];
+    double r[N];
+    sum_vsop87(vsop87::kEarthLongitude, t, l);
+    sum_vsop87(vsop87::kEarthRadius, t, r);
     double dpsi[N];
     nutation::nutation_in_longitude(centuries, dpsi);
     for (int i = 0; i < N; ++i)

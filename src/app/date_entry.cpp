@@ -155,6 +155,88 @@ int ParseTime(std::string_view text) {
     return static_cast<int>(hours) * 60 + static_cast<int>(minutes);
 }
 
+namespace {
+
+// The typed date in upper case without commas and blanks, with its calendar code (the
+// context's calendar when none was typed, which the date box then shows too), checked for the
+// separators its kind allows; kParseOk or the error. The time box gets 12:00 when empty.
+int NormalisedEntry(EntryBoxes& boxes, const EntryContext& context,
+                    const CopyDisplayedDateFn& copy_displayed_date, std::string& s) {
+    boxes.date = UpperCase(Trim(boxes.date));
+    const bool has_blank = Contains(boxes.date, " ");
+    s = WithoutCommasAndBlanks(boxes.date);
+
+    if (s.empty() && Trim(context.plus_minus).empty()) return kNoDate;
+    if (s.empty()) {
+        // Only a number of days: start from the displayed date.
+        if (copy_displayed_date) copy_displayed_date(boxes);
+        s = WithoutCommasAndBlanks(boxes.date);
+    }
+    if (s.empty() || !(IsDecimalDigit(s[0]) || s[0] == '-')) return kNoDate;
+
+    bool code_found = false;
+    if (!FindCalendarCode(s, code_found)) return kNoCalendar;
+    if (!code_found) {
+        if (has_blank || context.calendar < 0 || context.calendar >= static_cast<int>(kCalendarCodes.size()))
+            return kNoCalendar;
+        const std::string_view code = kCalendarCodes[context.calendar];
+        s += code;
+        boxes.date += " " + std::string(code);
+        // The entry now reads as the date box shows it, so Convert pressed
+        // again finds the same. A code formed across the join ("J" typed
+        // last and "CHL" appended hold "JC") is as ambiguous as typed.
+        if (!FindCalendarCode(s, code_found)) return kNoCalendar;
+    }
+
+    const bool julian_date =
+        Contains(s, "CJDC") || Contains(s, "CJDL") || Contains(s, "CJDX") || Contains(s, "AJD");
+    if (julian_date) {
+        if (CountChar(s, '-') > 1) return kBadJulianDate;
+    } else if (Contains(s, "/") || Contains(s, ".")) {
+        return kBadSeparator;
+    }
+    if (Contains(s, ":")) return kTimeInDate;
+    if (Trim(boxes.time).empty()) boxes.time = "12:00";
+    return kParseOk;
+}
+
+bool IsDayNumberKind(const EntryKind& kind) {
+    return kind.calendar == kCalCJDC || kind.calendar == kCalCJDL || kind.calendar == kCalCJDX ||
+           kind.calendar == kCalAJD;
+}
+
+// A typed day number (CJDC, CJDL, CJDX or AJD) as the moment it names; the time box shows that
+// moment's time in the number's own zone. kParseOk or the error.
+int DayNumberMoment(const EntryKind& kind, std::string_view text, const EntryContext& context,
+                    int longitude, EntryBoxes& boxes, double& ajd) {
+    const double number = NumericValue(text);
+    ajd = number;
+    if (kind.calendar == kCalCJDC) ajd = CJDCToAJD(number, longitude);
+    if (kind.calendar == kCalCJDL) ajd = CJDLToAJD(number);
+    if (kind.calendar == kCalCJDX) ajd = CJDLToAJD(CJDXToCJDL(number, context.local_offset));
+    // The rows write these numbers with four decimals, so the text of a
+    // moment at an end of the range may lie up to half a last decimal
+    // beyond it; such a number, clicked, stands for the end itself.
+    constexpr double kHalfLastDecimal = 0.00005;
+    if (ajd < kMinAJDate && ajd >= kMinAJDate - kHalfLastDecimal) ajd = kMinAJDate;
+    if (ajd > kMaxAJDate && ajd <= kMaxAJDate + kHalfLastDecimal) ajd = kMaxAJDate;
+    if (ajd < kMinJDNVemla) return kTooEarly;
+    const double cjdl = AJDToCJDL(ajd);
+    if (kind.calendar == kCalCJDC) {
+        boxes.time = BeijingTime(CJDLToCJDC(cjdl, longitude), "").substr(0, 5);
+        boxes.zone = kZoneMeridian;
+    } else if (kind.calendar == kCalCJDX) {
+        boxes.time = LocalTime(CJDLToCJDX(cjdl, context.local_offset)).substr(0, 5);
+        boxes.zone = kZoneLocal;
+    } else {
+        boxes.time = LondonTime(cjdl).substr(0, 5);
+        boxes.zone = kZoneGMT;
+    }
+    return kParseOk;
+}
+
+}  // namespace
+
 ParsedDate ParseDate(EntryBoxes& boxes, const EntryContext& context, CalendarEngine& engine,
                      const CopyDisplayedDateFn& copy_displayed_date) {
     ParsedDate result;
@@ -163,73 +245,19 @@ ParsedDate ParseDate(EntryBoxes& boxes, const EntryContext& context, CalendarEng
         return result;
     };
 
-    boxes.date = UpperCase(Trim(boxes.date));
-    const bool has_blank = Contains(boxes.date, " ");
-    std::string s = WithoutCommasAndBlanks(boxes.date);
-
-    if (s.empty() && Trim(context.plus_minus).empty()) return fail(kNoDate);
-    if (s.empty()) {
-        // Only a number of days: start from the displayed date.
-        if (copy_displayed_date) copy_displayed_date(boxes);
-        s = WithoutCommasAndBlanks(boxes.date);
-    }
-    if (s.empty() || !(IsDecimalDigit(s[0]) || s[0] == '-')) return fail(kNoDate);
-
-    bool code_found = false;
-    if (!FindCalendarCode(s, code_found)) return fail(kNoCalendar);
-    if (!code_found) {
-        if (has_blank || context.calendar < 0 || context.calendar >= static_cast<int>(kCalendarCodes.size()))
-            return fail(kNoCalendar);
-        const std::string_view code = kCalendarCodes[context.calendar];
-        s += code;
-        boxes.date += " " + std::string(code);
-        // The entry now reads as the date box shows it, so Convert pressed
-        // again finds the same. A code formed across the join ("J" typed
-        // last and "CHL" appended hold "JC") is as ambiguous as typed.
-        if (!FindCalendarCode(s, code_found)) return fail(kNoCalendar);
-    }
-
-    const bool julian_date =
-        Contains(s, "CJDC") || Contains(s, "CJDL") || Contains(s, "CJDX") || Contains(s, "AJD");
-    if (julian_date) {
-        if (CountChar(s, '-') > 1) return fail(kBadJulianDate);
-    } else if (Contains(s, "/") || Contains(s, ".")) {
-        return fail(kBadSeparator);
-    }
-    if (Contains(s, ":")) return fail(kTimeInDate);
-    if (Trim(boxes.time).empty()) boxes.time = "12:00";
-
+    std::string s;
+    if (const int error = NormalisedEntry(boxes, context, copy_displayed_date, s); error != kParseOk)
+        return fail(error);
     const EntryKind* kind = KindOf(s);
     if (kind == nullptr) return fail(kUnparsable);
     const std::string text = s.substr(0, s.find(kind->code));
     const int longitude = engine.Settings().Longitude;
 
-    if (kind->calendar == kCalCJDC || kind->calendar == kCalCJDL || kind->calendar == kCalCJDX ||
-        kind->calendar == kCalAJD) {
-        const double number = NumericValue(text);
-        double ajd = number;
-        if (kind->calendar == kCalCJDC) ajd = CJDCToAJD(number, longitude);
-        if (kind->calendar == kCalCJDL) ajd = CJDLToAJD(number);
-        if (kind->calendar == kCalCJDX) ajd = CJDLToAJD(CJDXToCJDL(number, context.local_offset));
-        // The rows write these numbers with four decimals, so the text of a
-        // moment at an end of the range may lie up to half a last decimal
-        // beyond it; such a number, clicked, stands for the end itself.
-        constexpr double kHalfLastDecimal = 0.00005;
-        if (ajd < kMinAJDate && ajd >= kMinAJDate - kHalfLastDecimal) ajd = kMinAJDate;
-        if (ajd > kMaxAJDate && ajd <= kMaxAJDate + kHalfLastDecimal) ajd = kMaxAJDate;
-        if (ajd < kMinJDNVemla) return fail(kTooEarly);
-        // The time box shows the time of the number in its own zone.
-        const double cjdl = AJDToCJDL(ajd);
-        if (kind->calendar == kCalCJDC) {
-            boxes.time = BeijingTime(CJDLToCJDC(cjdl, longitude), "").substr(0, 5);
-            boxes.zone = kZoneMeridian;
-        } else if (kind->calendar == kCalCJDX) {
-            boxes.time = LocalTime(CJDLToCJDX(cjdl, context.local_offset)).substr(0, 5);
-            boxes.zone = kZoneLocal;
-        } else {
-            boxes.time = LondonTime(cjdl).substr(0, 5);
-            boxes.zone = kZoneGMT;
-        }
+    if (IsDayNumberKind(*kind)) {
+        double ajd = 0.0;
+        if (const int error = DayNumberMoment(*kind, text, context, longitude, boxes, ajd);
+            error != kParseOk)
+            return fail(error);
         result.ajd = ajd;
         result.calendar = kind->calendar;
         return result;

@@ -71,6 +71,22 @@ std::optional<NianCounts> CountNian(CalendarEngine& engine, int32_t new_year_day
     return std::nullopt;
 }
 
+namespace {
+
+// What the listing holds, new years or the anniversaries of another date, under which epoch
+// and prime meridian.
+std::string ListHeading(const ListContext& context, bool new_years) {
+    std::string heading =
+        new_years ? "Lunar New Year's Day " : "Chinese Lunar Calendar anniversaries\r\n";
+    heading += "with corresponding European date and JDN\r\n(" + context.epoch_method +
+               ", longitude " + std::to_string(context.Longitude()) + "º East)";
+    if (new_years) heading += "\r\nplus number of months, J1's and Z1's in the nian";
+    return heading + ":" + std::string(kLineEnd);
+}
+
+}  // namespace
+
+// Long: one walk over the years; a date that does not exist is listed as such and replaced.
 bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption, int years,
                        bool omit_invalid, ListOutput& out) {
     ChDate chl;
@@ -82,12 +98,7 @@ bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption,
     const ChDate start = chl;
     const bool new_years = chl.MonthOrTerm == 1 && chl.Day == 1 && chl.Leap == 0;
 
-    std::string heading =
-        new_years ? "Lunar New Year's Day " : "Chinese Lunar Calendar anniversaries\r\n";
-    heading += "with corresponding European date and JDN\r\n(" + context.epoch_method +
-               ", longitude " + std::to_string(context.Longitude()) + "º East)";
-    if (new_years) heading += "\r\nplus number of months, J1's and Z1's in the nian";
-    out.Write(heading + ":" + std::string(kLineEnd));
+    out.Write(ListHeading(context, new_years));
     if (years > kLunarNewYearsQuickYears) out.LongListingStarted();
 
     int i = 0;

@@ -83,13 +83,10 @@ std::string TermLine(const ListContext& context, const CalendarTables& tables, i
     return line + NearMidnightMark(tables.TermMoments[t]) + std::string(kLineEnd);
 }
 
-}  // namespace
-
-void WriteYearData(const ListContext& context, const SolarTermOptions& options, ListOutput& out) {
-    const double cjdc = AJDToCJDC(context.ajd, context.Longitude());
-    const int32_t year = SolarYearOf(std::floor(cjdc), context.Longitude()) - 1;
-    CyclePosition first{CycleOf(year, context.Epoch()), YearPosition(year)};
-
+// The four lines that say what the listing holds: its years from `year` (at cycle position
+// `first`), the epoch and method, and the time zone.
+void WriteHeading(const ListContext& context, const SolarTermOptions& options, int32_t year,
+                  const CyclePosition& first, ListOutput& out) {
     out.Write(std::string("Dates, times and chronological Julian dates of dark moons") +
               std::string(kLineEnd));
     out.Write(std::string(options.AnyTerms() ? "and solar terms " : "") +
@@ -99,6 +96,16 @@ void WriteYearData(const ListContext& context, const SolarTermOptions& options, 
               std::string(kLineEnd));
     out.Write("which assume longitude" + StrNumber(context.Longitude()) + "º E as prime meridian." +
               std::string(kLineEnd));
+}
+
+}  // namespace
+
+// Long: one walk over the months of three solar years, counting sui and nian as it goes.
+void WriteYearData(const ListContext& context, const SolarTermOptions& options, ListOutput& out) {
+    const double cjdc = AJDToCJDC(context.ajd, context.Longitude());
+    const int32_t year = SolarYearOf(std::floor(cjdc), context.Longitude()) - 1;
+    CyclePosition first{CycleOf(year, context.Epoch()), YearPosition(year)};
+    WriteHeading(context, options, year, first, out);
 
     first.Previous();
     CyclePosition sui = first, nian = first;

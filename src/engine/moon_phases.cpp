@@ -58,6 +58,7 @@ inline Rot RotDeg(double deg) {
 
 // Time (days) the phase series takes from the mean to the true moment of
 // phase `phase` (0..3) of fractional lunation k.
+// Long by nature: the published series term by term, one expression per phase group.
 double MeeusPhase(double k, int phase) {
     // T: Julian centuries from J2000.0, close enough for the secular terms.
     const double t = k / 1236.85;

@@ -186,6 +186,7 @@ double series_precession_correction(double jd_tt) {
 // `end` only sets the spacing of the first guesses; a missing or implausible one (not finite,
 // or not a quarter of a year after `start`) falls back to the mean spacing of the terms. Every
 // output is NaN when `start` is not finite or lies more than 20,000 years from J2000.
+// Long: one Newton iteration in two stages (coarse, then precise series) over six moments.
 void solar_terms_true_sun(double start, double end, double out[6]) {
     if (!in_range(start)) {
         for (int j = 0; j < kTerms; ++j) out[j] = std::numeric_limits<double>::quiet_NaN();

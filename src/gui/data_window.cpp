@@ -216,7 +216,10 @@ void DataWindow::BindControls() {
                                static_cast<int>(normal_size_.height() * kLargeHeightFactor))
                        : normal_size_);
     }
+    BindVisibility(v);
+}
 
+void DataWindow::BindVisibility(const ListWindowView& v) {
     if (v.visible && !isVisible()) {
         if (!placed_ && parentWidget()) {
             // The first time, over the middle of the main window, on the screen.

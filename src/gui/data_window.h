@@ -25,6 +25,7 @@ class QRadioButton;
 namespace vemla {
 
 class ListWindow;
+struct ListWindowView;
 
 class DataWindow : public QWidget {
 public:
@@ -50,6 +51,8 @@ private:
     void Arrange(QWidget* calendar);
     void Connect();
     void BindControls();
+    // Shows (placing it the first time), hides and focuses the window as the view says.
+    void BindVisibility(const ListWindowView& v);
     void BindText();
     // A piece of a listing as it is written.
     void Written(std::string_view text);

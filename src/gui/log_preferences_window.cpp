@@ -30,6 +30,7 @@ QGroupBox* Frame(LogBoxFrame frame, const char* name, QWidget* parent) {
 
 }  // namespace
 
+// Long: lays the dialog out control by control, as a form description would.
 LogPreferencesWindow::LogPreferencesWindow(Application& app, QWidget* parent)
     : QWidget(parent, Qt::Window), app_(app) {
     setObjectName("frmLogPreferences");

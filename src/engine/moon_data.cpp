@@ -84,7 +84,7 @@ MoonDrawing MoonDrawingOf(double f, bool waxing) {
     MoonDrawing drawing;
     drawing.waxing = waxing;
     drawing.d = std::fabs(2.0 * f - 1.0);
-    const MoonPicture lit_half = waxing ? MoonPicture::kFirstQuarter : MoonPicture::kLastQuarter;
+    const MoonPicture lit_half = waxing ? MoonPicture::kWaxingHalf : MoonPicture::kWaningHalf;
     if (f < 0.01) {
         drawing.picture = MoonPicture::kDark;
     } else if (f >= 0.49 && f < 0.51) {
@@ -168,10 +168,10 @@ MoonImage MakeMoonPicture(MoonPicture picture, int width, int height) {
                 case MoonPicture::kDark:
                     lit = false;
                     break;
-                case MoonPicture::kFirstQuarter:
+                case MoonPicture::kWaxingHalf:
                     lit = x >= disc.x0;
                     break;
-                case MoonPicture::kLastQuarter:
+                case MoonPicture::kWaningHalf:
                     lit = x < disc.x0;
                     break;
                 case MoonPicture::kFull:

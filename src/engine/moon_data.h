@@ -54,7 +54,7 @@ MoonDisc MoonDiscOf(int width, int height);
 
 // The four base pictures: a dark disc, the right half lit (first quarter),
 // the left half lit (last quarter) and the full disc.
-enum class MoonPicture { kDark, kFirstQuarter, kLastQuarter, kFull };
+enum class MoonPicture { kDark, kWaxingHalf, kWaningHalf, kFull };
 
 // The file names the pictures have traditionally been kept under
 // ("darkmoon.bmp", "1stquarter.bmp", "lastquarter.bmp", "fullmoon.bmp").

@@ -91,7 +91,7 @@ TEST(MoonDataForMoments, January2000AgainstTheReferenceTable) {
 }
 
 TEST(MoonPictures, BasePicturesAndTheEdgeOfTheDisc) {
-    const MoonImage first = MakeMoonPicture(MoonPicture::kFirstQuarter);
+    const MoonImage first = MakeMoonPicture(MoonPicture::kWaxingHalf);
     ASSERT_EQ(first.pixels.size(), 90u * 90u);
     EXPECT_TRUE(IsLit(first.at(45, 46)));  // the centre column belongs to the right half
     EXPECT_FALSE(IsLit(first.at(44, 46)));

@@ -114,8 +114,8 @@ class LogAndListWindowsTest : public QObject {
             {"cmdListLeapMonths", kMonthStartsCaption},
             {"cmdDisplayYearData", kYearDataCaption},
             {"cmdListJulianCENewYears", kNewYearsCaption}};
-        for (const auto& [button, caption] : buttons) {
-            h.Click(button);
+        for (const auto& [name, caption] : buttons) {
+            h.Click(name);
             QCOMPARE(lists->windowTitle(), ToQString(caption));
             QCOMPARE(LogTextFromBox(text->toPlainText()), h.app->Lists().View().text);
         }

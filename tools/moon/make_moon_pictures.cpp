@@ -139,7 +139,7 @@ MoonImage BasePicture(MoonPicture picture, int size, uint32_t shadow) {
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             const bool lit = picture == MoonPicture::kFull ||
-                             (picture == MoonPicture::kFirstQuarter) == (x >= disc.x0);
+                             (picture == MoonPicture::kWaxingHalf) == (x >= disc.x0);
             const int64_t dx = x - disc.x0, dy = disc.y0 - y;
             if (!lit || dx * dx + dy * dy > disc.r2) continue;
             const double u = static_cast<double>(dx) / disc.r, v = static_cast<double>(dy) / disc.r;
@@ -165,9 +165,9 @@ const char* FileStem(MoonPicture picture) {
     switch (picture) {
         case MoonPicture::kDark:
             return "darkmoon";
-        case MoonPicture::kFirstQuarter:
+        case MoonPicture::kWaxingHalf:
             return "1stquarter";
-        case MoonPicture::kLastQuarter:
+        case MoonPicture::kWaningHalf:
             return "lastquarter";
         case MoonPicture::kFull:
             return "fullmoon";
@@ -221,8 +221,8 @@ int main(int argc, char** argv) {
     const QString folder = QString::fromLocal8Bit(argv[1]) + "/moon";
     QDir().mkpath(folder);
     for (int size : {90, 113, 135, 180}) {
-        for (MoonPicture picture : {MoonPicture::kDark, MoonPicture::kFirstQuarter,
-                                    MoonPicture::kLastQuarter, MoonPicture::kFull}) {
+        for (MoonPicture picture : {MoonPicture::kDark, MoonPicture::kWaxingHalf,
+                                    MoonPicture::kWaningHalf, MoonPicture::kFull}) {
             const QString file = QString("%1/%2-%3.png").arg(folder, FileStem(picture)).arg(size);
             if (!ToQImage(BasePicture(picture, size, vemla::kMoonShadowColour)).save(file, "PNG")) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(file));

@@ -14,6 +14,8 @@
 #include <optional>
 
 #include "engine/chinese_dates.h"
+#include "engine/lunar_phases.h"
+#include "engine/result.h"
 
 namespace vemla {
 
@@ -51,14 +53,9 @@ inline constexpr int kMaxCoincidenceCandidates = 1000;
 double NoonAtMeridian(int32_t day, int longitude);
 
 // The last phase of lunation k not after a moment, compared in Universal
-// Time, and whether it lies within kExactPhaseDays of the moment. `phase`
-// is kAfterLunation or kBeforeLunation when the moment lies outside
-// lunation k.
-struct PhaseAtMoment {
-    int phase = 0;
-    bool exact = false;
-};
-PhaseAtMoment PhaseAt(int32_t lunation, double ajd);
+// Time, and whether it lies within kExactPhaseDays of the moment; or that
+// the moment lies outside lunation k.
+Result<PhaseFound, PhaseError> PhaseAt(int32_t lunation, double ajd);
 
 // The next or previous full moon (kFullMoon) or dark moon (kDarkMoon).
 double FindPhase(double ajd, int phase, bool next);

@@ -1,13 +1,13 @@
 #include "app/event_search.h"
 
 #include <climits>
-#include <cmath>
 #include <vector>
 
 #include "app/date_entry.h"
 #include "engine/cycles.h"
 #include "engine/european.h"
 #include "engine/lunar_phases.h"
+#include "engine/lunation_search.h"
 #include "engine/solar_terms.h"
 #include "engine/stepping.h"
 
@@ -147,12 +147,7 @@ double NoonAtMeridian(int32_t day, int longitude) {
 }
 
 Result<PhaseFound, PhaseError> PhaseAt(int32_t lunation, double ajd) {
-    if (SyzygyUT(lunation + 1, kDarkMoon) <= ajd) return Fail(PhaseError::kAfterLunation);
-    for (int p = kLastQuarter; p >= kDarkMoon; --p) {
-        const double t = SyzygyUT(lunation, p);
-        if (t <= ajd) return PhaseFound{p, std::fabs(t - ajd) < kExactPhaseDays};
-    }
-    return Fail(PhaseError::kBeforeLunation);
+    return lunation_search::LastPhase(lunation, ajd, SyzygyUT);
 }
 
 double FindPhase(double ajd, int phase, bool next) {

@@ -18,10 +18,14 @@ inline constexpr int kFirstQuarter = 1;
 inline constexpr int kFullMoon = 2;
 inline constexpr int kLastQuarter = 3;
 
+// A phase closer than this to a moment (and not after it) is exact: the
+// moment's present phase. About 4 seconds.
+inline constexpr double kExactPhaseDays = 0.00005;
+
 // The last phase of a lunation passed at a moment.
 struct PhaseFound {
     int phase = kDarkMoon;  // kDarkMoon .. kLastQuarter
-    bool exact = false;     // whether it lies within 0.00005 day (about 4 seconds) of the moment
+    bool exact = false;     // whether it lies within kExactPhaseDays of the moment
 
     bool operator==(const PhaseFound&) const = default;
 };

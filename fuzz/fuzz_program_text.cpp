@@ -130,7 +130,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     FUZZ_CHECK(store.size() == static_cast<std::size_t>(code), what + std::to_string(code));
     // Each line "NUMBER<TAB>TEXT" is stored under its number, a plain ASCII
-    // text exactly as written.
+    // text exactly as written. The file is read here independently of the
+    // loader (its own line split and number check, not common/strproc's), so
+    // that a fault in the shared helpers shows as a disagreement.
     std::string_view rest = content;
     if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);
     while (!rest.empty()) {

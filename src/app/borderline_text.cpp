@@ -28,7 +28,7 @@ std::string DayText(int32_t day) {
 }  // namespace
 
 std::string DecidingEventName(const DecidingEvent& event) {
-    if (event.kind == DecidingEventKind::kDarkMoon) return "the dark moon that begins the month";
+    if (event.kind == DecidingEventKind::kMonthStart) return "the dark moon that begins the month";
     const int i = event.term - 1;
     return std::string(event.IsPrincipalTerm() ? "principal term " : "solar term ") +
            std::string(kSolarTermCodes[i]) + " (" + std::string(kSolarTermPinyinNames[i]) + ")";

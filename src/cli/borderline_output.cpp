@@ -15,7 +15,7 @@ DayCertainty CertaintyOf(MainState& main) {
 }
 
 std::string EventKind(const DecidingEvent& e) {
-    if (e.kind == DecidingEventKind::kDarkMoon) return "dark moon";
+    if (e.kind == DecidingEventKind::kMonthStart) return "dark moon";
     return e.IsPrincipalTerm() ? "principal term" : "solar term";
 }
 

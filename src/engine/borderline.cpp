@@ -20,7 +20,7 @@ bool SameDate(const ChDate& a, const ChDate& b) {
 CalendarTables MovedAcrossMidnight(const CalendarTables& t, const DecidingEvent& e, int index) {
     CalendarTables moved = t;
     const int32_t step = e.distance.minutes >= 0 ? -1 : 1;
-    if (e.kind == DecidingEventKind::kDarkMoon)
+    if (e.kind == DecidingEventKind::kMonthStart)
         moved.MonthStartDays[index] += step;
     else
         moved.TermDays[index] += step;
@@ -88,7 +88,7 @@ DayCertainty AssessDay(CalendarEngine& engine, int32_t n) {
     };
 
     for (int m = 0; m < t.MonthCount; ++m)
-        consider(DecidingEventKind::kDarkMoon, m, t.MonthStartMoments[m], m == month);
+        consider(DecidingEventKind::kMonthStart, m, t.MonthStartMoments[m], m == month);
     // The term that begins the day's solar month: the last one not after it.
     const auto term_begin = t.TermDays.begin();
     const int solar_month =

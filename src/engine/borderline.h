@@ -26,8 +26,8 @@
 namespace vemla {
 
 enum class DecidingEventKind : uint8_t {
-    kDarkMoon,  // the dark moon that begins a lunar month
-    kTerm,      // a solar term; the odd ones (codes Z..) are the principal terms
+    kMonthStart,  // the dark moon that begins a lunar month
+    kTerm,        // a solar term; the odd ones (codes Z..) are the principal terms
 };
 
 // Where a moment lies within its day.
@@ -45,7 +45,7 @@ struct MidnightDistance {
 MidnightDistance DistanceFromMidnight(double cjdc);
 
 struct DecidingEvent {
-    DecidingEventKind kind = DecidingEventKind::kDarkMoon;
+    DecidingEventKind kind = DecidingEventKind::kMonthStart;
     int term = 0;       // kTerm: the solar term, 1..24
     double moment = 0;  // CJDC at the engine's prime meridian
     MidnightDistance distance;

@@ -237,7 +237,7 @@ TEST(Borderline, AlternativesAreThePublishedDates) {
         ASSERT_TRUE(c.ChLBorderline() && !c.ChSBorderline()) << first;
         for (const DecidingEvent& e : c.events) {
             if (!e.borderline) continue;
-            EXPECT_TRUE(e.kind == DecidingEventKind::kDarkMoon && e.distance.day == first);
+            EXPECT_TRUE(e.kind == DecidingEventKind::kMonthStart && e.distance.day == first);
             EXPECT_TRUE(e.chl_alternative.MonthOrTerm == 10 && e.chl_alternative.Day == 1);
         }
     }

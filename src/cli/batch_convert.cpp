@@ -10,6 +10,7 @@
 #include "cli/hanzi_output.h"
 #include "cli/moment_output.h"
 #include "cli/ordered_chunks.h"
+#include "common/strproc.h"
 #include "engine/european.h"
 
 namespace vemla {
@@ -36,6 +37,30 @@ struct BatchSettings {
     int element = kNoElement, animal = kNoAnimal;
 };
 
+// The day of a plain "YYYY-MM-DD CE" entry of the years 1000 to 2999, the
+// usual line of a column of dates, read without the date box's general
+// parser; false for any other line, which that parser then reads. A date is
+// valid when its day number gives the same date back (no February 30th).
+bool ReadPlainCEDay(std::string_view line, int32_t& day) {
+    if (line.size() != 13 || line.substr(10) != " CE" || line[4] != '-' || line[7] != '-' ||
+        line[0] < '1' || line[0] > '2')
+        return false;
+    int number[3] = {0, 0, 0};
+    for (int field = 0, at = 0; field < 3; ++field, ++at) {
+        for (int digits = field == 0 ? 4 : 2; digits > 0; --digits, ++at) {
+            if (line[at] < '0' || line[at] > '9') return false;
+            number[field] = number[field] * 10 + (line[at] - '0');
+        }
+    }
+    EuroDate date{number[0], number[1], number[2], kGregorian};
+    if (date.Month < 1 || date.Month > 12 || date.Day < 1 || date.Day > 31) return false;
+    EuroDate back{0, 1, 1, kGregorian, euro_date_to_jdn(&date)};
+    jdn_to_euro_date(&back);
+    if (back.Year != date.Year || back.Month != date.Month || back.Day != date.Day) return false;
+    day = date.JDN;
+    return true;
+}
+
 // The moment of one line, or the message that refuses it.
 struct LineResult {
     double ajd = 0.0;
@@ -47,7 +72,10 @@ struct LineResult {
 class LineConverter {
   public:
     explicit LineConverter(const BatchSettings& settings)
-        : settings_(settings), engine_(settings.calendar) {}
+        : settings_(settings), engine_(settings.calendar) {
+        const std::string time = Trim(settings.time.value_or(""));
+        plain_minutes_ = ParseTime(time.empty() ? "12:00" : time);
+    }
 
     bool ConvertLines(std::string_view lines, long number, std::string& out) {
         bool converted = true;
@@ -87,6 +115,9 @@ class LineConverter {
     }
 
     LineResult Convert(std::string_view line) {
+        // A CE date is a day in London; the time is the one of every line.
+        if (int32_t day = 0; plain_minutes_ >= 0 && ReadPlainCEDay(line, day))
+            return {CJDLToAJD(day + plain_minutes_ / 1440.0), {}};
         // The boxes keep their buffers from line to line.
         const size_t tab = line.find('\t');
         boxes_.date.assign(line.substr(0, tab));
@@ -137,6 +168,7 @@ class LineConverter {
     CalendarEngine engine_;
     LunationCache lunations_;
     EntryBoxes boxes_;
+    int plain_minutes_ = -1;  // of the time of lines without one, -1 when it is bad
     const CopyDisplayedDateFn clear_date_ = [](EntryBoxes& b) { b.date.clear(); };
 };
 

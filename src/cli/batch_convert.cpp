@@ -105,7 +105,8 @@ class LineConverter {
             out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
             out += '\t';
             if (result.error.empty()) {
-                AppendTsv(out, TableMomentAt(engine_, lunations_, result.ajd, settings_.abbreviation));
+                AppendTsv(out,
+                          TableMomentAt(engine_, lunations_, result.ajd, settings_.abbreviation));
             } else {
                 out.append(settings_.hanzi ? 11 : 9, '\t') += result.error;
             }
@@ -121,8 +122,10 @@ class LineConverter {
         // The boxes keep their buffers from line to line.
         const size_t tab = line.find('\t');
         boxes_.date.assign(line.substr(0, tab));
-        if (tab != std::string_view::npos) boxes_.time.assign(line.substr(tab + 1));
-        else boxes_.time.assign(settings_.time.value_or(""));
+        if (tab != std::string_view::npos)
+            boxes_.time.assign(line.substr(tab + 1));
+        else
+            boxes_.time.assign(settings_.time.value_or(""));
         boxes_.zone = -1;
         boxes_.element = settings_.element;
         boxes_.animal = settings_.animal;
@@ -174,9 +177,15 @@ class LineConverter {
 
 BatchSettings SettingsOf(Session& session, BatchFormat format, const EntryOptions& defaults) {
     MainState& main = session.Main();
-    BatchSettings s{main.Engine().Settings(), main.CCT(),   main.Longitude(),
-                    main.Calendar(),          main.LocalOffsetMinutes(), format,
-                    session.Options().hanzi,  defaults.time};
+    BatchSettings s;
+    s.calendar = main.Engine().Settings();
+    s.abbreviation = main.CCT();
+    s.longitude = main.Longitude();
+    s.entry_calendar = main.Calendar();
+    s.local_offset = main.LocalOffsetMinutes();
+    s.format = format;
+    s.hanzi = session.Options().hanzi;
+    s.time = defaults.time;
     if (defaults.element) s.element = ItemIndex(kElementNames, *defaults.element);
     if (defaults.animal) s.animal = ItemIndex(kAnimalNames, *defaults.animal);
     return s;

@@ -83,6 +83,8 @@ class ChunkQueue {
             if (!AwaitTurn(chunk.sequence)) return;
             // Only the worker whose turn it is writes: the stream needs no lock.
             out_.write(output.data(), static_cast<std::streamsize>(output.size()));
+            // The results of typed entries show before the next is read.
+            out_.flush();
             {
                 std::lock_guard lock(mutex_);
                 ++written_;
@@ -163,6 +165,9 @@ bool ConvertInOrderedChunks(std::istream& in, std::ostream& out, int workers,
     std::vector<ChunkConverter> converters;
     for (int i = 0; i < workers; ++i) converters.push_back(make_converter());
     ChunkQueue queue(out, 2 * static_cast<size_t>(workers));
+    // Reading must not flush the output (standard input flushes standard
+    // output): the workers write it, and flush it after each chunk instead.
+    std::ostream* const tied = in.tie(nullptr);
     std::vector<std::jthread> threads;
     try {
         for (const ChunkConverter& convert : converters)
@@ -173,6 +178,7 @@ bool ConvertInOrderedChunks(std::istream& in, std::ostream& out, int workers,
     }
     queue.EndOfInput();
     for (std::jthread& thread : threads) thread.join();
+    in.tie(tied);
     return queue.Result();
 }
 

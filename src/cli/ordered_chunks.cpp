@@ -69,29 +69,28 @@ class ChunkQueue {
 
     // A worker's loop: takes chunks until the input has ended, converts
     // them, and writes each output when all before it have been written.
+    // Whatever it throws (a converter, a stream that throws) stops the run.
     void Work(const ChunkConverter& convert) {
-        std::string output;
-        for (Chunk chunk; Take(chunk);) {
-            output.clear();
-            bool converted = false;
-            try {
-                converted = convert(chunk.lines, chunk.first_number, output);
-            } catch (...) {
-                Stop(std::current_exception());
-                return;
+        try {
+            std::string output;
+            for (Chunk chunk; Take(chunk);) {
+                output.clear();
+                const bool converted = convert(chunk.lines, chunk.first_number, output);
+                if (!AwaitTurn(chunk.sequence)) return;
+                // Only the worker whose turn it is writes: the stream needs no lock.
+                out_.write(output.data(), static_cast<std::streamsize>(output.size()));
+                // The results of typed entries show before the next is read.
+                out_.flush();
+                {
+                    std::lock_guard lock(mutex_);
+                    ++written_;
+                    --busy_;
+                    all_converted_ = all_converted_ && converted;
+                }
+                turn_.notify_all();
             }
-            if (!AwaitTurn(chunk.sequence)) return;
-            // Only the worker whose turn it is writes: the stream needs no lock.
-            out_.write(output.data(), static_cast<std::streamsize>(output.size()));
-            // The results of typed entries show before the next is read.
-            out_.flush();
-            {
-                std::lock_guard lock(mutex_);
-                ++written_;
-                --busy_;
-                all_converted_ = all_converted_ && converted;
-            }
-            turn_.notify_all();
+        } catch (...) {
+            Stop(std::current_exception());
         }
     }
 

@@ -73,8 +73,8 @@ class LineConverter {
   public:
     explicit LineConverter(const BatchSettings& settings)
         : settings_(settings), engine_(settings.calendar) {
-        const std::string time = Trim(settings.time.value_or(""));
-        plain_minutes_ = ParseTime(time.empty() ? "12:00" : time);
+        const std::string time = settings.time.value_or("");
+        plain_minutes_ = ParseTime(Trim(time).empty() ? "12:00" : time);
     }
 
     bool ConvertLines(std::string_view lines, long number, std::string& out) {
@@ -116,10 +116,23 @@ class LineConverter {
     }
 
     LineResult Convert(std::string_view line) {
+        double ajd = 0.0;
         // A CE date is a day in London; the time is the one of every line.
-        if (int32_t day = 0; plain_minutes_ >= 0 && ReadPlainCEDay(line, day))
-            return {CJDLToAJD(day + plain_minutes_ / 1440.0), {}};
-        // The boxes keep their buffers from line to line.
+        if (int32_t day = 0; plain_minutes_ >= 0 && ReadPlainCEDay(line, day)) {
+            ajd = CJDLToAJD(day + plain_minutes_ / 1440.0);
+        } else {
+            const ParsedDate parsed = ParseEntry(line);
+            if (parsed.error != kParseOk) return {0.0, OneLine(ParseErrorText(parsed.error))};
+            ajd = parsed.ajd;
+        }
+        if (std::string_view range = RangeMessage(ajd); !range.empty())
+            return {0.0, std::string(range)};
+        return {ajd, {}};
+    }
+
+    // The line as typed in the date box, ENTRY or ENTRY<TAB>TIME. The boxes
+    // keep their buffers from line to line.
+    ParsedDate ParseEntry(std::string_view line) {
         const size_t tab = line.find('\t');
         boxes_.date.assign(line.substr(0, tab));
         if (tab != std::string_view::npos)
@@ -131,11 +144,7 @@ class LineConverter {
         boxes_.animal = settings_.animal;
         const EntryContext context{{}, settings_.entry_calendar, settings_.local_offset};
         // A number of days alone would take the displayed date: no line has one.
-        const ParsedDate parsed = ParseDate(boxes_, context, engine_, clear_date_);
-        if (parsed.error != kParseOk) return {0.0, OneLine(ParseErrorText(parsed.error))};
-        if (std::string_view range = RangeMessage(parsed.ajd); !range.empty())
-            return {0.0, std::string(range)};
-        return {parsed.ajd, {}};
+        return ParseDate(boxes_, context, engine_, clear_date_);
     }
 
     void AppendTsv(std::string& out, const Moment& m) const {

@@ -84,11 +84,9 @@ int CalendarDateDay(const EntryKind& kind, std::string text, const EntryBoxes& b
         case kCalCE:
         case kCalCEX:
         case kCalJC: {
-            EuroDate date;
-            date.Calendar = kind.calendar == kCalJC ? kJulian : kGregorian;
-            if (ReadEuroDate(text, date) != kEuroDateValid)
-                return kind.calendar == kCalCE ? kBadCE : kind.calendar == kCalCEX ? kBadCEX : kBadJC;
-            day = date.JDN;
+            const auto date = ReadEuroDate(text, kind.calendar == kCalJC ? kJulian : kGregorian);
+            if (!date) return kind.calendar == kCalCE ? kBadCE : kind.calendar == kCalCEX ? kBadCEX : kBadJC;
+            day = date->JDN;
             return kParseOk;
         }
         case kCalCHL: {

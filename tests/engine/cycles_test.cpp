@@ -22,13 +22,13 @@ TEST(Cycles, PositionsAndTheirNames) {
     std::set<int> seen;
     for (int p = 1; p <= 60; ++p) {
         EXPECT_EQ(PositionOf(ElementOf(p), AnimalOf(p)), p);
-        EXPECT_EQ(PositionOfElementAnimalText(ElementAnimalText(p)), p);
+        EXPECT_EQ(PositionOfElementAnimalText(ElementAnimalText(p)).value_or(0), p);
         EXPECT_EQ(StemOf(p) - 1, (p - 1) % 10);
         seen.insert(PositionOf(p % 5, p % 12));
     }
     EXPECT_EQ(seen.size(), 60u);  // every element-animal pair names one position
-    EXPECT_EQ(PositionOfElementAnimalText("wood"), 0);
-    EXPECT_EQ(PositionOfElementAnimalText("WOOD-RAT"), 1);
+    EXPECT_FALSE(PositionOfElementAnimalText("wood"));
+    EXPECT_EQ(PositionOfElementAnimalText("WOOD-RAT").value_or(0), 1);
 }
 
 TEST(Cycles, YearsUnderBothEpochs) {

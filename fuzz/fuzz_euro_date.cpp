@@ -56,8 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             // As the date rows write it ("12,345-01-01" beyond four digits).
             const std::string written = DateText(date, 2, "-", ",");
             const auto again = ReadEuroDate(written, calendar);
-            FUZZ_CHECK(again && again->JDN == date.JDN,
-                       what + "written as " + written);
+            FUZZ_CHECK(again && again->JDN == date.JDN, what + "written as " + written);
         }
 
         EuroDate raw;

@@ -50,12 +50,12 @@ bool TestDatePair(CalendarEngine& engine, const ChDate& chs_in, const ChDate& ch
     bool passed = true;
 
     ChDate chs = chs_in;
-    if (!engine.ChSDateToJDN(chs)) {
+    if (const auto jdn = engine.ChSDateToJDN(chs); !jdn) {
         ++count.not_existing;
         out.Write("0");
     } else {
-        ChDate chs2, chl2;
-        engine.CJDateToChDates(chs.JDN, chs2, chl2);
+        chs.JDN = *jdn;
+        const ChDate chs2 = engine.CJDateToChDates(chs.JDN).value_or(ChDates{}).chs;
         if (SameSolarDate(chs, chs2)) {
             ++count.round_trips;
             out.Write("1");
@@ -68,12 +68,12 @@ bool TestDatePair(CalendarEngine& engine, const ChDate& chs_in, const ChDate& ch
     }
 
     ChDate chl = chl_in;
-    if (engine.ChLDateToJDN(chl) != kChLExists) {
+    if (const auto jdn = engine.ChLDateToJDN(chl); !jdn) {
         ++count.not_existing;
         out.Write("0");
     } else {
-        ChDate chs2, chl2;
-        engine.CJDateToChDates(chl.JDN, chs2, chl2);
+        chl.JDN = *jdn;
+        const ChDate chl2 = engine.CJDateToChDates(chl.JDN).value_or(ChDates{}).chl;
         if (SameLunarDate(chl, chl2)) {
             ++count.round_trips;
             out.Write("1");
@@ -121,9 +121,9 @@ void RunSingleDateSelfTest(CalendarEngine& engine, const ParsedDate& parsed, Lis
         out.Write("Error code =" + StrNumber(parsed.error) + std::string(kLineEnd));
         return;
     }
-    ChDate chs, chl;
-    engine.CJDateToChDates(AJDToCJDC(parsed.ajd, engine.Settings().Longitude), chs, chl);
-    TestDatePair(engine, chs, chl, out, tally);
+    const ChDates dates = engine.CJDateToChDates(AJDToCJDC(parsed.ajd, engine.Settings().Longitude))
+                              .value_or(ChDates{});
+    TestDatePair(engine, dates.chs, dates.chl, out, tally);
 }
 
 }  // namespace vemla

@@ -348,9 +348,9 @@ ListRow SearchResultRow(CalendarEngine& engine, int target, double ajd, int numb
         case kTargetFullMoon:
         case kTargetDarkMoon:
         case kTargetLunarQuarter: {
-            bool exact = false;
-            const int phase = GetPhase(lunation, ajd + kExactPhaseDays / 2, exact);
-            return PhaseRow{ajd, phase, lunation, ""};
+            // A hit always lies within its lunation; the dark moon is only a fallback.
+            const auto found = GetPhase(lunation, ajd + kExactPhaseDays / 2);
+            return PhaseRow{ajd, found ? found->phase : kDarkMoon, lunation, ""};
         }
         case kTargetLunarNewYear:
             return LunarDateRow{chl, chl, number, true, std::nullopt, ""};

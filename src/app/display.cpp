@@ -87,6 +87,12 @@ std::string LocalOffsetText(int offset_minutes) {
            TwoDigits(magnitude % 60);
 }
 
+std::string MoonPhaseErrorText(PhaseError error) {
+    // The numbers the phase search has always been reported with.
+    const int code = error == PhaseError::kAfterLunation ? -1 : -2;
+    return "Error" + std::to_string(code) + " when calling GetPhase() in DisplayMoonData().";
+}
+
 std::string DeltaTText(double delta_t_minutes) {
     if (!(delta_t_minutes <= 1440.0)) return "More than 24 hours";
     // Delta T has never been far below zero; a wild value still prints.

@@ -1,8 +1,8 @@
 // The texts of the main window's date rows for one moment: the Western rows
 // (CE, JC, CEX and the London and local chronological Julian dates) and the
 // Chinese rows (CHL, CHS, CJDC, the element-animal names of day, month and
-// year, the year count), with their tooltips; and the texts of the local
-// offset and delta T.
+// year, the year count), with their tooltips; the texts of the local
+// offset and delta T; and the message of a moon display that finds no phase.
 #pragma once
 
 #include <string>
@@ -10,6 +10,7 @@
 
 #include "engine/chinese_dates.h"
 #include "engine/hanzi_names.h"
+#include "engine/lunar_phases.h"
 
 namespace vemla {
 
@@ -29,6 +30,12 @@ std::string LocalOffsetText(int offset_minutes);
 
 // "1 day", "2 hours and 5 minutes" ... up to a day; "More than 24 hours" beyond.
 std::string DeltaTText(double delta_t_minutes);
+
+// The message shown, under kMoonPhaseErrorTitle, when the moon display finds
+// no phase of the moment's lunation: "Error-1 when calling GetPhase() in
+// DisplayMoonData()." for a moment after the lunation, "Error-2 ..." before it.
+inline constexpr std::string_view kMoonPhaseErrorTitle = "Error";
+std::string MoonPhaseErrorText(PhaseError error);
 
 // The CE and JC rows of a moment (AJD), the London day's dates, without
 // their tooltips.

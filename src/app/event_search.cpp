@@ -1,13 +1,13 @@
 #include "app/event_search.h"
 
 #include <climits>
-#include <cmath>
 #include <vector>
 
 #include "app/date_entry.h"
 #include "engine/cycles.h"
 #include "engine/european.h"
 #include "engine/lunar_phases.h"
+#include "engine/lunation_search.h"
 #include "engine/solar_terms.h"
 #include "engine/stepping.h"
 
@@ -125,42 +125,47 @@ class QuarterTermDays {
     std::vector<int32_t> days_;
 };
 
+// The last phase of its lunation a moment has passed; a moment outside the
+// lunation (only beyond every lunation that can be numbered) has passed none.
+int PhasePassed(const Result<PhaseFound, PhaseError>& now) {
+    return now ? now->phase : kDarkMoon - 1;
+}
+
+// The lunation of the next or previous phase p from a moment of lunation k;
+// the moment's present phase (kExactPhaseDays) is passed over both ways.
+int32_t LunationOfPhaseFrom(int32_t k, double ajd, int p, bool next) {
+    const auto now = PhaseAt(k, ajd);
+    const int passed = PhasePassed(now);
+    if (next) return passed >= p ? k + 1 : k;
+    const bool present = passed == p && now->exact;
+    return p > passed || present ? k - 1 : k;
+}
+
 }  // namespace
 
 double NoonAtMeridian(int32_t day, int longitude) {
     return CJDCToAJD(day + 0.5, longitude);
 }
 
-PhaseAtMoment PhaseAt(int32_t lunation, double ajd) {
-    if (SyzygyUT(lunation + 1, kDarkMoon) <= ajd) return {kAfterLunation, false};
-    for (int p = kLastQuarter; p >= kDarkMoon; --p) {
-        const double t = SyzygyUT(lunation, p);
-        if (t <= ajd) return {p, std::fabs(t - ajd) < kExactPhaseDays};
-    }
-    return {kBeforeLunation, false};
+Result<PhaseFound, PhaseError> PhaseAt(int32_t lunation, double ajd) {
+    return lunation_search::LastPhase(lunation, ajd, SyzygyUT);
 }
 
 double FindPhase(double ajd, int phase, bool next) {
-    int32_t k = LunationOf(ajd);
-    const PhaseAtMoment now = PhaseAt(k, ajd);
-    if (next) {
-        if (now.phase >= phase) ++k;
-    } else if (phase > now.phase || (phase == now.phase && now.exact)) {
-        --k;
-    }
-    return SyzygyUT(k, phase);
+    const int32_t k = LunationOf(ajd);
+    return SyzygyUT(LunationOfPhaseFrom(k, ajd, phase, next), phase);
 }
 
 double FindLunarQuarter(double ajd, bool next) {
     int32_t k = LunationOf(ajd);
-    const PhaseAtMoment now = PhaseAt(k, ajd);
-    int p = now.phase;
+    const auto now = PhaseAt(k, ajd);
+    int p = PhasePassed(now);
     if (next) {
         if (++p > kLastQuarter) {
             p = kDarkMoon;
             ++k;
         }
-    } else if (now.exact) {
+    } else if (now && now->exact) {
         if (--p < kDarkMoon) {
             p = kLastQuarter;
             --k;
@@ -205,12 +210,7 @@ std::optional<double> FindPhaseOnTermStart(CalendarEngine& engine, double ajd, i
     for (int n = 1; n <= limit; ++n) {
         if (on_candidate) on_candidate(n);
         if (n == 1) {
-            const PhaseAtMoment now = PhaseAt(k, ajd);
-            if (next) {
-                if (now.phase >= p) ++k;
-            } else if (p > now.phase || (p == now.phase && now.exact)) {
-                --k;
-            }
+            k = LunationOfPhaseFrom(k, ajd, p, next);
         } else {
             // The last candidate is exactly phase p of lunation k.
             k += next ? 1 : -1;

@@ -14,6 +14,8 @@
 #include <optional>
 
 #include "engine/chinese_dates.h"
+#include "engine/lunar_phases.h"
+#include "engine/result.h"
 
 namespace vemla {
 
@@ -40,10 +42,6 @@ enum SearchTarget : int {
     kTargetTripleElementAnimal = 18,
 };
 
-// An event closer than this to a moment (and not after it) is the moment's
-// present event: both directions pass over it.
-inline constexpr double kExactPhaseDays = 0.00005;
-
 // The coincidence searches give up after this many candidate phases.
 inline constexpr int kMaxCoincidenceCandidates = 1000;
 
@@ -51,14 +49,10 @@ inline constexpr int kMaxCoincidenceCandidates = 1000;
 double NoonAtMeridian(int32_t day, int longitude);
 
 // The last phase of lunation k not after a moment, compared in Universal
-// Time, and whether it lies within kExactPhaseDays of the moment. `phase`
-// is kAfterLunation or kBeforeLunation when the moment lies outside
-// lunation k.
-struct PhaseAtMoment {
-    int phase = 0;
-    bool exact = false;
-};
-PhaseAtMoment PhaseAt(int32_t lunation, double ajd);
+// Time, and whether it is the moment's present phase (within
+// kExactPhaseDays: both directions of a search pass over it); or that the
+// moment lies outside lunation k.
+Result<PhaseFound, PhaseError> PhaseAt(int32_t lunation, double ajd);
 
 // The next or previous full moon (kFullMoon) or dark moon (kDarkMoon).
 double FindPhase(double ajd, int phase, bool next);

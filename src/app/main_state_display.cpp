@@ -64,14 +64,12 @@ void MainState::ShowChineseDates() {
 void MainState::DisplayMoonData() {
     MoonDisplayData moon = ComputeMoonData(current_ajd_);
     view_.moon_age.caption = std::move(moon.age_label);
-    if (moon.error) {
-        ShowMessage(moon.error->title, moon.error->text);
+    if (!moon.view) {
+        ShowMessage(kMoonPhaseErrorTitle, MoonPhaseErrorText(moon.view.error()));
         return;
     }
-    if (moon.view) {
-        view_.moon_phase.caption = std::move(moon.view->label);
-        view_.moon_drawing = moon.view->drawing;
-    }
+    view_.moon_phase.caption = std::move(moon.view->label);
+    view_.moon_drawing = moon.view->drawing;
 }
 
 void MainState::ShowDeltaT() { view_.delta_t.caption = DeltaTText(DeltaTForMoment(current_ajd_)); }

@@ -76,7 +76,7 @@ Moment TableMomentAt(CalendarEngine& engine, LunationCache& lunations, double aj
     LondonRowsText london = LondonRowsOf(ajd);
     ChineseRowsText chinese = ChineseRowsOf(engine, ajd, abbreviation);
     Moment m = TableValues(engine, ajd, london, chinese);
-    std::string phase = lunations.PhaseLabel(ajd);
+    std::string phase = lunations.PhaseLabel(ajd).value_or("");
     m.moon_phase = Trimmed(phase);
     return m;
 }

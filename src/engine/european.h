@@ -26,8 +26,11 @@ inline double CJDXToCJDL(double cjdx, int offset_minutes) { return cjdx - offset
 inline double AJDToCJDC(double ajd, int longitude) { return CJDLToCJDC(AJDToCJDL(ajd), longitude); }
 inline double CJDCToAJD(double cjdc, int longitude) { return CJDLToAJD(CJDCToCJDL(cjdc, longitude)); }
 
-// Day number of a chronological Julian date, clamped into the 32-bit range so
-// that no moment, however wild, converts with undefined behaviour.
+// Day number of a chronological Julian date. A total function, not one that
+// can fail: the days of every moment the program admits, and of moments
+// millions of years beyond, fit 32 bits, and no caller passes any other. A
+// moment beyond them (or NaN) is clamped into the 32-bit range only so that
+// it converts without undefined behaviour.
 int32_t DayNumberOf(double cjd);
 
 inline constexpr std::array<std::string_view, 12> kMonthNames = {

@@ -34,12 +34,12 @@ int32_t LunationOf(double ajd) {
                                          [](int32_t k) { return SyzygyUT(k, kDarkMoon); });
 }
 
-int PhaseInLunation(int32_t k, double x, bool& exact) {
-    return lunation_search::LastPhase(k, x, exact, SyzygyTD);
+Result<PhaseFound, PhaseError> PhaseInLunation(int32_t k, double x) {
+    return lunation_search::LastPhase(k, x, SyzygyTD);
 }
 
-int GetPhase(int32_t k, double ajd, bool& exact) {
-    return PhaseInLunation(k, ajd + DeltaTForMoment(ajd) / 1440.0, exact);
+Result<PhaseFound, PhaseError> GetPhase(int32_t k, double ajd) {
+    return PhaseInLunation(k, ajd + DeltaTForMoment(ajd) / 1440.0);
 }
 
 }  // namespace vemla

@@ -29,26 +29,27 @@ int32_t LunationCache::LunationOf(double ajd) {
                                          [this](int32_t k) { return Get(k).ut.phase[kDarkMoon]; });
 }
 
-int LunationCache::GetPhase(int32_t k, double ajd, bool& exact) {
+Result<PhaseFound, PhaseError> LunationCache::GetPhase(int32_t k, double ajd) {
     const double x = ajd + DeltaTForMoment(ajd) / 1440.0;
     // The only moment of another lunation asked for is the next dark moon.
     const Lunation& lunation = Get(k);
-    return lunation_search::LastPhase(k, x, exact, [&lunation, k](int32_t n, int p) {
+    return lunation_search::LastPhase(k, x, [&lunation, k](int32_t n, int p) {
         return n == k ? lunation.td[p] : lunation.td[4];
     });
 }
 
-std::string LunationCache::PhaseLabel(double ajd) {
+Result<std::string, PhaseError> LunationCache::PhaseLabel(double ajd) {
     // Lunation numbers far out, where k + 1 could overflow, are left to the
     // routines that keep nothing.
     if (!(std::fabs(ajd - DarkMoonZero()) < 1e9)) {
         const MoonDisplayData data = ComputeMoonData(ajd);
-        return data.view ? data.view->label : "";
+        if (!data.view) return Fail(data.view.error());
+        return data.view->label;
     }
     const int32_t k = LunationOf(ajd);
-    bool exact = false;
-    const int phase = GetPhase(k, ajd, exact);
-    if (phase < kDarkMoon || phase > kLastQuarter) return "";
+    const auto found = GetPhase(k, ajd);
+    if (!found) return Fail(found.error());
+    const int phase = found->phase;
     return PhaseLabelText(IlluminatedShare(ajd, Get(k).ut, phase), phase <= kFirstQuarter);
 }
 

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/lunar_phases.h"
 #include "engine/moon_data.h"
+#include "engine/result.h"
 
 namespace vemla {
 
@@ -17,13 +19,13 @@ class LunationCache {
     LunationCache();
 
     // The phase label ComputeMoonData(ajd) gives ("Crescent moon (waxing),
-    // 23.4%"), or "" where it finds no phase.
-    std::string PhaseLabel(double ajd);
+    // 23.4%"), or why it finds no phase.
+    Result<std::string, PhaseError> PhaseLabel(double ajd);
 
   private:
     // As LunationOf and GetPhase, for moments within a million years or so.
     int32_t LunationOf(double ajd);
-    int GetPhase(int32_t k, double ajd, bool& exact);
+    Result<PhaseFound, PhaseError> GetPhase(int32_t k, double ajd);
 
     struct Lunation {
         bool filled = false;

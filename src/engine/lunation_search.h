@@ -1,6 +1,7 @@
 // The two searches over a lunation's phases, written once for any source of
 // phase moments: the lunar phase routines compute each moment afresh, a
-// LunationCache keeps them between calls. Both must give the same answers.
+// LunationCache keeps them between calls (both must give the same answers),
+// and the event searches compare in Universal Time.
 #pragma once
 
 #include <cmath>
@@ -39,22 +40,18 @@ int32_t FindLunation(double ajd, double dark_moon_zero, DarkMoonUT&& dark_moon_u
     return k;
 }
 
-// The last phase of lunation k not after x (dynamical time), or
-// kAfterLunation / kBeforeLunation; `phase_td(k, p)` is the moment of phase
-// p of lunation k in dynamical time.
+// The last phase of lunation k not after x; `phase_td(k, p)` is the moment
+// of phase p of lunation k in the time scale of x (dynamical time but for the
+// event searches).
 template <class PhaseTD>
-int LastPhase(int32_t k, double x, bool& exact, PhaseTD&& phase_td) {
-    exact = false;
+Result<PhaseFound, PhaseError> LastPhase(int32_t k, double x, PhaseTD&& phase_td) {
     if (k < std::numeric_limits<int32_t>::max() && phase_td(k + 1, kDarkMoon) <= x)
-        return kAfterLunation;
+        return Fail(PhaseError::kAfterLunation);
     for (int p = kLastQuarter; p >= kDarkMoon; --p) {
         const double t = phase_td(k, p);
-        if (t <= x) {
-            exact = std::fabs(t - x) < 0.00005;
-            return p;
-        }
+        if (t <= x) return PhaseFound{p, std::fabs(t - x) < kExactPhaseDays};
     }
-    return kBeforeLunation;
+    return Fail(PhaseError::kBeforeLunation);
 }
 
 }  // namespace vemla::lunation_search

@@ -127,25 +127,20 @@ double IlluminatedShare(double ajd, const LunationMoments& moments, int phase) {
     }
 }
 
-MoonDataError GetPhaseError(int phase) {
-    return {"Error",
-            "Error" + std::to_string(phase) + " when calling GetPhase() in DisplayMoonData()."};
-}
-
-MoonDisplayData MoonDataFor(double ajd, const LunationMoments& moments, int phase) {
+MoonDisplayData MoonDataFor(double ajd, const LunationMoments& moments,
+                            const Result<PhaseFound, PhaseError>& phase) {
     MoonDisplayData data;
     data.lunation = moments.k;
-    data.phase = phase;
     const double t0 = moments.phase[0];
     data.age = ajd - t0;
     data.lunation_share = 100.0 * data.age / (moments.next_dark - t0);
     data.age_label = "[" + std::to_string(moments.k) + "] " + AgeText(data.age) + " (" +
                      OneDecimal(data.lunation_share) + "%)";
-    if (phase < 0 || phase > 3) {
-        data.error = GetPhaseError(phase);
+    if (!phase) {
+        data.view = Fail(phase.error());
         return data;
     }
-    data.view = PhaseViewOf(IlluminatedShare(ajd, moments, phase), phase <= 1);
+    data.view = PhaseViewOf(IlluminatedShare(ajd, moments, phase->phase), phase->phase <= 1);
     return data;
 }
 

@@ -3,7 +3,8 @@
 // picture of the disc with its shadow.
 //
 // Everything here returns values; the application layer puts the texts into
-// its labels, shows the picture and, when `error` is set, the message box.
+// its labels, shows the picture and, when no phase was found, words that in
+// a message.
 //
 // Pictures are plain buffers. Pixel (x, y) has x growing to the right and y
 // growing downwards from the top-left corner, and is stored at
@@ -18,9 +19,11 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "engine/lunar_phases.h"
+#include "engine/result.h"
 
 namespace vemla {
 
@@ -81,21 +84,14 @@ struct MoonPhaseView {
     MoonDrawing drawing;
 };
 
-struct MoonDataError {
-    std::string title;  // "Error"
-    std::string text;   // e.g. "Error-1 when calling GetPhase() in DisplayMoonData()."
-};
-
 struct MoonDisplayData {
     int32_t lunation = 0;
     double age = 0.0;             // days since the dark moon that began the lunation
     double lunation_share = 0.0;  // percent of the lunation passed
     std::string age_label;        // e.g. "[301] 5 days, 1 hr, 12 mins (17.1%)"
-    int phase = 0;                // last phase passed (0..3), or GetPhase's negative answer
-    // Set when the phase could not be found; `view` is then empty and the
-    // phase label and picture are to be left as they were.
-    std::optional<MoonDataError> error;
-    std::optional<MoonPhaseView> view;
+    // The phase's label and picture, or why no phase of the lunation was
+    // found; the phase label and picture are then to be left as they were.
+    Result<MoonPhaseView, PhaseError> view = MoonPhaseView{};
 };
 
 // Moments (AJD, Universal Time) of the four phases of lunation k and of the
@@ -124,12 +120,10 @@ MoonPhaseView PhaseViewOf(double f, bool waxing);
 // dark moon, 0.5 at the quarters and 1 at the full moon.
 double IlluminatedShare(double ajd, const LunationMoments& moments, int phase);
 
-// The text of the message shown when GetPhase answers `phase` (< 0).
-MoonDataError GetPhaseError(int phase);
-
-// The moon data for `ajd`, given the moments of its lunation and the phase
-// GetPhase found for it. A negative phase gives `error` and no `view`.
-MoonDisplayData MoonDataFor(double ajd, const LunationMoments& moments, int phase);
+// The moon data for `ajd`, given the moments of its lunation and what
+// GetPhase answered for it.
+MoonDisplayData MoonDataFor(double ajd, const LunationMoments& moments,
+                            const Result<PhaseFound, PhaseError>& phase);
 
 // The moon data for `ajd` (AJD, Universal Time), with the lunation and its
 // phases worked out by the lunar phase routines.

@@ -10,9 +10,7 @@ MoonDisplayData ComputeMoonData(double ajd) {
     moments.k = LunationOf(ajd);
     for (int p = kDarkMoon; p <= kLastQuarter; ++p) moments.phase[p] = SyzygyUT(moments.k, p);
     moments.next_dark = SyzygyUT(moments.k + 1, kDarkMoon);
-    bool exact = false;
-    const int phase = GetPhase(moments.k, ajd, exact);
-    return MoonDataFor(ajd, moments, phase);
+    return MoonDataFor(ajd, moments, GetPhase(moments.k, ajd));
 }
 
 }  // namespace vemla

@@ -1,6 +1,8 @@
 #include "engine/solar_terms.h"
 
+#include <cassert>
 #include <cmath>
+#include <cstdlib>
 
 #include "engine/astro.h"
 #include "engine/european.h"
@@ -91,6 +93,7 @@ int32_t SolarYearOf(double cjd, int longitude) {
 }
 
 SolarTermTable ComputeSolarTerms(int32_t y, int method, int longitude) {
+    assert(method == kMeanSun || std::abs(static_cast<int64_t>(y) - 2000) <= kTrueSunYears);
     SolarTermTable table;
     table.SolarYear = y;
     auto& q = table.TermQuarters;

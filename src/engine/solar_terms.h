@@ -28,7 +28,9 @@ inline constexpr int kTermCount = 79;
 inline constexpr int kQuarterCount = 14;
 
 // Moment of quarter point k of a year: in dynamical time, as an AJD in
-// Universal Time, and as a CJDC for a prime meridian.
+// Universal Time, and as a CJDC for a prime meridian. Defined for every year
+// (the polynomials have no bound), though true only within a few thousand
+// years of the present.
 double QuarterPointTD(int k, int32_t year);
 double QuarterPointUT(int k, int32_t year);
 double QuarterPointCJDC(int k, int32_t year, int longitude);
@@ -44,8 +46,15 @@ struct SolarTermTable {
     std::array<int32_t, kTermCount> TermDays{};        // floor of TermMoments
 };
 
+// How far from 2000 the true Sun's terms reach: the theory of the Sun's
+// longitude stops 20,000 years out, and a table also needs the quarters of
+// the two years either side. The engine's Chinese years lie well inside.
+inline constexpr int32_t kTrueSunYears = 19000;
+
 // The 79 terms around the solar year y (any method other than kMeanSun is
-// the true Sun).
+// the true Sun). A total function on its domain: with the true Sun, solar
+// years within kTrueSunYears of 2000 (beyond them there are no moments to
+// give); with the mean Sun, every year.
 SolarTermTable ComputeSolarTerms(int32_t solar_year, int method, int longitude);
 
 }  // namespace vemla

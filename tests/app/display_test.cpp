@@ -1,6 +1,6 @@
 // The main window's rows and labels: the texts of the dates, the
 // element-animal labels, the local offset and delta T; a clicked row converted
-// back, the moon labels and the web links.
+// back, the moon labels and message, and the web links.
 #include "app/display.h"
 
 #include <clocale>
@@ -93,6 +93,14 @@ TEST(DeltaTTextTest, UpToOneDayAsADuration) {
     EXPECT_EQ(DeltaTText(1440.2), "More than 24 hours");
     EXPECT_EQ(DeltaTText(125.4), "2 hours and 5 minutes");
     EXPECT_EQ(DeltaTText(2.5), "2 minutes");  // halves to even
+}
+
+TEST(MoonPhaseErrorTextTest, TheSideOfTheLunationAsItsNumber) {
+    EXPECT_EQ(kMoonPhaseErrorTitle, "Error");
+    EXPECT_EQ(MoonPhaseErrorText(PhaseError::kAfterLunation),
+              "Error-1 when calling GetPhase() in DisplayMoonData().");
+    EXPECT_EQ(MoonPhaseErrorText(PhaseError::kBeforeLunation),
+              "Error-2 when calling GetPhase() in DisplayMoonData().");
 }
 
 TEST_F(DisplayTest, EveryRowConvertsBackToTheSameCaptions) {

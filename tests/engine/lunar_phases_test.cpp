@@ -92,15 +92,16 @@ TEST(Lunations, EachMomentBelongsToTheLunationOfTheLastDarkMoon) {
 }
 
 TEST(Phases, ExactAtTheMomentAndNotAfterwards) {
-    bool exact = false;
     const int32_t k = 300;
     const double full = SyzygyUT(k, kFullMoon);
-    EXPECT_EQ(GetPhase(k, full, exact), kFullMoon);
-    EXPECT_TRUE(exact);
-    EXPECT_EQ(GetPhase(k, full - 0.0001, exact), kFirstQuarter);
-    EXPECT_FALSE(exact);
-    EXPECT_EQ(GetPhase(k, SyzygyUT(k + 1, kDarkMoon), exact), kAfterLunation);
-    EXPECT_EQ(GetPhase(k, SyzygyUT(k, kDarkMoon) - 0.01, exact), kBeforeLunation);
+    constexpr PhaseFound kNone{-1, false};
+    EXPECT_EQ(GetPhase(k, full).value_or(kNone), (PhaseFound{kFullMoon, true}));
+    EXPECT_EQ(GetPhase(k, full - 0.0001).value_or(kNone), (PhaseFound{kFirstQuarter, false}));
+    const auto after = GetPhase(k, SyzygyUT(k + 1, kDarkMoon));
+    const auto before = GetPhase(k, SyzygyUT(k, kDarkMoon) - 0.01);
+    ASSERT_FALSE(after || before);
+    EXPECT_EQ(after.error(), PhaseError::kAfterLunation);
+    EXPECT_EQ(before.error(), PhaseError::kBeforeLunation);
 }
 
 TEST(DeltaTOfMoments, TheNearestDayDecidesTheYear) {

@@ -45,22 +45,19 @@ TEST(MoonPhaseLabel, NamesAndMarksAtTheirBoundaries) {
     for (const auto& [f, waxing, text] : cases) EXPECT_EQ(PhaseLabelText(f, waxing), text) << f;
 }
 
-TEST(MoonDataFromMoments, PhaseNotFoundGivesTheErrorMessageOnly) {
+TEST(MoonDataFromMoments, PhaseNotFoundLeavesOnlyThePhaseOut) {
     // A made-up lunation 7: dark moon at 100, quarters 7 and 22 days on, full moon at 15.
     LunationMoments m;
     m.k = 7;
     std::tie(m.phase[0], m.phase[1], m.phase[2], m.phase[3], m.next_dark) =
         std::tuple(100.0, 107.0, 115.0, 122.0, 129.5);
-    MoonDisplayData data = MoonDataFor(101.5, m, kAfterLunation);
-    ASSERT_TRUE(data.error);
-    EXPECT_EQ(data.error->title, "Error");
-    EXPECT_EQ(data.error->text, "Error-1 when calling GetPhase() in DisplayMoonData().");
-    EXPECT_FALSE(data.view);
-    // The age label comes before the phase and is still filled in.
-    EXPECT_EQ(data.age_label, "[7] 1 day, 12 hrs, 0 mins (5.1%)");
-    data = MoonDataFor(101.5, m, kBeforeLunation);
-    ASSERT_TRUE(data.error);
-    EXPECT_EQ(data.error->text, "Error-2 when calling GetPhase() in DisplayMoonData().");
+    for (PhaseError why : {PhaseError::kAfterLunation, PhaseError::kBeforeLunation}) {
+        const MoonDisplayData data = MoonDataFor(101.5, m, Fail(why));
+        ASSERT_FALSE(data.view);
+        EXPECT_EQ(data.view.error(), why);
+        // The age label comes before the phase and is still filled in.
+        EXPECT_EQ(data.age_label, "[7] 1 day, 12 hrs, 0 mins (5.1%)");
+    }
 }
 
 // Lunation 0 from tests/data/moon-phases.tsv (TT), less delta T for 2000 from

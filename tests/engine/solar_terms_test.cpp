@@ -1,4 +1,4 @@
-// Quarter points by their formula and the solar year of a day.
+// Quarter points by their formula, the solar year of a day, and the reach of the true Sun's table.
 #include "engine/solar_terms.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +30,14 @@ TEST(SolarYears, TheDayOfTheDecemberSolsticeBeginsTheNext) {
         EXPECT_EQ(SolarYearOf(solstice_day - 1, 120), year);
         EXPECT_EQ(SolarYearOf(solstice_day + 0.999, 120), year + 1);
     }
+}
+
+// The true Sun's table has every moment out to the edges of its years (if
+// not in good order that far out: the quarter points' polynomials drift).
+TEST(SolarTermTables, TrueSunMomentsOutToTheEdgesOfItsYears) {
+    for (int32_t year : {2000 - kTrueSunYears, 2000 + kTrueSunYears})
+        for (double moment : ComputeSolarTerms(year, kTrueSun, 120).TermMoments)
+            ASSERT_TRUE(std::isfinite(moment)) << year;
 }
 
 }  // namespace

@@ -52,43 +52,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(fields[0]);
     const std::string what = "\"" + Escaped(text) + "\" options \"" + Escaped(fields[1]) + "\": ";
 
-    ChDate chl;
-    if (ReadChLDateText(text, chl)) {
-        ChDate typed = chl;
-        const int status = engine.ChLDateToJDN(chl);
-        FUZZ_CHECK(status >= kChLMonthNotInNian && status <= kChLExists, what + std::to_string(status));
-        FUZZ_CHECK(chl.Valid == (status == kChLExists ? 1 : 0), what);
-        if (status == kChLExists && InConvertibleCycles(typed, engine.Epoch())) {
-            ChDate chs, back;
-            FUZZ_CHECK(engine.CJDateToChDates(chl.JDN, chs, back), what + Show(chl));
-            FUZZ_CHECK(SameDate(back, typed, true), what + Show(typed) + " is day " + std::to_string(chl.JDN) +
-                                                        " whose lunar date is " + Show(back));
+    if (const auto typed = ReadChLDateText(text)) {
+        const auto jdn = engine.ChLDateToJDN(*typed);
+        if (jdn && InConvertibleCycles(*typed, engine.Epoch())) {
+            const auto back = engine.CJDateToChDates(*jdn);
+            FUZZ_CHECK(back.ok(), what + Show(*typed));
+            FUZZ_CHECK(SameDate(back->chl, *typed, true),
+                       what + Show(*typed) + " is day " + std::to_string(*jdn) +
+                           " whose lunar date is " + Show(back->chl));
             // The row shows it, and the row's text reads back.
-            const double ajd = CJDCToAJD(chl.JDN + 0.5, longitude);
+            const double ajd = CJDCToAJD(*jdn + 0.5, longitude);
             const ChineseDatesText shown = ChineseDatesOf(engine, ajd, "CCT");
-            ChDate reread;
-            FUZZ_CHECK(shown.ok && ReadChLDateText(shown.chl_text, reread) && SameDate(reread, typed, true),
-                       what + Show(typed) + " shown as \"" + shown.chl_text + "\"");
-            FUZZ_CHECK(engine.ChLDateToJDN(reread) == kChLExists && reread.JDN == chl.JDN,
-                       what + "\"" + shown.chl_text + "\" is day " + std::to_string(reread.JDN));
+            const auto reread = ReadChLDateText(shown.chl_text);
+            FUZZ_CHECK(shown.ok && reread && SameDate(*reread, *typed, true),
+                       what + Show(*typed) + " shown as \"" + shown.chl_text + "\"");
+            FUZZ_CHECK(engine.ChLDateToJDN(*reread).value_or(0) == *jdn,
+                       what + "\"" + shown.chl_text + "\" is not day " + std::to_string(*jdn));
         }
     }
 
-    ChDate chs;
-    if (ReadChSDateText(text, chs)) {
-        ChDate typed = chs;
-        const bool found = engine.ChSDateToJDN(chs);
-        FUZZ_CHECK(chs.Valid == (found ? 1 : 0), what);
-        if (found && InConvertibleCycles(typed, engine.Epoch())) {
-            ChDate back, lunar;
-            FUZZ_CHECK(engine.CJDateToChDates(chs.JDN, back, lunar), what + Show(chs));
-            FUZZ_CHECK(SameDate(back, typed, false), what + Show(typed) + " is day " + std::to_string(chs.JDN) +
-                                                         " whose solar date is " + Show(back));
-            const double ajd = CJDCToAJD(chs.JDN + 0.5, longitude);
+    if (const auto typed = ReadChSDateText(text)) {
+        const auto jdn = engine.ChSDateToJDN(*typed);
+        if (jdn && InConvertibleCycles(*typed, engine.Epoch())) {
+            const auto back = engine.CJDateToChDates(*jdn);
+            FUZZ_CHECK(back.ok(), what + Show(*typed));
+            FUZZ_CHECK(SameDate(back->chs, *typed, false),
+                       what + Show(*typed) + " is day " + std::to_string(*jdn) +
+                           " whose solar date is " + Show(back->chs));
+            const double ajd = CJDCToAJD(*jdn + 0.5, longitude);
             const ChineseDatesText shown = ChineseDatesOf(engine, ajd, "CCT");
-            ChDate reread;
-            FUZZ_CHECK(shown.ok && ReadChSDateText(shown.chs_text, reread) && SameDate(reread, typed, false),
-                       what + Show(typed) + " shown as \"" + shown.chs_text + "\"");
+            const auto reread = ReadChSDateText(shown.chs_text);
+            FUZZ_CHECK(shown.ok && reread && SameDate(*reread, *typed, false),
+                       what + Show(*typed) + " shown as \"" + shown.chs_text + "\"");
         }
     }
     return 0;

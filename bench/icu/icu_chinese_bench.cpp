@@ -78,12 +78,11 @@ BENCHMARK(BM_IcuChineseToDay);
 void BM_VemlaDayToChinese(benchmark::State& state) {
     vemla::CalendarEngine engine;
     auto days = vemla::bench::RandomDays1901To2100(8192);
-    vemla::ChDate chs, chl;
-    for (int32_t d : days) engine.CJDateToChDates(d, chs, chl);
+    for (int32_t d : days) benchmark::DoNotOptimize(engine.CJDateToChDates(d));
     size_t i = 0;
     for (auto _ : state) {
-        engine.CJDateToChDates(days[i++ & 8191], chs, chl);
-        benchmark::DoNotOptimize(chl);
+        auto dates = engine.CJDateToChDates(days[i++ & 8191]);
+        benchmark::DoNotOptimize(dates);
     }
 }
 BENCHMARK(BM_VemlaDayToChinese);
@@ -93,9 +92,8 @@ void BM_VemlaChineseToDay(benchmark::State& state) {
     auto days = vemla::bench::RandomDays1901To2100(8192);
     std::vector<vemla::ChDate> dates(days.size());
     for (size_t i = 0; i < days.size(); ++i) {
-        vemla::ChDate chs;
-        engine.CJDateToChDates(days[i], chs, dates[i]);
-        engine.ChLDateToJDN(dates[i]);
+        dates[i] = engine.CJDateToChDates(days[i]).value_or(vemla::ChDates{}).chl;
+        benchmark::DoNotOptimize(engine.ChLDateToJDN(dates[i]));
     }
     size_t i = 0;
     for (auto _ : state) benchmark::DoNotOptimize(engine.ChLDateToJDN(dates[i++ & 8191]));

@@ -340,8 +340,7 @@ std::optional<std::string> WriteCalendarFile(const std::filesystem::path& path,
 ListRow SearchResultRow(CalendarEngine& engine, int target, double ajd, int number) {
     const int longitude = engine.Settings().Longitude;
     const int32_t day = DayNumberOf(AJDToCJDC(ajd, longitude));
-    ChDate chs, chl;
-    engine.CJDateToChDates(day, chs, chl);
+    auto [chs, chl] = engine.CJDateToChDates(day).value_or(ChDates{});
     chl.JDN = day;
     const int term = chs.MonthOrTerm >= 1 && chs.MonthOrTerm <= 24 ? chs.MonthOrTerm - 1 : 0;
     const int32_t lunation = LunationOf(ajd + kExactPhaseDays);

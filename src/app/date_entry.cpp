@@ -83,28 +83,30 @@ int CalendarDateDay(const EntryKind& kind, std::string text, const EntryBoxes& b
         case kCalCE:
         case kCalCEX:
         case kCalJC: {
-            EuroDate date;
-            date.Calendar = kind.calendar == kCalJC ? kJulian : kGregorian;
-            if (ReadEuroDate(text, date) != kEuroDateValid)
-                return kind.calendar == kCalCE ? kBadCE : kind.calendar == kCalCEX ? kBadCEX : kBadJC;
-            day = date.JDN;
+            const auto date = ReadEuroDate(text, kind.calendar == kCalJC ? kJulian : kGregorian);
+            if (!date)
+                return kind.calendar == kCalCE    ? kBadCE
+                       : kind.calendar == kCalCEX ? kBadCEX
+                                                  : kBadJC;
+            day = date->JDN;
             return kParseOk;
         }
         case kCalCHL: {
             if (Contains(text, "-?-")) text += ElementAnimalPair(boxes);
-            ChDate chl;
-            if (!ReadChLDateText(text, chl)) return kBadCHL;
-            const int status = engine.ChLDateToJDN(chl);
-            if (status == kChLDayTooLarge) return kCHLDayTooLarge;
-            if (status != kChLExists) return kBadCHL;
-            day = chl.JDN;
+            const auto chl = ReadChLDateText(text);
+            if (!chl) return kBadCHL;
+            const auto jdn = engine.ChLDateToJDN(*chl);
+            if (!jdn) return jdn.error() == ChLDateError::kDayTooLarge ? kCHLDayTooLarge : kBadCHL;
+            day = *jdn;
             return kParseOk;
         }
         default: {  // kCalCHS
             if (Contains(text, "-?-")) text += ElementAnimalPair(boxes);
-            ChDate chs;
-            if (!ReadChSDateText(text, chs) || !engine.ChSDateToJDN(chs)) return kBadCHS;
-            day = chs.JDN;
+            const auto chs = ReadChSDateText(text);
+            if (!chs) return kBadCHS;
+            const auto jdn = engine.ChSDateToJDN(*chs);
+            if (!jdn) return kBadCHS;
+            day = *jdn;
             return kParseOk;
         }
     }

@@ -132,7 +132,10 @@ std::string CJDCCaption(int longitude) { return "Chronological JD" + StrNumber(l
 ChineseRowsText ChineseRowsOf(CalendarEngine& engine, double ajd, std::string_view abbreviation) {
     ChineseRowsText out;
     const double cjdc = AJDToCJDC(ajd, engine.Settings().Longitude);
-    if (!engine.CJDateToChDates(cjdc, out.chs, out.chl)) return out;
+    const auto dates = engine.CJDateToChDates(cjdc);
+    if (!dates) return out;
+    out.chs = dates->chs;
+    out.chl = dates->chl;
     out.ok = true;
     const std::string time = BeijingTime(cjdc, abbreviation);
     out.chs_text = ChSShortText(out.chs, true) + " " + time;
@@ -153,7 +156,7 @@ ChineseDatesText ChineseDatesOf(CalendarEngine& engine, double ajd, std::string_
     if (!out.ok) return out;
     out.chs_tooltip = ChSLongText(engine, out.chs, true, false);
 
-    engine.ChLDateToJDN(out.chl);
+    if (const auto jdn = engine.ChLDateToJDN(out.chl)) out.chl.JDN = *jdn;
     out.chl_tooltip = ChLLongText(engine, out.chl, true, true, false);
     RemoveLineBreaks(out.chl_tooltip);
 

@@ -40,8 +40,9 @@ std::optional<int32_t> NewYearDay(CalendarEngine& engine, const ChDate& nian) {
     chl.MonthOrTerm = 1;
     chl.Leap = 0;
     chl.Day = 1;
-    if (engine.ChLDateToJDN(chl) != kChLExists) return std::nullopt;
-    return chl.JDN;
+    const auto jdn = engine.ChLDateToJDN(chl);
+    if (!jdn) return std::nullopt;
+    return *jdn;
 }
 
 // Whether a solar-term index of the table (term (i mod 24) + 1) is of the
@@ -175,7 +176,7 @@ double FindLunarQuarter(double ajd, bool next) {
 
 std::optional<double> FindSolarTerm(CalendarEngine& engine, double ajd, int target, bool next) {
     const int longitude = engine.Settings().Longitude;
-    if (!engine.BuildCalendarTables(AJDToCJDC(ajd, longitude))) return std::nullopt;
+    if (!engine.BuildCalendarTables(AJDToCJDC(ajd, longitude)).ok()) return std::nullopt;
     const auto& moments = engine.Tables().TermMoments;
     // Terms are compared as displayed moments, so that a term found and
     // displayed is exactly the present one for the next search.
@@ -217,8 +218,9 @@ std::optional<double> FindPhaseOnTermStart(CalendarEngine& engine, double ajd, i
         const double y = SyzygyUT(k, p);
         const double cjdc = AJDToCJDC(y, longitude);
         if (quarters && !quarters->Near(DayNumberOf(cjdc))) continue;
-        ChDate chs, chl;
-        if (!engine.CJDateToChDates(cjdc, chs, chl)) continue;
+        const auto dates = engine.CJDateToChDates(cjdc);
+        if (!dates) continue;
+        const ChDate& chs = dates->chs;
         if (chs.Day == 1 && CoincidenceTermWanted(chs.MonthOrTerm, target)) return y;
     }
     return std::nullopt;
@@ -257,10 +259,13 @@ std::optional<int32_t> FindElementAnimalMonth(CalendarEngine& engine, ChDate chl
                                               const ElementAnimalChoice& choice, bool next) {
     chl.Day = 1;
     for (int i = 0; i < kMaxMonthsSearched; ++i) {
-        if (!StepChLMonth(engine, chl, next, false)) return std::nullopt;
+        const auto stepped = StepChLMonth(engine, chl, next, false);
+        if (!stepped) return std::nullopt;
+        chl = *stepped;
         if (choice.Matches(MonthPosition(chl.Position, chl.MonthOrTerm))) {
-            if (engine.ChLDateToJDN(chl) != kChLExists) return std::nullopt;
-            return chl.JDN;
+            const auto jdn = engine.ChLDateToJDN(chl);
+            if (!jdn) return std::nullopt;
+            return *jdn;
         }
     }
     return std::nullopt;

@@ -110,12 +110,11 @@ std::string ExpandedSolarLines(CalendarEngine& engine, ChDate chs, bool with_chi
 std::string ChineseLines(const LogContext& context, CalendarEngine& engine, const LogPreferences& prefs) {
     const int longitude = engine.Settings().Longitude;
     const double cjdc = AJDToCJDC(context.ajd, longitude);
-    ChDate chs;
-    ChDate chl;
     // Within the admissible range every day converts; should one not, the
     // entry keeps the main window's captions and leaves out the sentences.
-    const bool converted = engine.CJDateToChDates(cjdc, chs, chl);
-    const bool sentences = prefs.verbose && converted;
+    const auto converted = engine.CJDateToChDates(cjdc);
+    auto [chs, chl] = converted.value_or(ChDates{});
+    const bool sentences = prefs.verbose && converted.ok();
 
     std::string text;
     if (prefs.include_chs) {

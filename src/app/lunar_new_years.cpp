@@ -42,7 +42,7 @@ std::string CountsText(const std::optional<NianCounts>& counts) {
 }  // namespace
 
 std::optional<NianCounts> CountNian(CalendarEngine& engine, int32_t new_year_day) {
-    if (!engine.BuildCalendarTables(new_year_day)) return std::nullopt;
+    if (!engine.BuildCalendarTables(new_year_day).ok()) return std::nullopt;
     const CalendarTables& tables = engine.Tables();
     const int32_t wanted = GregorianYearOf(new_year_day);
 
@@ -89,11 +89,12 @@ std::string ListHeading(const ListContext& context, bool new_years) {
 // Long: one walk over the years; a date that does not exist is listed as such and replaced.
 bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption, int years,
                        bool omit_invalid, ListOutput& out) {
-    ChDate chl;
-    if (!ReadChLDateText(chl_caption, chl)) {
+    const auto typed = ReadChLDateText(chl_caption);
+    if (!typed) {
         out.ShowMessage(kLunarDateInvalid);
         return false;
     }
+    ChDate chl = *typed;
     chl.EpochYear = context.Epoch();
     const ChDate start = chl;
     const bool new_years = chl.MonthOrTerm == 1 && chl.Day == 1 && chl.Leap == 0;
@@ -109,7 +110,8 @@ bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption,
             break;
         }
         bool counts = false;
-        if (context.engine.ChLDateToJDN(chl) != kChLExists) {
+        const auto jdn = context.engine.ChLDateToJDN(chl);
+        if (!jdn) {
             if (!omit_invalid) {
                 if (replaces.empty()) replaces = ChLShortText(chl) + " is invalid";
                 out.Write(ChLShortText(chl) + " is invalid" + std::string(kLineEnd));
@@ -124,6 +126,7 @@ bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption,
                 if (start.Day == 30) chl.Day = 30;
             }
         } else {
+            chl.JDN = *jdn;
             LunarDateRow row{chl, start, i, new_years, std::nullopt, replaces};
             std::string line = DateColumns(context, chl);
             if (new_years) {
@@ -132,7 +135,8 @@ bool ListLunarNewYears(const ListContext& context, std::string_view chl_caption,
             } else {
                 line += " " + StrNumber(i);
             }
-            if (AssessDay(context.engine, chl.JDN).ChLBorderline()) line += kBorderlineLineMark;
+            if (const auto day = AssessDay(context.engine, chl.JDN); day && day->ChLBorderline())
+                line += kBorderlineLineMark;
             out.Add(row);
             out.Write(line + std::string(kLineEnd));
             counts = true;

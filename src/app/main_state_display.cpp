@@ -54,7 +54,8 @@ void MainState::ShowChineseDates() {
     if (!settings_.show_cjds) view_.month_element_animal.caption = std::move(c.month_text);
     view_.year_count.caption = std::move(c.year_count);
     const double cjdc = AJDToCJDC(current_ajd_, engine_.Settings().Longitude);
-    BorderlineMarkViews marks = BorderlineMarksOf(AssessDay(engine_, DayNumberOf(cjdc)), CCT());
+    BorderlineMarkViews marks =
+        BorderlineMarksOf(AssessDay(engine_, DayNumberOf(cjdc)).value_or({}), CCT());
     view_.chl_borderline = std::move(marks.chl);
     view_.chs_borderline = std::move(marks.chs);
     ShowChineseCharacters(c);

@@ -11,6 +11,14 @@
 namespace vemla {
 namespace {
 
+// The number the month list has always shown for a month start that could
+// not be found: -1 for a field out of range, -2 for a layout without a second
+// new year, -3 for months that ended too soon, -4 for a day too large and -5
+// for a month missing from the nian (never shown: such months are skipped).
+int ErrorCode(ChLDateError error) {
+    return -1 - static_cast<int>(error);
+}
+
 // Lines whose month label is one character shorter than "10*" get a blank
 // before "CHL", so that all lines line up.
 void AlignCode(std::string& line) {
@@ -41,7 +49,8 @@ std::string MonthLine(const ListContext& context, const MonthStartRow& row) {
             StrNumber(chl.JDN) + " JDN";
     line += row.days == 30 ? "  30 days" : "  29 days";
     if (!(chl.Leap == 1 && chl.MonthOrTerm >= 10)) AlignCode(line);
-    if (AssessDay(context.engine, chl.JDN).ChLBorderline()) line += kBorderlineLineMark;
+    if (const auto day = AssessDay(context.engine, chl.JDN); day && day->ChLBorderline())
+        line += kBorderlineLineMark;
     return line + std::string(kLineEnd);
 }
 
@@ -72,17 +81,17 @@ void ListMonthStarts(const ListContext& context, int64_t centre, int years, bool
                 chl.MonthOrTerm = month;
                 chl.Leap = leap;
                 chl.Day = 1;
-                const int code = context.engine.ChLDateToJDN(chl);
-                if (code == kChLMonthNotInNian) continue;
-                if (code != kChLExists) {
+                const auto jdn = context.engine.ChLDateToJDN(chl);
+                if (!jdn && jdn.error() == ChLDateError::kMonthNotInNian) continue;
+                if (!jdn) {
                     out.ShowMessage("intM =" + StrNumber(month) +
-                                    "  Error code =" + StrNumber(code));
+                                    "  Error code =" + StrNumber(ErrorCode(jdn.error())));
                     continue;
                 }
+                chl.JDN = *jdn;
                 ChDate last_day = chl;
                 last_day.Day = 30;
-                const MonthStartRow row{
-                    chl, context.engine.ChLDateToJDN(last_day) == kChLExists ? 30 : 29};
+                const MonthStartRow row{chl, context.engine.ChLDateToJDN(last_day).ok() ? 30 : 29};
                 out.Add(row);
                 out.Write(MonthLine(context, row));
                 if (out.StopRequested()) {

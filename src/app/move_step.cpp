@@ -94,69 +94,66 @@ StepOutcome EuropeanStep(const StepRequest& r) {
 
 StepOutcome LunarStep(CalendarEngine& engine, const StepRequest& r) {
     const bool cycle_step = r.step == kStepCHLCycle;
-    ChDate chl;
-    if (!ReadChLDateText(r.chl_text, chl)) {
+    const auto chl = ReadChLDateText(r.chl_text);
+    if (!chl) {
         if (cycle_step)
             return WithMessage(StepResult::kEnded, 0.0, kInvalidTitle, kLunarDateInvalidText);
         return WithMessage(StepResult::kFailed, r.ajd, "", kLunarDateInvalidText);
     }
-    if (CheckCycleLimit(chl.Cycle, r.forward)) return Refused(r.forward);
+    if (CheckCycleLimit(chl->Cycle, r.forward)) return Refused(r.forward);
 
     const StepResult failure = cycle_step ? StepResult::kEnded : StepResult::kFailed;
-    bool stepped = false;
     std::string_view unit;
-    switch (r.step) {
-        case kStepCHLMonth:
-            stepped = StepChLMonth(engine, chl, r.forward, r.keep_30th);
-            unit = "lunar month";
-            break;
-        case kStepCHLYear:
-            stepped = StepChLYear(engine, chl, r.forward, r.keep_30th, r.keep_leap);
-            unit = "lunar year";
-            break;
-        default:
-            stepped = StepChLCycle(engine, chl, r.forward, r.keep_30th, r.keep_leap);
-            unit = "60-year cycle (CHL)";
-            break;
-    }
+    auto stepped = [&]() {
+        switch (r.step) {
+            case kStepCHLMonth:
+                unit = "lunar month";
+                return StepChLMonth(engine, *chl, r.forward, r.keep_30th);
+            case kStepCHLYear:
+                unit = "lunar year";
+                return StepChLYear(engine, *chl, r.forward, r.keep_30th, r.keep_leap);
+            default:
+                unit = "60-year cycle (CHL)";
+                return StepChLCycle(engine, *chl, r.forward, r.keep_30th, r.keep_leap);
+        }
+    }();
     if (!stepped) return Unable(failure, r, unit);
-    if (engine.ChLDateToJDN(chl) != kChLExists)
+    const auto jdn = engine.ChLDateToJDN(*stepped);
+    if (!jdn)
         return WithMessage(
             failure, r.ajd, "",
             cycle_step ? "Invalid lunar date results." : "Invalid lunar date results");
-    return MovedToChineseDay(engine, r, chl.JDN, kCalCHL);
+    return MovedToChineseDay(engine, r, *jdn, kCalCHL);
 }
 
 StepOutcome SolarStep(CalendarEngine& engine, const StepRequest& r) {
     const bool cycle_step = r.step == kStepCHSCycle;
     const StepResult failure = cycle_step ? StepResult::kEnded : StepResult::kFailed;
-    ChDate chs;
-    if (!ReadChSDateText(r.chs_text, chs))
-        return WithMessage(failure, r.ajd, "", kSolarDateInvalidText);
-    if (CheckCycleLimit(chs.Cycle, r.forward)) return Refused(r.forward);
+    const auto chs = ReadChSDateText(r.chs_text);
+    if (!chs) return WithMessage(failure, r.ajd, "", kSolarDateInvalidText);
+    if (CheckCycleLimit(chs->Cycle, r.forward)) return Refused(r.forward);
 
-    bool stepped = false;
     std::string_view unit;
-    switch (r.step) {
-        case kStepCHSTerm:
-            stepped = StepChSTermOrCycle(engine, chs, r.forward, false);
-            unit = "solar term";
-            break;
-        case kStepCHSYear:
-            stepped = StepChSYear(engine, chs, r.forward);
-            unit = "solar year";
-            break;
-        default:
-            stepped = StepChSTermOrCycle(engine, chs, r.forward, true);
-            unit = "60-year cycle (CHS)";
-            break;
-    }
+    auto stepped = [&]() {
+        switch (r.step) {
+            case kStepCHSTerm:
+                unit = "solar term";
+                return StepChSTermOrCycle(engine, *chs, r.forward, false);
+            case kStepCHSYear:
+                unit = "solar year";
+                return StepChSYear(engine, *chs, r.forward);
+            default:
+                unit = "60-year cycle (CHS)";
+                return StepChSTermOrCycle(engine, *chs, r.forward, true);
+        }
+    }();
     if (!stepped) return Unable(failure, r, unit);
-    if (!engine.ChSDateToJDN(chs))
+    const auto jdn = engine.ChSDateToJDN(*stepped);
+    if (!jdn)
         return WithMessage(
             failure, r.ajd, "",
             cycle_step ? "Invalid solar date results." : "Invalid solar date results");
-    return MovedToChineseDay(engine, r, chs.JDN, kCalCHS);
+    return MovedToChineseDay(engine, r, *jdn, kCalCHS);
 }
 
 }  // namespace

@@ -70,18 +70,17 @@ void Mover::SetKeepAvailable(Control box, bool available) {
 
 void Mover::UpdateKeep30th() {
     const Settings& s = main_.CurrentSettings();
-    ChDate chl;
-    const bool available = ReadChLDateText(main_.ValueCaption(kCalCHL), chl) && chl.Day == 30 &&
-                           s.move_step_index >= kStepCHLMonth &&
+    const auto chl = ReadChLDateText(main_.ValueCaption(kCalCHL));
+    const bool available = chl && chl->Day == 30 && s.move_step_index >= kStepCHLMonth &&
                            s.move_step_index <= kStepCHLCycle && s.repeatedly;
     SetKeepAvailable(Control::kKeep30th, available);
 }
 
 void Mover::UpdateKeepLeap() {
     const Settings& s = main_.CurrentSettings();
-    ChDate chl;
+    const auto chl = ReadChLDateText(main_.ValueCaption(kCalCHL));
     const bool available =
-        ReadChLDateText(main_.ValueCaption(kCalCHL), chl) && chl.Leap == 1 &&
+        chl && chl->Leap == 1 &&
         (s.move_step_index == kStepCHLYear || s.move_step_index == kStepCHLCycle) && s.repeatedly;
     SetKeepAvailable(Control::kKeepLeap, available);
 }

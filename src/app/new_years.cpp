@@ -22,12 +22,13 @@ void ListNewYears(const ListContext& context, int years, ListOutput& out) {
             out.Write(EngineYearsEndLine());
             break;
         }
-        ChDate chs, chl;
         const std::string new_year = StrNumber(date.Year) + "-01-01 " + (context.jc ? "JC" : "CE");
-        if (!context.engine.CJDateToChDates(day, chs, chl)) {
+        const auto dates = context.engine.CJDateToChDates(day);
+        if (!dates) {
             out.Add(NewYearRow{day, context.jc, std::nullopt, std::nullopt});
             out.Write(new_year + ": no Chinese date found" + std::string(kLineEnd));
         } else {
+            const auto& [chs, chl] = *dates;
             out.Add(NewYearRow{day, context.jc, chs, chl});
             out.Write(new_year + " = " + ChLShortText(chl) + std::string(kLineEnd));
             out.Write(ChSShortText(chs, false) + std::string(kLineEnd));

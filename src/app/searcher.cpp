@@ -66,11 +66,11 @@ void EventSearcher::Search() {
     }
 }
 
-bool EventSearcher::DisplayedLunarDate(ChDate& chl) {
-    ChDate chs;
-    chs.Valid = kNoChSWanted;
-    return main_.Engine().CJDateToChDates(AJDToCJDC(main_.CurrentAJD(), main_.Longitude()), chs,
-                                          chl);
+std::optional<ChDate> EventSearcher::DisplayedLunarDate() {
+    const auto chl =
+        main_.Engine().CJDateToChLDate(AJDToCJDC(main_.CurrentAJD(), main_.Longitude()));
+    if (!chl) return std::nullopt;
+    return *chl;
 }
 
 void EventSearcher::SetSearching(std::string_view text, bool repaint) {
@@ -97,14 +97,14 @@ void EventSearcher::ShowNoonOf(int32_t day) {
 }
 
 void EventSearcher::SearchLunarNewYear(bool next) {
-    ChDate chl;
-    if (!DisplayedLunarDate(chl)) {
+    const auto chl = DisplayedLunarDate();
+    if (!chl) {
         ui_.ShowMessage("", std::string(kLunarDateInvalidText), MessageIcon::kNone,
                         MessageButtons::kOk);
         main_.RedisplayAndLog(kLogSearch);
         return;
     }
-    if (auto day = FindLunarNewYear(main_.Engine(), chl, next)) ShowNoonOf(*day);
+    if (auto day = FindLunarNewYear(main_.Engine(), *chl, next)) ShowNoonOf(*day);
 }
 
 void EventSearcher::SearchCoincidence(int target, bool next) {
@@ -142,19 +142,19 @@ void EventSearcher::SearchElementAnimal(int target, bool next) {
             break;
         case kTargetElementAnimalMonth: {
             SetSearching(kSearchingText, false);
-            ChDate chl;
-            if (DisplayedLunarDate(chl)) day = FindElementAnimalMonth(engine, chl, choice, next);
+            if (const auto chl = DisplayedLunarDate())
+                day = FindElementAnimalMonth(engine, *chl, choice, next);
             SetSearching("", true);
             break;
         }
         case kTargetElementAnimalYear: {
-            ChDate chl;
-            if (DisplayedLunarDate(chl)) day = FindElementAnimalYear(engine, chl, choice, next);
+            if (const auto chl = DisplayedLunarDate())
+                day = FindElementAnimalYear(engine, *chl, choice, next);
             break;
         }
         default:
             SetSearching(kSearchingText, true);
-            day = FindTripleCoincidence(engine, today, next);
+            if (const auto found = FindTripleCoincidence(engine, today, next)) day = *found;
             SetSearching("", true);
             break;
     }

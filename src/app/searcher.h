@@ -9,6 +9,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "app/main_state.h"
@@ -42,7 +43,7 @@ class EventSearcher {
 
   private:
     // The displayed moment's lunar date; false when it has none.
-    bool DisplayedLunarDate(ChDate& chl);
+    std::optional<ChDate> DisplayedLunarDate();
     void SetSearching(std::string_view text, bool repaint);
     // The found moment becomes the displayed one: redisplay, log, Save state.
     void Show(double ajd);

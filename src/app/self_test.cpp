@@ -1,6 +1,7 @@
 #include "app/self_test.h"
 
 #include <cmath>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -46,15 +47,21 @@ class UniformDraws {
 // failure.
 bool TestRoundTrip(CalendarEngine& engine, ChDate date, bool lunar, ListOutput& out,
                    SelfTestTally& count) {
-    const bool exists = lunar ? engine.ChLDateToJDN(date) == kChLExists : engine.ChSDateToJDN(date);
-    if (!exists) {
+    const auto day_of = [](const auto& result) -> std::optional<int32_t> {
+        if (!result) return std::nullopt;
+        return *result;
+    };
+    const std::optional<int32_t> jdn =
+        lunar ? day_of(engine.ChLDateToJDN(date)) : day_of(engine.ChSDateToJDN(date));
+    if (!jdn) {
         ++count.not_existing;
         out.Write("0");
         return true;
     }
-    ChDate chs, chl;
-    engine.CJDateToChDates(date.JDN, chs, chl);
-    if (lunar ? SameLunarDate(date, chl) : SameSolarDate(date, chs)) {
+    date.JDN = *jdn;
+    const ChDates dates = engine.CJDateToChDates(date.JDN).value_or(ChDates{});
+    const ChDate& back = lunar ? dates.chl : dates.chs;
+    if (lunar ? SameLunarDate(date, back) : SameSolarDate(date, back)) {
         ++count.round_trips;
         out.Write("1");
         return true;
@@ -62,7 +69,6 @@ bool TestRoundTrip(CalendarEngine& engine, ChDate date, bool lunar, ListOutput& 
     const auto text = [lunar](const ChDate& d) {
         return lunar ? ChLShortText(d) : ChSShortText(d, false);
     };
-    const ChDate& back = lunar ? chl : chs;
     count.failures.push_back({text(date), date.JDN, text(back)});
     out.Write(FailureReport(text(date), date.JDN, text(back)));
     out.RequestStop();
@@ -114,9 +120,9 @@ void RunSingleDateSelfTest(CalendarEngine& engine, const ParsedDate& parsed, Lis
         out.Write("Error code =" + StrNumber(parsed.error) + std::string(kLineEnd));
         return;
     }
-    ChDate chs, chl;
-    engine.CJDateToChDates(AJDToCJDC(parsed.ajd, engine.Settings().Longitude), chs, chl);
-    TestDatePair(engine, chs, chl, out, tally);
+    const ChDates dates = engine.CJDateToChDates(AJDToCJDC(parsed.ajd, engine.Settings().Longitude))
+                              .value_or(ChDates{});
+    TestDatePair(engine, dates.chs, dates.chl, out, tally);
 }
 
 }  // namespace vemla

@@ -110,7 +110,7 @@ void WriteYearData(const ListContext& context, const SolarTermOptions& options, 
     first.Previous();
     CyclePosition sui = first, nian = first;
 
-    if (!context.engine.BuildCalendarTables(cjdc)) {
+    if (!context.engine.BuildCalendarTables(cjdc).ok()) {
         out.Write(EngineYearsEndLine());
         return;
     }

@@ -11,7 +11,9 @@ namespace vemla {
 namespace {
 
 DayCertainty CertaintyOf(MainState& main) {
-    return AssessDay(main.Engine(), DayNumberOf(AJDToCJDC(main.CurrentAJD(), main.Longitude())));
+    // A day the engine cannot place has no borderline events to tell.
+    return AssessDay(main.Engine(), DayNumberOf(AJDToCJDC(main.CurrentAJD(), main.Longitude())))
+        .value_or({});
 }
 
 std::string EventKind(const DecidingEvent& e) {

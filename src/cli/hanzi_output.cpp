@@ -6,9 +6,9 @@ namespace vemla {
 
 HanziDate HanziOfMoment(MainState& main) {
     const double cjdc = AJDToCJDC(main.CurrentAJD(), main.Longitude());
-    ChDate chs{}, chl{};
-    if (!main.Engine().CJDateToChDates(cjdc, chs, chl)) return {};
-    return HanziDateOf(chs, chl, DayNumberOf(cjdc));
+    const auto dates = main.Engine().CJDateToChDates(cjdc);
+    if (!dates) return {};
+    return HanziDateOf(dates->chs, dates->chl, DayNumberOf(cjdc));
 }
 
 std::string HanziText(const HanziDate& hanzi) {

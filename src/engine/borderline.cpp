@@ -54,15 +54,17 @@ bool DayCertainty::ChSBorderline() const {
                        [](const DecidingEvent& e) { return e.borderline && e.changes_chs; });
 }
 
-DayCertainty AssessDay(CalendarEngine& engine, int32_t n) {
+Result<DayCertainty, ChDayError> AssessDay(CalendarEngine& engine, int32_t n) {
+    const auto dates = engine.CJDateToChDates(n);
+    if (!dates) return Fail(dates.error());
     DayCertainty result;
     result.day = n;
-    if (!engine.CJDateToChDates(n, result.chs, result.chl)) return result;
+    result.chs = dates->chs;
+    result.chl = dates->chl;
     const CalendarTables t = engine.Tables();  // a copy: the next conversion may replace it
     const int epoch = engine.Epoch();
     const int month = t.MonthOfDay(n);
-    if (month < 0) return result;
-    result.ok = true;
+    if (month < 0) return Fail(ChDayError::kNotInLayout);
     const int32_t month_start = t.MonthStartDays[month], month_end = t.MonthStartDays[month + 1];
 
     auto consider = [&](DecidingEventKind kind, int index, double moment, bool deciding) {
@@ -73,8 +75,8 @@ DayCertainty AssessDay(CalendarEngine& engine, int32_t n) {
         e.distance = DistanceFromMidnight(moment);
         if (e.distance.near_midnight) {
             const CalendarTables moved = MovedAcrossMidnight(t, e, index);
-            ChDate chs, chl;
-            if (ChDatesFromTables(moved, n, epoch, chs, chl)) {
+            if (const auto alternative = ChDatesFromTables(moved, n, epoch)) {
+                const auto& [chs, chl] = *alternative;
                 e.changes_chl = !SameDate(chl, result.chl);
                 e.changes_chs = !SameDate(chs, result.chs);
                 e.borderline = e.changes_chl || e.changes_chs;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "engine/chinese_dates.h"
+#include "engine/result.h"
 
 namespace vemla {
 
@@ -61,7 +62,6 @@ struct DecidingEvent {
 };
 
 struct DayCertainty {
-    bool ok = false;  // false when the engine cannot place the day
     int32_t day = 0;
     ChDate chl, chs;
     // The deciding events and every other borderline event, in time order.
@@ -72,7 +72,8 @@ struct DayCertainty {
     bool Borderline() const { return ChLBorderline() || ChSBorderline(); }
 };
 
-// The dates of day n at the engine's settings and how certain they are.
-DayCertainty AssessDay(CalendarEngine& engine, int32_t n);
+// The dates of day n at the engine's settings and how certain they are;
+// fails when the engine cannot place the day.
+Result<DayCertainty, ChDayError> AssessDay(CalendarEngine& engine, int32_t n);
 
 }  // namespace vemla

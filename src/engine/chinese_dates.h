@@ -16,6 +16,7 @@
 #include "engine/cycles.h"
 #include "engine/datelib.h"
 #include "engine/lunar_months.h"
+#include "engine/result.h"
 
 namespace vemla {
 
@@ -25,18 +26,39 @@ struct CalendarSettings {
     int Method = kTrueSun;              // kTrueSun or kMeanSun
 };
 
-// Codes of ChLDateToJDN.
-enum ChLStatus : int {
-    kChLExists = 0,
-    kChLFieldOutOfRange = -1,   // position, month, leap flag or day outside its range
-    kChLNoNianStart = -2,       // the layout holds no second start of a nian
-    kChLMonthsEnded = -3,       // the months ended before the month was found
-    kChLDayTooLarge = -4,       // the day exceeds the length of that month
-    kChLMonthNotInNian = -5,    // the month (typically a leap month) is not in that nian
+// Why a day could not be given its Chinese dates.
+enum class ChDayError {
+    kBeyondEngineYears,  // the day lies outside the years the engine lays out
+    kNotInLayout,        // the layout around the day does not place it
 };
 
-// Marker in ChDate::Valid asking CJDateToChDates for the lunar date only.
-inline constexpr int32_t kNoChSWanted = -99;
+// Why a CHL date has no day number.
+enum class ChLDateError {
+    kFieldOutOfRange,  // position, month, leap flag or day outside its range, or the
+                       // nian beyond the engine's years
+    kNoNianStart,      // the layout holds no second start of a nian
+    kMonthsEnded,      // the months ended before the month was found
+    kDayTooLarge,      // the day exceeds the length of that month
+    kMonthNotInNian,   // the month (typically a leap month) is not in that nian
+};
+
+// Why a CHS date has no day number.
+enum class ChSDateError {
+    kFieldOutOfRange,    // position, term or day outside its range
+    kBeyondEngineYears,  // the sui lies outside the years the engine lays out
+    kDayTooLarge,        // the day exceeds the length of that term
+};
+
+// Why a typed Chinese date could not be read.
+enum class ChDateTextError {
+    kMalformed,  // the text does not have the form of a date
+};
+
+// The two Chinese dates of one day. Both records hold Cycle, Position,
+// MonthOrTerm and Day (and chl its Leap); their JDN and Valid are not set.
+struct ChDates {
+    ChDate chs, chl;
+};
 
 // Chinese years the engine lays out. The calendar is only accurate within
 // -3000..3000, but the self-test's cycles -10..189 must still convert both
@@ -68,24 +90,22 @@ public:
     int Epoch() const { return settings_.Epoch; }
 
     // Lays out the terms and months around a CJDC and makes them the current
-    // tables. False (tables unchanged) when the day lies beyond the engine's
-    // years.
-    bool BuildCalendarTables(double cjdc);
+    // tables; on failure (a day beyond the engine's years) they stay as they were.
+    Result<void, ChDayError> BuildCalendarTables(double cjdc);
     // The tables of the last successful build (empty before the first).
     // Valid until the next conversion or build.
     const CalendarTables& Tables() const { return current_->tables; }
 
     // The CHS and CHL dates of the day of a CJDC (or a whole day number).
-    // Fills Cycle, Position, MonthOrTerm and Day of both, Leap of chl; chs is
-    // left alone, but for Valid = 0, when its Valid is kNoChSWanted. JDN and
-    // Valid are not set. False when the day cannot be placed in the tables.
-    bool CJDateToChDates(double cjdc, ChDate& chs, ChDate& chl);
+    Result<ChDates, ChDayError> CJDateToChDates(double cjdc);
+    // The CHL date alone, for searches that walk many days by their lunar
+    // date and would waste the search for the solar term.
+    Result<ChDate, ChDayError> CJDateToChLDate(double cjdc);
 
-    // Day number of a CHS date: true and JDN set with Valid = 1 when it exists.
-    bool ChSDateToJDN(ChDate& chs);
-    // Day number of a CHL date: kChLExists with JDN set and Valid = 1, or a
-    // negative ChLStatus with Valid = 0.
-    int ChLDateToJDN(ChDate& chl);
+    // Day numbers of a CHS and a CHL date (Cycle, Position, MonthOrTerm, Day
+    // and Leap are read; the other fields are ignored).
+    Result<int32_t, ChSDateError> ChSDateToJDN(const ChDate& chs);
+    Result<int32_t, ChLDateError> ChLDateToJDN(const ChDate& chl);
 
     // Number of layouts built (not taken from the cache) so far.
     int64_t BuildCount() const { return builds_; }
@@ -112,12 +132,14 @@ private:
 };
 
 // The CHS and CHL dates of day n read from a layout, as
-// CalendarEngine::CJDateToChDates gives them; false when the layout cannot
-// place the day.
-bool ChDatesFromTables(const CalendarTables& tables, int32_t n, int epoch, ChDate& chs, ChDate& chl);
+// CalendarEngine::CJDateToChDates gives them.
+Result<ChDates, ChDayError> ChDatesFromTables(const CalendarTables& tables, int32_t n, int epoch);
 
-// Readers of typed Chinese dates; true when the text has the form of a date.
-bool ReadChLDateText(std::string_view text, ChDate& chl);
-bool ReadChSDateText(std::string_view text, ChDate& chs);
+// Readers of typed Chinese dates: "cycle-position-month[*]-day" (CHL) and
+// "cycle-position-term-day" (CHS), as chl_datestr_to_chldate and
+// chs_datestr_to_chsdate describe them. They check the form only; whether the
+// date exists is settled by ChLDateToJDN and ChSDateToJDN.
+Result<ChDate, ChDateTextError> ReadChLDateText(std::string_view text);
+Result<ChDate, ChDateTextError> ReadChSDateText(std::string_view text);
 
 }  // namespace vemla

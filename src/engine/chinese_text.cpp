@@ -46,7 +46,7 @@ std::string ChSLongText(CalendarEngine& engine, ChDate& chs, bool with_day_names
                         bool with_stem_branch) {
     std::string text = "The " + OrdinalText(chs.Day) + " day ";
     if (with_day_names) {
-        engine.ChSDateToJDN(chs);
+        if (const auto jdn = engine.ChSDateToJDN(chs)) chs.JDN = *jdn;
         text += "(" + DayElementAnimalText(chs.JDN);
         if (with_stem_branch) text += ", " + DayStemBranchText(chs.JDN);
         text += ") ";
@@ -61,7 +61,7 @@ std::string ChLLongText(CalendarEngine& engine, ChDate& chl, bool with_day_names
                         bool with_month_names, bool with_stem_branch) {
     std::string text = "The " + OrdinalText(chl.Day) + " day ";
     if (with_day_names) {
-        engine.ChLDateToJDN(chl);
+        if (const auto jdn = engine.ChLDateToJDN(chl)) chl.JDN = *jdn;
         text += "(" + DayElementAnimalText(chl.JDN);
         if (with_stem_branch) text += " " + DayStemBranchText(chl.JDN);
         text += ") ";

@@ -50,20 +50,18 @@ int PositionOf(int element, int animal) {
     return 12 * element - 5 * animal + b;
 }
 
-int PositionOfElementAnimalText(std::string_view text) {
+Result<int, ElementAnimalTextError> PositionOfElementAnimalText(std::string_view text) {
     size_t dash = text.find('-');
-    if (dash == std::string_view::npos) return 0;
+    if (dash == std::string_view::npos) return Fail(ElementAnimalTextError::kUnknownName);
     std::string_view element = text.substr(0, dash);
     std::string_view animal = text.substr(dash + 1);
     for (int e = 0; e < 5; ++e) {
         if (!EqualsIgnoringCase(element, kElementNames[e])) continue;
         for (int a = 0; a < 12; ++a) {
-            // Each element covers an even and an odd stem, so every pair names
-            // exactly one position.
             if (EqualsIgnoringCase(animal, kAnimalNames[a])) return PositionOf(e, a);
         }
     }
-    return 0;
+    return Fail(ElementAnimalTextError::kUnknownName);
 }
 
 std::string ElementAnimalText(int position) {

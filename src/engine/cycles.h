@@ -10,6 +10,8 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/result.h"
+
 namespace vemla {
 
 // The two epochs: the astronomical year of position 1 of cycle 1.
@@ -60,11 +62,17 @@ int ElementOf(int position);
 int AnimalOf(int position);
 // Heavenly stem 1..10 of a position.
 int StemOf(int position);
-// The position 1..60 that carries element e (0..4) and animal a (0..11).
+// The position 1..60 that carries element e (0..4) and animal a (0..11):
+// each element covers an even and an odd stem, so every pair names exactly
+// one position, and the function is total on those ranges.
 int PositionOf(int element, int animal);
-// The position named by an element-animal text such as "wood-dog" (any case),
-// or 0 when the text names none.
-int PositionOfElementAnimalText(std::string_view text);
+
+// Why a text names no element-animal pair.
+enum class ElementAnimalTextError {
+    kUnknownName,  // not "element-animal" with names of kElementNames and kAnimalNames
+};
+// The position named by an element-animal text such as "wood-dog" (any case).
+Result<int, ElementAnimalTextError> PositionOfElementAnimalText(std::string_view text);
 
 std::string ElementAnimalText(int position);  // "wood-rat"
 std::string StemBranchText(int position);     // "jia-zi"

@@ -185,9 +185,9 @@ void ReadChineseDate(std::string_view text, ChDate* date, bool lunar) {
         while (pos < text.size() && text[pos] == ' ') ++pos;
         size_t end = text.find(' ', pos);
         std::string_view pair = text.substr(pos, end == std::string_view::npos ? text.size() - pos : end - pos);
-        int found = PositionOfElementAnimalText(pair);
-        if (found == 0) return;
-        position = found;
+        const auto found = PositionOfElementAnimalText(pair);
+        if (!found) return;
+        position = *found;
     }
     date->Cycle = static_cast<int32_t>(negative ? -cycle : cycle);
     date->Position = static_cast<int32_t>(position);

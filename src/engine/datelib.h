@@ -11,8 +11,11 @@
 // interfaces of the date and astronomy libraries the calendar has always
 // been computed with, field for field, so that records and codes written by
 // older tools mean the same here. The rest of the engine wraps them in its
-// own style (european.h, lunar_phases.h, solar_terms.h); new code calls the
-// wrappers.
+// own style (european.h, chinese_dates.h, lunar_phases.h, solar_terms.h), and
+// only the engine itself calls them: the application, the command line and
+// the desktop program call the wrappers and use only the record types. Their
+// status codes and the records' Valid fields stay inside the engine; the
+// wrappers report failure as a Result (result.h).
 #pragma once
 
 #include <cstdint>
@@ -35,7 +38,7 @@ struct EuroDate {
     int32_t Day = 1;       // [1, 31]
     int32_t Calendar = kGregorian;  // 'G' or 'J'
     int32_t JDN = 0;       // day number of the date
-    int32_t Valid = 0;     // 1 when the record holds a valid date
+    int32_t Valid = 0;     // 1 when the record holds a valid date (set by the readers here)
 };
 
 // One record for dates of both Chinese calendars (lunar CHL and solar CHS).
@@ -47,7 +50,7 @@ struct ChDate {
     int32_t Reserved2 = 0;
     int32_t MonthOrTerm = 0; // month [1, 12] (CHL) or solar term [1, 24] (CHS)
     int32_t Day = 0;         // [1, 30] (CHL) or [1, 16] (CHS)
-    int32_t Valid = 0;       // 1 when the date exists
+    int32_t Valid = 0;       // 1 when the date exists (set by the readers here)
     int32_t JDN = 0;         // day number of the date
     int32_t Leap = 0;        // CHL: 1 for a leap month
 };

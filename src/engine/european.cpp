@@ -86,27 +86,23 @@ std::string GroupThousands(std::string_view number_text, std::string_view separa
     return out;
 }
 
-int ReadEuroDate(std::string_view text, EuroDate& date) {
-    if (date.Calendar != kJulian) date.Calendar = kGregorian;
+Result<EuroDate, EuroDateError> ReadEuroDate(std::string_view text, int32_t calendar) {
+    EuroDate date;
+    date.Calendar = calendar == kJulian ? kJulian : kGregorian;
     std::string reduced;
     for (char c : text)
         if (c == '-' || (c >= '0' && c <= '9')) reduced += c;
-    int64_t dashes = CountChar(reduced, '-');
-    bool negative_year = !reduced.empty() && reduced[0] == '-';
-    int status = kEuroDateInvalid;
-    if (dashes == (negative_year ? 3 : 2)) {
-        // The year's magnitude is checked by the reader on the year it reads
-        // from the text itself.
-        int32_t result = str_to_date(reduced, 2, &date, date.Calendar);
-        if (result == kStrDateOk) {
-            status = kEuroDateValid;
-            DateToJDN(date);
-        } else if (result == kStrDateOutOfRange) {
-            status = kEuroDateOutOfRange;
-        }
-    }
-    date.Valid = status == kEuroDateValid ? 1 : 0;
-    return status;
+    const int64_t dashes = CountChar(reduced, '-');
+    const bool negative_year = !reduced.empty() && reduced[0] == '-';
+    if (dashes != (negative_year ? 3 : 2)) return Fail(EuroDateError::kMalformed);
+    // The year's magnitude is checked by the reader on the year it reads
+    // from the text itself.
+    const int32_t read = str_to_date(reduced, 2, &date, date.Calendar);
+    if (read == kStrDateOutOfRange) return Fail(EuroDateError::kOutOfRange);
+    if (read != kStrDateOk) return Fail(EuroDateError::kMalformed);
+    DateToJDN(date);
+    date.Valid = 1;
+    return date;
 }
 
 }  // namespace vemla

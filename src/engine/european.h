@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "engine/datelib.h"
+#include "engine/result.h"
 
 namespace vemla {
 
@@ -60,14 +61,16 @@ std::string LongDateText(const EuroDate& date);
 // Digits of a whole number grouped by threes with `separator`.
 std::string GroupThousands(std::string_view number_text, std::string_view separator);
 
-// Status of ReadEuroDate.
-inline constexpr int kEuroDateValid = 1;
-inline constexpr int kEuroDateInvalid = 0;
-inline constexpr int kEuroDateOutOfRange = -1;
+// Why a typed CE or JC date could not be read.
+enum class EuroDateError {
+    kMalformed,   // not year-month-day, or no such day in the calendar
+    kOutOfRange,  // the year's magnitude exceeds kMaxEuroYear
+};
 
-// Reads a typed CE ("G") or JC ("J") date, in the calendar the record names.
-// Everything but digits and "-" is dropped first; then year-month-day must
-// remain. Returns a kEuroDate status and sets Valid (and JDN when valid).
-int ReadEuroDate(std::string_view text, EuroDate& date);
+// Reads a typed date of `calendar` (kGregorian for CE, kJulian for JC;
+// anything else counts as kGregorian). Everything but digits and "-" is
+// dropped first; then year-month-day must remain. The date comes back with
+// its Calendar and JDN set.
+Result<EuroDate, EuroDateError> ReadEuroDate(std::string_view text, int32_t calendar);
 
 }  // namespace vemla

@@ -86,13 +86,14 @@ HanziDate HanziDateOf(const ChDate& chs, const ChDate& chl, int64_t day_number) 
     return out;
 }
 
-bool ReadHanziChLDate(std::string_view text, ChDate& chl) {
+Result<ChDate, ChDateTextError> ReadHanziChLDate(std::string_view text, int32_t cycle) {
     const int stem = TakeEntry(text, kStemHanzi);
     const int branch = TakeEntry(text, kBranchHanzi);
-    if (stem < 0 || branch < 0 || !text.starts_with(kNianHanzi)) return false;
+    if (stem < 0 || branch < 0 || !text.starts_with(kNianHanzi))
+        return Fail(ChDateTextError::kMalformed);
     text.remove_prefix(kNianHanzi.size());
     // Stem and branch advance together, so only pairs of like parity exist.
-    if ((stem - branch) % 2 != 0) return false;
+    if ((stem - branch) % 2 != 0) return Fail(ChDateTextError::kMalformed);
     int position = 1;
     while (StemOf(position) != stem + 1 || AnimalOf(position) != branch) ++position;
 
@@ -100,12 +101,15 @@ bool ReadHanziChLDate(std::string_view text, ChDate& chl) {
     const bool leap = month >= 0;
     if (!leap) month = TakeEntry(text, kMonthHanzi);
     const int day = TakeEntry(text, kDayHanzi);
-    if (month < 0 || day < 0 || !(text.empty() || text.front() == ' ')) return false;
+    if (month < 0 || day < 0 || !(text.empty() || text.front() == ' '))
+        return Fail(ChDateTextError::kMalformed);
+    ChDate chl;
+    chl.Cycle = cycle;
     chl.Position = position;
     chl.MonthOrTerm = month + 1;
     chl.Leap = leap ? 1 : 0;
     chl.Day = day + 1;
-    return true;
+    return chl;
 }
 
 }  // namespace vemla

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "engine/chinese_dates.h"
+#include "engine/result.h"
 
 namespace vemla {
 
@@ -76,10 +77,9 @@ struct HanziDate {
 HanziDate HanziDateOf(const ChDate& chs, const ChDate& chl, int64_t day_number);
 
 // Reads a lunar date in characters, "甲辰年正月初一" (the beginning of
-// HanziDate::chl; a blank and anything after it are passed over), into the
-// Position, MonthOrTerm, Leap and Day of `chl`. The characters do not say the
-// cycle: Cycle is left as it is. False, with `chl` unchanged, for any other
-// text.
-bool ReadHanziChLDate(std::string_view text, ChDate& chl);
+// HanziDate::chl; a blank and anything after it are passed over): its
+// Position, MonthOrTerm, Leap and Day. The characters do not say the cycle:
+// the caller gives it.
+Result<ChDate, ChDateTextError> ReadHanziChLDate(std::string_view text, int32_t cycle);
 
 }  // namespace vemla

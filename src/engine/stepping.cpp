@@ -7,8 +7,27 @@
 namespace vemla {
 namespace {
 
-bool LunarExists(CalendarEngine& engine, ChDate& chl) { return engine.ChLDateToJDN(chl) == kChLExists; }
-bool SolarExists(CalendarEngine& engine, ChDate& chs) { return engine.ChSDateToJDN(chs); }
+// Whether a date exists; when it does, its JDN is set.
+bool LunarExists(CalendarEngine& engine, ChDate& chl) {
+    const auto jdn = engine.ChLDateToJDN(chl);
+    if (jdn) chl.JDN = *jdn;
+    return jdn.ok();
+}
+bool SolarExists(CalendarEngine& engine, ChDate& chs) {
+    const auto jdn = engine.ChSDateToJDN(chs);
+    if (jdn) chs.JDN = *jdn;
+    return jdn.ok();
+}
+
+// Day 29 goes back to day 30 when keeping the 30th and the month has one.
+void RestoreDay30(CalendarEngine& engine, ChDate& chl, bool keep_30th) {
+    if (!keep_30th || chl.Day != 29) return;
+    chl.Day = 30;
+    if (!LunarExists(engine, chl)) {
+        chl.Day = 29;
+        LunarExists(engine, chl);
+    }
+}
 
 // Day 30 that does not exist falls back to day 29: true when that succeeded;
 // otherwise the day is 30 again (or was never 30) and the caller goes on.
@@ -90,31 +109,16 @@ bool StepChLMonthForward(CalendarEngine& engine, ChDate& chl, bool keep_30th) {
     return ExistsOrDay29(engine, chl, keep_30th);
 }
 
-// Runs a step; on failure the record is left as it was.
+// Runs a step on a copy of the date: the date reached, or the failure.
 template <typename Step>
-bool Transaction(CalendarEngine& engine, ChDate& date, bool lunar, Step step) {
-    ChDate saved = date;
-    if (step()) return true;
-    date = saved;
-    // Put back the JDN and Valid of the original date.
-    if (lunar)
-        LunarExists(engine, date);
-    else
-        SolarExists(engine, date);
-    return false;
+Result<ChDate, ChDateStepError> Stepped(const ChDate& from, Step step) {
+    ChDate date = from;
+    if (!step(date)) return Fail(ChDateStepError::kNoDate);
+    return date;
 }
 
-}  // namespace
-
-void RestoreDay30(CalendarEngine& engine, ChDate& chl, bool keep_30th) {
-    if (!keep_30th || chl.Day != 29) return;
-    chl.Day = 30;
-    if (!LunarExists(engine, chl)) {
-        chl.Day = 29;
-        LunarExists(engine, chl);
-    }
-}
-
+// The ordinary month goes back to the leap month of its number when keeping
+// the leap month and the nian has one (on its day 29 if it lacks day 30).
 void RestoreLeap(CalendarEngine& engine, ChDate& chl, bool keep_leap) {
     if (!keep_leap || chl.Leap != 0) return;
     chl.Leap = 1;
@@ -124,45 +128,51 @@ void RestoreLeap(CalendarEngine& engine, ChDate& chl, bool keep_leap) {
     LunarExists(engine, chl);
 }
 
-bool StepChLMonth(CalendarEngine& engine, ChDate& chl, bool forward, bool keep_30th) {
-    if (chl.MonthOrTerm < 1 || chl.MonthOrTerm > 12) return false;
-    return Transaction(engine, chl, true, [&] {
+// Makes a stepped lunar date exist by the fallbacks, then restores the leap
+// month and day 30 where asked and possible.
+bool SettleChLDate(CalendarEngine& engine, ChDate& chl, bool keep_30th, bool keep_leap) {
+    if (LunarExists(engine, chl)) {
+        RestoreLeap(engine, chl, keep_leap);
+        RestoreDay30(engine, chl, keep_30th);
+        return true;
+    }
+    if (TryDay29(engine, chl)) return true;
+    chl.Leap = 0;
+    if (LunarExists(engine, chl)) {
+        RestoreDay30(engine, chl, keep_30th);
+        return true;
+    }
+    return TryDay29(engine, chl);
+}
+
+}  // namespace
+
+Result<ChDate, ChDateStepError> StepChLMonth(CalendarEngine& engine, const ChDate& from,
+                                             bool forward, bool keep_30th) {
+    return Stepped(from, [&](ChDate& chl) {
+        if (chl.MonthOrTerm < 1 || chl.MonthOrTerm > 12) return false;
         return forward ? StepChLMonthForward(engine, chl, keep_30th)
                        : StepChLMonthBackward(engine, chl, keep_30th);
     });
 }
 
-bool SettleChLDate(CalendarEngine& engine, ChDate& chl, bool keep_30th, bool keep_leap) {
-    return Transaction(engine, chl, true, [&] {
-        if (LunarExists(engine, chl)) {
-            RestoreLeap(engine, chl, keep_leap);
-            RestoreDay30(engine, chl, keep_30th);
-            return true;
-        }
-        if (TryDay29(engine, chl)) return true;
-        chl.Leap = 0;
-        if (LunarExists(engine, chl)) {
-            RestoreDay30(engine, chl, keep_30th);
-            return true;
-        }
-        return TryDay29(engine, chl);
-    });
-}
-
-bool StepChLYear(CalendarEngine& engine, ChDate& chl, bool forward, bool keep_30th, bool keep_leap) {
-    return Transaction(engine, chl, true, [&] {
+Result<ChDate, ChDateStepError> StepChLYear(CalendarEngine& engine, const ChDate& from,
+                                            bool forward, bool keep_30th, bool keep_leap) {
+    return Stepped(from, [&](ChDate& chl) {
         return StepPosition(chl, forward) && SettleChLDate(engine, chl, keep_30th, keep_leap);
     });
 }
 
-bool StepChLCycle(CalendarEngine& engine, ChDate& chl, bool forward, bool keep_30th, bool keep_leap) {
-    return Transaction(engine, chl, true, [&] {
+Result<ChDate, ChDateStepError> StepChLCycle(CalendarEngine& engine, const ChDate& from,
+                                             bool forward, bool keep_30th, bool keep_leap) {
+    return Stepped(from, [&](ChDate& chl) {
         return StepCycle(chl.Cycle, forward) && SettleChLDate(engine, chl, keep_30th, keep_leap);
     });
 }
 
-bool StepChSYear(CalendarEngine& engine, ChDate& chs, bool forward) {
-    return Transaction(engine, chs, false, [&] {
+Result<ChDate, ChDateStepError> StepChSYear(CalendarEngine& engine, const ChDate& from,
+                                            bool forward) {
+    return Stepped(from, [&](ChDate& chs) {
         if (!StepPosition(chs, forward)) return false;
         // Terms last 14 to 16 days, so two days less always reach one that exists.
         for (int attempt = 0; attempt < 3; ++attempt) {
@@ -173,8 +183,9 @@ bool StepChSYear(CalendarEngine& engine, ChDate& chs, bool forward) {
     });
 }
 
-bool StepChSTermOrCycle(CalendarEngine& engine, ChDate& chs, bool forward, bool by_cycle) {
-    return Transaction(engine, chs, false, [&] {
+Result<ChDate, ChDateStepError> StepChSTermOrCycle(CalendarEngine& engine, const ChDate& from,
+                                                   bool forward, bool by_cycle) {
+    return Stepped(from, [&](ChDate& chs) {
         if (by_cycle) {
             if (!StepCycle(chs.Cycle, forward)) return false;
         } else {
@@ -195,32 +206,31 @@ bool StepChSTermOrCycle(CalendarEngine& engine, ChDate& chs, bool forward, bool 
     });
 }
 
-std::optional<int32_t> FindTripleCoincidence(CalendarEngine& engine, int32_t n, bool forward) {
+Result<int32_t, ChDayError> FindTripleCoincidence(CalendarEngine& engine, int32_t n, bool forward) {
     const int64_t s = forward ? 1 : -1;
-    auto convert = [&](int64_t day, ChDate& chl) {
+    auto convert = [&](int64_t day) -> Result<ChDate, ChDayError> {
         if (day < std::numeric_limits<int32_t>::min() || day > std::numeric_limits<int32_t>::max())
-            return false;
-        ChDate chs;
-        chs.Valid = kNoChSWanted;
-        return engine.CJDateToChDates(static_cast<double>(day), chs, chl);
+            return Fail(ChDayError::kBeyondEngineYears);
+        return engine.CJDateToChLDate(static_cast<double>(day));
     };
     auto same_nian = [](const ChDate& a, const ChDate& b) {
         return a.Cycle == b.Cycle && a.Position == b.Position;
     };
 
     int64_t d = n + s;
-    ChDate current;
-    if (!convert(d, current)) return std::nullopt;
+    auto first = convert(d);
+    if (!first) return Fail(first.error());
+    ChDate current = *first;
     // Element and animal together name one position, so "the same
     // element-animal" means "the same position" for days, months and nian.
     for (;;) {
         bool nian_changed = false;
         while (DayPosition(d) != current.Position) {
             d += s;
-            ChDate next;
-            if (!convert(d, next)) return std::nullopt;
-            nian_changed = !same_nian(next, current);
-            current = next;
+            const auto next = convert(d);
+            if (!next) return Fail(next.error());
+            nian_changed = !same_nian(*next, current);
+            current = *next;
             if (nian_changed) break;
         }
         if (nian_changed) continue;
@@ -228,10 +238,10 @@ std::optional<int32_t> FindTripleCoincidence(CalendarEngine& engine, int32_t n, 
             if (MonthPosition(current.Position, current.MonthOrTerm) == current.Position)
                 return static_cast<int32_t>(d);
             d += 60 * s;  // the next day with the same element-animal
-            ChDate next;
-            if (!convert(d, next)) return std::nullopt;
-            nian_changed = !same_nian(next, current);
-            current = next;
+            const auto next = convert(d);
+            if (!next) return Fail(next.error());
+            nian_changed = !same_nian(*next, current);
+            current = *next;
             if (nian_changed) break;
         }
     }

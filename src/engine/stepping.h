@@ -1,35 +1,44 @@
 // Stepping Chinese dates by month, nian, cycle, solar term and solar year.
 //
 // A stepped date may not exist: a day 30 in a month of 29 days, a leap month
-// the target nian lacks. Each step changes the record in place and falls back
-// by fixed rules (day 29 for day 30, the ordinary month for a leap month);
-// it returns false, leaving the record as it was, when no fallback exists.
-// "keep 30th" and "keep leap" return to day 30 or to the leap month whenever
-// the target allows it, so that a run of steps from a day 30 or a leap month
-// comes back to them.
+// the target nian lacks. Each step falls back by fixed rules (day 29 for day
+// 30, the ordinary month for a leap month) and gives the date reached, with
+// its JDN; it fails when no fallback exists. "keep 30th" and "keep leap"
+// return to day 30 or to the leap month whenever the target allows it, so
+// that a run of steps from a day 30 or a leap month comes back to them.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "engine/chinese_dates.h"
+#include "engine/result.h"
 
 namespace vemla {
 
-bool StepChLMonth(CalendarEngine& engine, ChDate& chl, bool forward, bool keep_30th);
-bool StepChLYear(CalendarEngine& engine, ChDate& chl, bool forward, bool keep_30th, bool keep_leap);
-bool StepChLCycle(CalendarEngine& engine, ChDate& chl, bool forward, bool keep_30th, bool keep_leap);
-// Makes a stepped lunar date exist by the fallbacks, then restores the leap
-// month and day 30 where asked and possible.
-bool SettleChLDate(CalendarEngine& engine, ChDate& chl, bool keep_30th, bool keep_leap);
-void RestoreDay30(CalendarEngine& engine, ChDate& chl, bool keep_30th);
-void RestoreLeap(CalendarEngine& engine, ChDate& chl, bool keep_leap);
+// Why a step reached no date.
+enum class ChDateStepError {
+    // No date exists at the target even by the fallbacks: the date stepped
+    // from was no date, or the target lies beyond the engine's years or the
+    // cycle count.
+    kNoDate,
+};
 
-bool StepChSYear(CalendarEngine& engine, ChDate& chs, bool forward);
-bool StepChSTermOrCycle(CalendarEngine& engine, ChDate& chs, bool forward, bool by_cycle);
+Result<ChDate, ChDateStepError> StepChLMonth(CalendarEngine& engine, const ChDate& chl,
+                                             bool forward, bool keep_30th);
+Result<ChDate, ChDateStepError> StepChLYear(CalendarEngine& engine, const ChDate& chl, bool forward,
+                                            bool keep_30th, bool keep_leap);
+Result<ChDate, ChDateStepError> StepChLCycle(CalendarEngine& engine, const ChDate& chl,
+                                             bool forward, bool keep_30th, bool keep_leap);
+
+Result<ChDate, ChDateStepError> StepChSYear(CalendarEngine& engine, const ChDate& chs,
+                                            bool forward);
+Result<ChDate, ChDateStepError> StepChSTermOrCycle(CalendarEngine& engine, const ChDate& chs,
+                                                   bool forward, bool by_cycle);
 
 // The nearest day after (or before) day n whose day, lunar month and nian
-// bear one element-animal; nothing when the search leaves the engine's years.
-std::optional<int32_t> FindTripleCoincidence(CalendarEngine& engine, int32_t n, bool forward);
+// bear one element-animal. Such a day always comes within the engine's
+// years unless the search runs out of them: only that fails, with the
+// reason of the conversion that failed.
+Result<int32_t, ChDayError> FindTripleCoincidence(CalendarEngine& engine, int32_t n, bool forward);
 
 }  // namespace vemla

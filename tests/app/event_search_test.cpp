@@ -42,10 +42,9 @@ std::vector<PhaseRow> ReferencePhases(int phase) {
 }
 
 ChDate LunarDateOf(CalendarEngine& engine, int32_t day) {
-    ChDate chs, chl;
-    chs.Valid = kNoChSWanted;
-    EXPECT_TRUE(engine.CJDateToChDates(day, chs, chl)) << day;
-    return chl;
+    const auto chl = engine.CJDateToChLDate(day);
+    EXPECT_TRUE(chl) << day;
+    return chl.value_or(ChDate{});
 }
 
 TEST(PhaseSearch, FullAndDarkMoonsAreThoseOfTheReferenceLunations) {
@@ -177,7 +176,7 @@ std::optional<double> ScanForCoincidence(CalendarEngine& engine, double x, int t
         if (next ? y <= x : y >= x - kExactPhaseDays) continue;
         ++seen;
         const double cjdc = AJDToCJDC(y, longitude);
-        EXPECT_TRUE(engine.BuildCalendarTables(cjdc));
+        EXPECT_TRUE(engine.BuildCalendarTables(cjdc).ok());
         const auto& t = engine.Tables();
         for (int i = 0; i < kTermCount; ++i)
             if (wanted(i) && t.TermDays[i] == DayNumberOf(cjdc)) return y;

@@ -89,7 +89,8 @@ TEST(TimeScales, WildMomentsAndGroupedNumbers) {
 // way, and a status (never a crash) for whatever else is typed.
 TEST(ReadEuroDate, StatusesAndFields) {
     constexpr int32_t G = kGregorian, J = kJulian;
-    constexpr int kOk = kEuroDateValid, kNo = kEuroDateInvalid, kFar = kEuroDateOutOfRange;
+    constexpr int kOk = -1, kNo = static_cast<int>(EuroDateError::kMalformed),
+                  kFar = static_cast<int>(EuroDateError::kOutOfRange);
     const std::string digits(100000, '9');
     // clang-format off
     const std::tuple<std::string, int32_t, int> cases[] = {
@@ -103,20 +104,18 @@ TEST(ReadEuroDate, StatusesAndFields) {
         {std::string(100000, '-'), J, kNo}};
     // clang-format on
     for (const auto& [text, calendar, status] : cases) {
-        EuroDate d;
-        d.Calendar = calendar;
-        EXPECT_EQ(ReadEuroDate(text, d), status) << text.substr(0, 40);
-        EXPECT_EQ(d.Valid, status == kEuroDateValid ? 1 : 0);
+        const auto read = ReadEuroDate(text, calendar);
+        EXPECT_EQ(read ? kOk : static_cast<int>(read.error()), status) << text.substr(0, 40);
     }
     EuroDate d;
     // Year-month-day is the only order read.
     EXPECT_EQ(str_to_date("2024-01-01", 1, &d, kGregorian), kStrDateInvalid);
     // Leading zeros in the year do not shift the month and day.
-    EXPECT_EQ(ReadEuroDate("-0044-03-15 JC", d), kEuroDateValid);
-    EXPECT_EQ(std::tuple(d.Year, d.Month, d.Day), std::tuple(-44, 3, 15));
-    d.Calendar = 'X';  // anything other than "J" is the Gregorian calendar
-    EXPECT_EQ(ReadEuroDate("2024-02-29", d), kEuroDateValid);
-    EXPECT_EQ(d.Calendar, kGregorian);
+    const auto bc = ReadEuroDate("-0044-03-15 JC", kJulian);
+    ASSERT_TRUE(bc);
+    EXPECT_EQ(std::tuple(bc->Year, bc->Month, bc->Day), std::tuple(-44, 3, 15));
+    // Anything other than "J" is the Gregorian calendar.
+    EXPECT_EQ(ReadEuroDate("2024-02-29", 'X').value_or(d).Calendar, kGregorian);
 }
 
 TEST(ChineseReaders, FormsAndRefusals) {

@@ -56,10 +56,9 @@ class LongRuns : public ::testing::Test {
 
 // The lunar date of a moment converted apart from the program's display.
 std::optional<ChDate> LunarDateOf(CalendarEngine& engine, double ajd) {
-    ChDate chs, chl;
-    if (!engine.CJDateToChDates(AJDToCJDC(ajd, engine.Settings().Longitude), chs, chl))
-        return std::nullopt;
-    return chl;
+    const auto chl = engine.CJDateToChLDate(AJDToCJDC(ajd, engine.Settings().Longitude));
+    if (!chl) return std::nullopt;
+    return *chl;
 }
 
 // Moves repeatedly by `step` until `steps` steps are made, checking each: the window shows the
@@ -166,9 +165,9 @@ TEST_F(FullRange, EveryDayRoundTripsAndItsCaptionsConvertBack) {
     };
     int failures = 0;
     for (int32_t day = kFirstDay; day <= kLastDay && failures < 20; ++day) {
-        ChDate chs, chl;
-        if (!engine.CJDateToChDates(day, chs, chl) || engine.ChLDateToJDN(chl) != kChLExists ||
-            chl.JDN != day || !engine.ChSDateToJDN(chs) || chs.JDN != day) {
+        const auto dates = engine.CJDateToChDates(day);
+        if (!dates || engine.ChLDateToJDN(dates->chl).value_or(0) != day ||
+            engine.ChSDateToJDN(dates->chs).value_or(0) != day) {
             ADD_FAILURE() << "day " << day << " does not convert or round-trip";
             ++failures;
         }

@@ -23,7 +23,7 @@ int main() {
         const double moment = AJDToCJDC(SyzygyUT(k, kDarkMoon), engine.Settings().Longitude);
         const int32_t day = DayNumberOf(moment);
         if (day >= DateToJDN(last)) break;
-        const bool flagged = AssessDay(engine, day).ChLBorderline();
+        const bool flagged = AssessDay(engine, day).value_or({}).ChLBorderline();
         const bool near = DistanceFromMidnight(moment).near_midnight;
         auto& n = centuries[static_cast<int>(std::floor(GregorianYearOf(day) / 100.0))];
         n[0] += 1;

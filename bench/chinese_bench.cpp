@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "engine/chinese_dates.h"
-#include "random_days.h"
 #include "engine/lunar_months.h"
+#include "random_days.h"
 
 namespace vemla {
 namespace {
@@ -48,7 +48,10 @@ void BM_BuildCalendarTablesUncached(benchmark::State& state) {
         if (++year > 2100) year = 1901;
     }
 }
-BENCHMARK(BM_BuildCalendarTablesUncached)->Arg(kTrueSun)->Arg(kMeanSun)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildCalendarTablesUncached)
+    ->Arg(kTrueSun)
+    ->Arg(kMeanSun)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vemla

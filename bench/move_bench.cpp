@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "quiet_user_interface.h"
 #include "app/application.h"
+#include "quiet_user_interface.h"
 
 namespace vemla {
 namespace {

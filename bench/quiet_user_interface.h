@@ -8,7 +8,7 @@
 namespace vemla::bench {
 
 class QuietUserInterface : public UserInterface {
-public:
+  public:
     MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
                               MessageButtons) override {
         ++messages;

@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "quiet_user_interface.h"
 #include "app/event_search.h"
 #include "app/main_state.h"
 #include "app/searcher.h"
 #include "engine/lunar_phases.h"
+#include "quiet_user_interface.h"
 
 namespace vemla {
 namespace {

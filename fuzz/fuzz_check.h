@@ -27,21 +27,24 @@ inline std::string Escaped(std::string_view text) {
     return out;
 }
 
-[[noreturn]] inline void Fail(const char* file, int line, const char* condition, const std::string& detail) {
-    std::fprintf(stderr, "\n%s:%d: property does not hold: %s\n  %s\n", file, line, condition, detail.c_str());
+[[noreturn]] inline void Fail(const char* file, int line, const char* condition,
+                              const std::string& detail) {
+    std::fprintf(stderr, "\n%s:%d: property does not hold: %s\n  %s\n", file, line, condition,
+                 detail.c_str());
     std::abort();
 }
 
 // Checks a property of the program; `detail` (a std::string expression) is
 // built only when the property fails.
-#define FUZZ_CHECK(condition, detail)                                              \
-    do {                                                                           \
+#define FUZZ_CHECK(condition, detail)                                                    \
+    do {                                                                                 \
         if (!(condition)) ::vemla::fuzz::Fail(__FILE__, __LINE__, #condition, (detail)); \
     } while (false)
 
 // Splits the text at `separator` into at most `count` fields; the last field
 // keeps the rest, separators included. Missing fields are empty.
-inline std::vector<std::string_view> Fields(std::string_view text, char separator, std::size_t count) {
+inline std::vector<std::string_view> Fields(std::string_view text, char separator,
+                                            std::size_t count) {
     std::vector<std::string_view> fields;
     while (fields.size() + 1 < count) {
         const std::size_t end = text.find(separator);
@@ -57,7 +60,7 @@ inline std::vector<std::string_view> Fields(std::string_view text, char separato
 // Small choices taken from the bytes of an options field: byte i modulo
 // `count`, or `fallback` when the field is shorter.
 class Options {
-public:
+  public:
     explicit Options(std::string_view bytes) : bytes_(bytes) {}
     int Pick(std::size_t i, int count, int fallback) const {
         if (i >= bytes_.size()) return fallback;
@@ -67,11 +70,12 @@ public:
     double Fraction(std::size_t i, double fallback) const {
         if (i + 4 > bytes_.size()) return fallback;
         uint32_t value = 0;
-        for (std::size_t k = 0; k < 4; ++k) value = value << 8 | static_cast<unsigned char>(bytes_[i + k]);
+        for (std::size_t k = 0; k < 4; ++k)
+            value = value << 8 | static_cast<unsigned char>(bytes_[i + k]);
         return value / 4294967296.0;
     }
 
-private:
+  private:
     std::string_view bytes_;
 };
 

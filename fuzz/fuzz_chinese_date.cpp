@@ -24,8 +24,9 @@ using vemla::fuzz::Escaped;
 namespace {
 
 std::string Show(const ChDate& d) {
-    return std::to_string(d.Cycle) + "-" + std::to_string(d.Position) + "-" + std::to_string(d.MonthOrTerm) +
-           (d.Leap ? "*" : "") + "-" + std::to_string(d.Day) + " JDN " + std::to_string(d.JDN);
+    return std::to_string(d.Cycle) + "-" + std::to_string(d.Position) + "-" +
+           std::to_string(d.MonthOrTerm) + (d.Leap ? "*" : "") + "-" + std::to_string(d.Day) +
+           " JDN " + std::to_string(d.JDN);
 }
 
 // Whether the year of a typed date lies in cycles -10 to 189.
@@ -35,8 +36,8 @@ bool InConvertibleCycles(const ChDate& d, int epoch) {
 }
 
 bool SameDate(const ChDate& a, const ChDate& b, bool lunar) {
-    return a.Cycle == b.Cycle && a.Position == b.Position && a.MonthOrTerm == b.MonthOrTerm && a.Day == b.Day &&
-           (!lunar || a.Leap == b.Leap);
+    return a.Cycle == b.Cycle && a.Position == b.Position && a.MonthOrTerm == b.MonthOrTerm &&
+           a.Day == b.Day && (!lunar || a.Leap == b.Leap);
 }
 
 }  // namespace

@@ -5,10 +5,9 @@
 // Properties: the exit code is 0, 1 or 2; a refusal (1) and a usage error (2)
 // say why on standard error; success prints something, and with --json (and
 // not --help) exactly one JSON object on one line; no exception escapes.
-#include <nlohmann/json.hpp>
-
 #include <cstdlib>
 #include <ctime>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,8 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ostringstream out, err;
     const int code = RunCommandLine(args, VEMLA_SOURCE_DATA_DIR, out, err);
     const std::string o = out.str(), e = err.str();
-    const std::string result = what + "exit " + std::to_string(code) + " out \"" + Escaped(o.substr(0, 300)) +
-                               "\" err \"" + Escaped(e.substr(0, 300)) + "\"";
+    const std::string result = what + "exit " + std::to_string(code) + " out \"" +
+                               Escaped(o.substr(0, 300)) + "\" err \"" + Escaped(e.substr(0, 300)) +
+                               "\"";
     FUZZ_CHECK(code == kExitOk || code == kExitRefused || code == kExitUsage, result);
     if (code != kExitOk) {
         FUZZ_CHECK(!e.empty(), result);

@@ -112,8 +112,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     m.SetDateText(std::string(fields[0]));
     m.SetTimeText(std::string(fields[1]));
     m.SetTimeZoneIndex(options.Pick(0, 4, 0) - 1);
-    if (m.View().control(Control::kElement).enabled) m.SelectElement(options.Pick(1, kNoElement + 1, kNoElement));
-    if (m.View().control(Control::kAnimal).enabled) m.SelectAnimal(options.Pick(2, kNoAnimal + 1, kNoAnimal));
+    if (m.View().control(Control::kElement).enabled)
+        m.SelectElement(options.Pick(1, kNoElement + 1, kNoElement));
+    if (m.View().control(Control::kAnimal).enabled)
+        m.SelectAnimal(options.Pick(2, kNoAnimal + 1, kNoAnimal));
     m.SetPlusMinusText(std::string(fields[2]));
     const double before = m.CurrentAJD();
     m.Convert();
@@ -143,8 +145,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ui.messages.clear();
     m.SetPlusMinusText("");
     m.ClickDateRow(row, 1);
-    const std::string clicked = "row " + std::to_string(row) + " showing " + Joined(shown) + "entered as \"" +
-                                Escaped(m.View().date_text) + "\" \"" + Escaped(m.View().time_text) + "\": ";
+    const std::string clicked = "row " + std::to_string(row) + " showing " + Joined(shown) +
+                                "entered as \"" + Escaped(m.View().date_text) + "\" \"" +
+                                Escaped(m.View().time_text) + "\": ";
     m.Convert();
     const double moved_seconds = std::fabs(m.CurrentAJD() - shown_moment) * 86400.0;
     FUZZ_CHECK(moved_seconds <= (IsCalendarRow(row) ? 31.0 : 4.33),
@@ -159,18 +162,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const std::string& caption : *captions)
             midnight_shown = midnight_shown || caption.find(" 24:00 ") != std::string::npos;
     if (IsCalendarRow(row) && !midnight_shown)
-        FUZZ_CHECK(ui.messages.size() == 1 && ui.messages[0].text == kUnchangedText, what + clicked + MessagesOf(ui));
+        FUZZ_CHECK(ui.messages.size() == 1 && ui.messages[0].text == kUnchangedText,
+                   what + clicked + MessagesOf(ui));
     else
-        FUZZ_CHECK(ui.messages.empty() || (ui.messages.size() == 1 && ui.messages[0].text == kUnchangedText),
+        FUZZ_CHECK(ui.messages.empty() ||
+                       (ui.messages.size() == 1 && ui.messages[0].text == kUnchangedText),
                    what + clicked + MessagesOf(ui));
     FUZZ_CHECK(m.Calendar() == row, what + clicked);
 
     // Whatever state the window is in saves to a file that restores.
-    const std::string saved = FormatStateFile(
-        CaptureState(m.CurrentAJD(), m.Calendar(), m.CurrentSettings(), m.LogPrefs(), m.Abbreviations()));
+    const std::string saved = FormatStateFile(CaptureState(
+        m.CurrentAJD(), m.Calendar(), m.CurrentSettings(), m.LogPrefs(), m.Abbreviations()));
     const ParsedState restored = ParseStateFile(saved);
-    FUZZ_CHECK(restored, what + "the saved state does not restore: line " + std::to_string(restored.line) + ", " +
-                             restored.reason + ": \"" + Escaped(saved) + "\"");
+    FUZZ_CHECK(restored, what + "the saved state does not restore: line " +
+                             std::to_string(restored.line) + ", " + restored.reason + ": \"" +
+                             Escaped(saved) + "\"");
     FUZZ_CHECK(FormatStateFile(*restored.state) == saved, what);
     return 0;
 }

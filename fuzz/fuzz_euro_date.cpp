@@ -26,14 +26,15 @@ int MonthLength(int64_t year, int month, int32_t calendar) {
 }
 
 std::string Show(const EuroDate& d) {
-    return std::to_string(d.Year) + "-" + std::to_string(d.Month) + "-" + std::to_string(d.Day) + " " +
-           static_cast<char>(d.Calendar) + " JDN " + std::to_string(d.JDN);
+    return std::to_string(d.Year) + "-" + std::to_string(d.Month) + "-" + std::to_string(d.Day) +
+           " " + static_cast<char>(d.Calendar) + " JDN " + std::to_string(d.JDN);
 }
 
 void CheckExists(const EuroDate& date, const std::string& what) {
     FUZZ_CHECK(date.Year >= -kMaxEuroYear && date.Year <= kMaxEuroYear, what + Show(date));
     FUZZ_CHECK(date.Month >= 1 && date.Month <= 12, what + Show(date));
-    FUZZ_CHECK(date.Day >= 1 && date.Day <= MonthLength(date.Year, date.Month, date.Calendar), what + Show(date));
+    FUZZ_CHECK(date.Day >= 1 && date.Day <= MonthLength(date.Year, date.Month, date.Calendar),
+               what + Show(date));
     EuroDate back;
     back.Calendar = date.Calendar;
     back.JDN = date.JDN;
@@ -47,7 +48,8 @@ void CheckExists(const EuroDate& date, const std::string& what) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     for (int32_t calendar : {kGregorian, kJulian}) {
-        const std::string what = "\"" + Escaped(text) + "\" as " + static_cast<char>(calendar) + ": ";
+        const std::string what =
+            "\"" + Escaped(text) + "\" as " + static_cast<char>(calendar) + ": ";
         const auto read = ReadEuroDate(text, calendar);
         if (read) {
             const EuroDate& date = *read;
@@ -61,8 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
         EuroDate raw;
         const int32_t result = str_to_date(text, 2, &raw, calendar);
-        FUZZ_CHECK(result == kStrDateOk || result == kStrDateInvalid || result == kStrDateOutOfRange,
-                   what + std::to_string(result));
+        FUZZ_CHECK(
+            result == kStrDateOk || result == kStrDateInvalid || result == kStrDateOutOfRange,
+            what + std::to_string(result));
         if (result == kStrDateOk) {
             FUZZ_CHECK(raw.Calendar == calendar, what);
             DateToJDN(raw);

@@ -23,10 +23,10 @@ using vemla::fuzz::Escaped;
 namespace {
 
 std::string Describe(const EntryBoxes& b, const EntryContext& c) {
-    return "date \"" + Escaped(b.date) + "\" time \"" + Escaped(b.time) + "\" zone " + std::to_string(b.zone) +
-           " element " + std::to_string(b.element) + " animal " + std::to_string(b.animal) + " plus/minus \"" +
-           Escaped(c.plus_minus) + "\" calendar " + std::to_string(c.calendar) + " offset " +
-           std::to_string(c.local_offset);
+    return "date \"" + Escaped(b.date) + "\" time \"" + Escaped(b.time) + "\" zone " +
+           std::to_string(b.zone) + " element " + std::to_string(b.element) + " animal " +
+           std::to_string(b.animal) + " plus/minus \"" + Escaped(c.plus_minus) + "\" calendar " +
+           std::to_string(c.calendar) + " offset " + std::to_string(c.local_offset);
 }
 
 // What a click on the displayed lunar date would put into the boxes.
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string plus_minus = Trim(fields[2]);
     EntryContext context;
     context.plus_minus = plus_minus;
-    context.calendar = options.Pick(3, 11, kCalCHL + 1) - 1;  // -1 and 9 lie outside the list
+    context.calendar = options.Pick(3, 11, kCalCHL + 1) - 1;       // -1 and 9 lie outside the list
     context.local_offset = (options.Pick(4, 241, 120) - 120) * 7;  // -840 .. 840 minutes
     engine.SetEpoch(options.Pick(5, 2, 0) == 0 ? kEpochHuangdi : kEpochAlternative);
     engine.SetMethod(options.Pick(6, 2, 0) == 0 ? kTrueSun : kMeanSun);
@@ -62,19 +62,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ParsedDate parsed = ParseDate(boxes, context, engine, CopyDisplayedDate);
     const std::string what = Describe(typed, context);
 
-    FUZZ_CHECK(parsed.error >= kParseOk && parsed.error <= kTooEarly, what + " error " + std::to_string(parsed.error));
+    FUZZ_CHECK(parsed.error >= kParseOk && parsed.error <= kTooEarly,
+               what + " error " + std::to_string(parsed.error));
     if (parsed.error != kParseOk) {
         FUZZ_CHECK(!ParseErrorText(parsed.error).empty(), what);
         return 0;
     }
-    FUZZ_CHECK(parsed.calendar >= 0 && parsed.calendar < static_cast<int>(kCalendarCodes.size()), what);
+    FUZZ_CHECK(parsed.calendar >= 0 && parsed.calendar < static_cast<int>(kCalendarCodes.size()),
+               what);
     FUZZ_CHECK(std::isfinite(parsed.ajd), what);
     FUZZ_CHECK(parsed.ajd >= kMinAJDate - 1.5, what + " ajd " + std::to_string(parsed.ajd));
 
     // The boxes as the window now shows them.
     const int minutes = ParseTime(boxes.time);
-    FUZZ_CHECK(minutes >= 0 && minutes <= 1440, what + " leaves time \"" + Escaped(boxes.time) + "\"");
-    FUZZ_CHECK(boxes.zone >= kZoneGMT && boxes.zone <= kZoneLocal, what + " leaves zone " + std::to_string(boxes.zone));
+    FUZZ_CHECK(minutes >= 0 && minutes <= 1440,
+               what + " leaves time \"" + Escaped(boxes.time) + "\"");
+    FUZZ_CHECK(boxes.zone >= kZoneGMT && boxes.zone <= kZoneLocal,
+               what + " leaves zone " + std::to_string(boxes.zone));
     // Blanks and commas do not count in the date box: "C EX" is "CEX".
     std::string date_box = boxes.date;
     RemoveChars(date_box, " ,");
@@ -84,10 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Convert pressed again: the same moment.
     EntryBoxes again = boxes;
     const ParsedDate reparsed = ParseDate(again, context, engine, CopyDisplayedDate);
-    FUZZ_CHECK(reparsed.error == kParseOk && reparsed.ajd == parsed.ajd && reparsed.calendar == parsed.calendar,
-               what + " then \"" + Escaped(boxes.date) + "\" " + Escaped(boxes.time) + " gives error " +
-                   std::to_string(reparsed.error) + " ajd " + std::to_string(reparsed.ajd) + " instead of " +
-                   std::to_string(parsed.ajd));
-    FUZZ_CHECK(again.date == boxes.date && again.time == boxes.time && again.zone == boxes.zone, what);
+    FUZZ_CHECK(reparsed.error == kParseOk && reparsed.ajd == parsed.ajd &&
+                   reparsed.calendar == parsed.calendar,
+               what + " then \"" + Escaped(boxes.date) + "\" " + Escaped(boxes.time) +
+                   " gives error " + std::to_string(reparsed.error) + " ajd " +
+                   std::to_string(reparsed.ajd) + " instead of " + std::to_string(parsed.ajd));
+    FUZZ_CHECK(again.date == boxes.date && again.time == boxes.time && again.zone == boxes.zone,
+               what);
     return 0;
 }

@@ -27,7 +27,8 @@ namespace {
 
 const std::filesystem::path& FilePath() {
     static const std::filesystem::path path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vemla-fuzz-text-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vemla-fuzz-text-XXXXXX").string();
         const int fd = ::mkstemp(pattern.data());
         if (fd < 0) std::abort();
         ::close(fd);
@@ -69,7 +70,11 @@ int64_t Utf8Length(std::string_view text) {
     int64_t chars = 0;
     for (std::size_t i = 0; i < text.size(); ++chars) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+        std::size_t length = lead < 0x80             ? 1
+                             : (lead & 0xE0) == 0xC0 ? 2
+                             : (lead & 0xF0) == 0xE0 ? 3
+                             : (lead & 0xF8) == 0xF0 ? 4
+                                                     : 0;
         if (length == 0 || i + length > text.size()) return -1;
         uint32_t code = length == 1 ? lead : lead & (0xFF >> (length + 1));
         for (std::size_t k = 1; k < length; ++k) {
@@ -78,7 +83,8 @@ int64_t Utf8Length(std::string_view text) {
             code = code << 6 | (b & 0x3F);
         }
         static constexpr uint32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return -1;
+        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return -1;
         i += length;
     }
     return chars;
@@ -87,13 +93,16 @@ int64_t Utf8Length(std::string_view text) {
 void CheckStoredText(const ProgramTextStore& store, int32_t number, const std::string& what) {
     const std::string text = store.GetText(number);
     const int64_t chars = Utf8Length(text);
-    FUZZ_CHECK(chars >= 0 && chars <= kMaxTextChars, what + "text " + std::to_string(number) + " \"" + Escaped(text) + "\"");
+    FUZZ_CHECK(chars >= 0 && chars <= kMaxTextChars,
+               what + "text " + std::to_string(number) + " \"" + Escaped(text) + "\"");
     for (int32_t capacity = 1; capacity <= 6; ++capacity) {
         char buffer[6];
         const int32_t n = store.gt(number, 0, buffer, capacity, 0);
         const std::string_view cut(buffer, static_cast<std::size_t>(n));
-        FUZZ_CHECK(n >= 0 && n <= capacity && text.compare(0, cut.size(), cut) == 0 && Utf8Length(cut) >= 0,
-                   what + "gt of text " + std::to_string(number) + " into " + std::to_string(capacity) + " bytes");
+        FUZZ_CHECK(n >= 0 && n <= capacity && text.compare(0, cut.size(), cut) == 0 &&
+                       Utf8Length(cut) >= 0,
+                   what + "gt of text " + std::to_string(number) + " into " +
+                       std::to_string(capacity) + " bytes");
     }
 }
 
@@ -111,20 +120,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         bool duplicate = false;
         const int64_t line = LineOfCode(code, duplicate);
         if (line == 0) {
-            FUZZ_CHECK(code == kTextLoadNoText || code == kTextLoadTooMuchText || code == kTextLoadNotRecovered ||
+            FUZZ_CHECK(code == kTextLoadNoText || code == kTextLoadTooMuchText ||
+                           code == kTextLoadNotRecovered ||
                            (code == kTextLoadEmptyFile && content.empty()),
                        what + std::to_string(code));
             return 0;
         }
-        FUZZ_CHECK(line >= 1 && line <= LineCount(content) && (duplicate || line <= kMaxBandLine),
-                   what + std::to_string(code) + " in " + std::to_string(LineCount(content)) + " lines");
+        FUZZ_CHECK(
+            line >= 1 && line <= LineCount(content) && (duplicate || line <= kMaxBandLine),
+            what + std::to_string(code) + " in " + std::to_string(LineCount(content)) + " lines");
         // Everything before the line at fault loads.
         std::size_t cut = 0;
         for (int64_t i = 1; i < line; ++i) cut = content.find('\n', cut) + 1;
         ProgramTextStore before;
         const int32_t prefix_code = Load(before, content.substr(0, cut));
         FUZZ_CHECK(prefix_code >= 0 || (prefix_code == kTextLoadEmptyFile && cut == 0),
-                   what + std::to_string(code) + ", yet the lines before it give " + std::to_string(prefix_code));
+                   what + std::to_string(code) + ", yet the lines before it give " +
+                       std::to_string(prefix_code));
         return 0;
     }
 
@@ -151,8 +163,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         bool ascii = true;
         for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
         if (ascii)
-            FUZZ_CHECK(store.GetText(number) == text,
-                       what + "text " + std::to_string(number) + " is \"" + Escaped(store.GetText(number)) + "\"");
+            FUZZ_CHECK(store.GetText(number) == text, what + "text " + std::to_string(number) +
+                                                          " is \"" +
+                                                          Escaped(store.GetText(number)) + "\"");
     }
     return 0;
 }

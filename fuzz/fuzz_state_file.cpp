@@ -55,35 +55,42 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const ParsedState parsed = ParseStateFile(text);
     if (!parsed) {
-        FUZZ_CHECK(parsed.line >= 0 && parsed.line <= kStateFileLineCount + 1 && !parsed.reason.empty(),
-                   "\"" + Escaped(text) + "\" refused at line " + std::to_string(parsed.line));
+        FUZZ_CHECK(
+            parsed.line >= 0 && parsed.line <= kStateFileLineCount + 1 && !parsed.reason.empty(),
+            "\"" + Escaped(text) + "\" refused at line " + std::to_string(parsed.line));
         return 0;
     }
     const std::string what = "\"" + Escaped(text) + "\": ";
     const SavedState& state = *parsed.state;
-    FUZZ_CHECK(std::isfinite(state.moment) && state.moment >= kMinAJDate && state.moment <= kMaxAJDate, what);
+    FUZZ_CHECK(
+        std::isfinite(state.moment) && state.moment >= kMinAJDate && state.moment <= kMaxAJDate,
+        what);
 
     const std::string written = FormatStateFile(state);
     // Split as the reader splits them.
     const auto in = SplitLines(text);
     const auto out = SplitLines(written);
-    FUZZ_CHECK(in.size() == static_cast<std::size_t>(kStateFileLineCount) && out.size() == in.size(),
-               what + std::to_string(in.size()) + " lines read, " + std::to_string(out.size()) + " written");
+    FUZZ_CHECK(
+        in.size() == static_cast<std::size_t>(kStateFileLineCount) && out.size() == in.size(),
+        what + std::to_string(in.size()) + " lines read, " + std::to_string(out.size()) +
+            " written");
     for (std::size_t i = 0; i < in.size(); ++i)
         FUZZ_CHECK(in[i] == out[i] || SameNumber(in[i], out[i]),
-                   what + "line " + std::to_string(i + 1) + " \"" + Escaped(in[i]) + "\" written as \"" +
-                       Escaped(out[i]) + "\"");
+                   what + "line " + std::to_string(i + 1) + " \"" + Escaped(in[i]) +
+                       "\" written as \"" + Escaped(out[i]) + "\"");
     const ParsedState again = ParseStateFile(written);
-    FUZZ_CHECK(again && FormatStateFile(*again.state) == written, what + "written as \"" + Escaped(written) + "\"");
+    FUZZ_CHECK(again && FormatStateFile(*again.state) == written,
+               what + "written as \"" + Escaped(written) + "\"");
 
     // Restored into the program and saved again.
     ui.messages.clear();
     app.ApplyState(state, true);
     MainState& m = app.Main();
     m.DisplayAll();
-    FUZZ_CHECK(ui.messages.empty(), what + "shows \"" + (ui.messages.empty() ? "" : ui.messages[0].text) + "\"");
-    const std::string captured = FormatStateFile(
-        CaptureState(m.CurrentAJD(), m.Calendar(), m.CurrentSettings(), m.LogPrefs(), m.Abbreviations()));
+    FUZZ_CHECK(ui.messages.empty(),
+               what + "shows \"" + (ui.messages.empty() ? "" : ui.messages[0].text) + "\"");
+    const std::string captured = FormatStateFile(CaptureState(
+        m.CurrentAJD(), m.Calendar(), m.CurrentSettings(), m.LogPrefs(), m.Abbreviations()));
     FUZZ_CHECK(captured == written, what + "restored and saved as \"" + Escaped(captured) + "\"");
     return 0;
 }

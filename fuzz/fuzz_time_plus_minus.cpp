@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         char written[16];
         std::snprintf(written, sizeof written, "%02d:%02d", minutes / 60, minutes % 60);
         FUZZ_CHECK(ParseTime(written) == minutes, "\"" + Escaped(text) + "\" as " + written);
-        const std::string spaced = std::string(" ") + written[0] + " " + written[1] + " : " + (written + 3) + " ";
+        const std::string spaced =
+            std::string(" ") + written[0] + " " + written[1] + " : " + (written + 3) + " ";
         FUZZ_CHECK(ParseTime(spaced) == minutes, "\"" + Escaped(text) + "\" as \"" + spaced + "\"");
         // The time of day the display shows for that minute reads back to it.
         if (minutes < 1440) {

@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <memory>
 
 #include "app/application.h"
@@ -24,7 +23,8 @@ namespace {
 
 struct Program {
     Program() {
-        ui.message_hook = [this](const std::string&, const std::string&, MessageIcon, MessageButtons) {
+        ui.message_hook = [this](const std::string&, const std::string&, MessageIcon,
+                                 MessageButtons) {
             ++messages;
             return MessageAnswer::kOk;
         };
@@ -116,7 +116,8 @@ BENCHMARK(BM_OneDayMoves)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
 }  // namespace vemla
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication qt(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -14,12 +14,14 @@
 namespace {
 
 // Noon at UTC+8 of a day number, in ICU's milliseconds since 1970.
-UDate NoonChinaTime(int32_t day) { return (day - 2440588) * 86400000.0 + 4 * 3600000.0; }
+UDate NoonChinaTime(int32_t day) {
+    return (day - 2440588) * 86400000.0 + 4 * 3600000.0;
+}
 
 std::unique_ptr<icu::Calendar> MakeChineseCalendar() {
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Calendar> calendar(
-        icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), icu::Locale("zh@calendar=chinese"), status));
+    std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(
+        icu::TimeZone::getGMT()->clone(), icu::Locale("zh@calendar=chinese"), status));
     if (U_FAILURE(status)) return nullptr;
     return calendar;
 }
@@ -58,8 +60,9 @@ void BM_IcuChineseToDay(benchmark::State& state) {
     for (int32_t d : days) {
         UErrorCode status = U_ZERO_ERROR;
         calendar->setTime(NoonChinaTime(d), status);
-        fields.push_back({calendar->get(UCAL_EXTENDED_YEAR, status), calendar->get(UCAL_MONTH, status),
-                          calendar->get(UCAL_IS_LEAP_MONTH, status), calendar->get(UCAL_DATE, status)});
+        fields.push_back(
+            {calendar->get(UCAL_EXTENDED_YEAR, status), calendar->get(UCAL_MONTH, status),
+             calendar->get(UCAL_IS_LEAP_MONTH, status), calendar->get(UCAL_DATE, status)});
     }
     size_t i = 0;
     for (auto _ : state) {

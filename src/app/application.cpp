@@ -12,8 +12,8 @@ constexpr std::string_view kChineseCharactersTitle = "Chinese characters";
 
 }  // namespace
 
-std::variant<std::unique_ptr<Application>, std::string> Application::Create(UserInterface& ui,
-                                                                             ApplicationPaths paths) {
+std::variant<std::unique_ptr<Application>, std::string> Application::Create(
+    UserInterface& ui, ApplicationPaths paths) {
     ProgramTextStore texts;
     ProgramTextLoad load = LoadProgramText(texts, paths.executable_folder);
     if (!load.ok()) return load.message;
@@ -33,7 +33,8 @@ Application::Application(UserInterface& ui, ApplicationPaths paths, ProgramTextS
     main_->manual_file = FindManual(paths_.executable_folder);
     main_->log_is_empty = [this] { return log_.Text().empty(); };
     main_->auto_log = [this](int kind) {
-        log_.AutoLog(kind, MakeAutoLogInputs(), MakeLogContext(), main_->Engine(), main_->LogPrefs());
+        log_.AutoLog(kind, MakeAutoLogInputs(), MakeLogContext(), main_->Engine(),
+                     main_->LogPrefs());
         // An entry shows View log and Clear log at once, as Add to log does.
         if (log_.LogButtonsVisible()) {
             main_->SetControlVisible(Control::kViewLog, true);
@@ -121,15 +122,17 @@ void Application::ClosePreferences() {
 }
 
 void Application::SaveState() {
-    const SavedState state = CaptureState(main_->CurrentAJD(), main_->Calendar(), main_->CurrentSettings(),
-                                          main_->LogPrefs(), main_->Abbreviations());
+    const SavedState state =
+        CaptureState(main_->CurrentAJD(), main_->Calendar(), main_->CurrentSettings(),
+                     main_->LogPrefs(), main_->Abbreviations());
     std::optional<FileError> error;
     if (paths_.state_file)
         error = SaveStateFile(*paths_.state_file, FormatStateFile(state));
     else
         error = FileError{ENOENT, "no folder for the state file"};
     if (error) {
-        ui_.ShowMessage("Save state", "Error when attempting to save the state: " + error->description,
+        ui_.ShowMessage("Save state",
+                        "Error when attempting to save the state: " + error->description,
                         MessageIcon::kExclamation, MessageButtons::kOk);
         main_->CmdSaveStateEnabled(true);
         return;
@@ -176,8 +179,9 @@ bool Application::RestoreState(bool ask_about_log) {
     if (!parsed) return false;
     bool apply_log = true;
     if (ask_about_log)
-        apply_log = ui_.ShowMessage(std::string(kRestoreTitle), "Restore previous log configuration also?",
-                                    MessageIcon::kQuestion, MessageButtons::kYesNo) == MessageAnswer::kYes;
+        apply_log =
+            ui_.ShowMessage(std::string(kRestoreTitle), "Restore previous log configuration also?",
+                            MessageIcon::kQuestion, MessageButtons::kYesNo) == MessageAnswer::kYes;
     ApplyState(*parsed.state, apply_log);
     return true;
 }

@@ -28,12 +28,12 @@ inline constexpr std::string_view kStateFileName = "vemla.usr";
 inline constexpr std::string_view kStateFolderName = "Tarvolin_Systems";
 
 struct ApplicationPaths {
-    std::filesystem::path executable_folder;       // where the program texts are looked for
+    std::filesystem::path executable_folder;          // where the program texts are looked for
     std::optional<std::filesystem::path> state_file;  // none: nothing is restored or saved
 };
 
 class Application {
-public:
+  public:
     // Loads the program texts; when that fails, the message to show (with
     // the critical icon and an empty title) before the program ends.
     static std::variant<std::unique_ptr<Application>, std::string> Create(UserInterface& ui,
@@ -80,7 +80,7 @@ public:
     LogContext MakeLogContext() const;
     AutoLogInputs MakeAutoLogInputs() const;
 
-private:
+  private:
     Application(UserInterface& ui, ApplicationPaths paths, ProgramTextStore texts);
 
     UserInterface& ui_;

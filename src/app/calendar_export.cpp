@@ -300,7 +300,8 @@ std::variant<CalendarFile, std::string> MakeCalendar(const std::vector<ListRow>&
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(
         calendar.get(),
-        icalproperty_new_prodid(("-//Tarvolin Systems//Vemla " + std::string(kVersion) + "//EN").c_str()));
+        icalproperty_new_prodid(
+            ("-//Tarvolin Systems//Vemla " + std::string(kVersion) + "//EN").c_str()));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     AddX(calendar.get(), "X-WR-CALNAME", settings.name);
     AddX(calendar.get(), "X-WR-CALDESC", SettingsText(settings));

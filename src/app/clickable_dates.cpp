@@ -42,12 +42,13 @@ RowEntry EntryFromRowValue(int calendar, std::string_view caption) {
     }
     const std::string_view code = kCalendarCodes[calendar];
     const size_t pos = caption.find(code);
-    if (pos != std::string_view::npos) entry.date = std::string(caption.substr(0, pos + code.size()));
+    if (pos != std::string_view::npos)
+        entry.date = std::string(caption.substr(0, pos + code.size()));
     if (const size_t colon = caption.find(':'); colon != std::string_view::npos) {
         const size_t start = colon >= 2 ? colon - 2 : 0;
         entry.time = std::string(caption.substr(start, 5));
     }
-    entry.zone = calendar == kCalCEX                               ? kZoneLocal
+    entry.zone = calendar == kCalCEX                          ? kZoneLocal
                  : calendar == kCalCHL || calendar == kCalCHS ? kZoneMeridian
                                                               : kZoneGMT;
     if (calendar == kCalCHL || calendar == kCalCHS) {
@@ -59,7 +60,8 @@ RowEntry EntryFromRowValue(int calendar, std::string_view caption) {
 }
 
 bool IsElementAnimalTarget(int target_index) {
-    return target_index >= kFirstElementAnimalTarget && target_index <= kFirstElementAnimalTarget + 2;
+    return target_index >= kFirstElementAnimalTarget &&
+           target_index <= kFirstElementAnimalTarget + 2;
 }
 
 bool ElementAnimalBoxesEnabled(std::string_view date_text, int target_index) {
@@ -81,7 +83,8 @@ std::string ElementAnimalTargetText(int k, int element, int animal) {
         else if (has_animal)
             text += "-" + std::string(kBranchNames[animal]);
         else
-            text += std::string(kStemNames[2 * element]) + "-, " + std::string(kStemNames[2 * element + 1]) + "-";
+            text += std::string(kStemNames[2 * element]) + "-, " +
+                    std::string(kStemNames[2 * element + 1]) + "-";
         text += ")";
     }
     static constexpr std::string_view kUnits[] = {" day", " month", " year"};

@@ -116,31 +116,45 @@ int CalendarDateDay(const EntryKind& kind, std::string text, const EntryBoxes& b
 
 std::string ParseErrorText(int error) {
     switch (error) {
-        case kNoDate: return "No date specified.";
+        case kNoDate:
+            return "No date specified.";
         case kNoCalendar:
-            return "Calendar must be specified (one of CE, CEX, JC, CHL, CHS, CJDL, CJDC, CJDX and AJD).";
-        case kTimeInDate: return "Time specification not permitted in date string.";
-        case kBadTime: return "Invalid time specification.  Times must be, e.g., 23:50.";
-        case kBadSeparator: return "Date separator must be a dash, '-'.";
-        case kBadCE: return "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day";
-        case kBadJC: return "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day";
+            return "Calendar must be specified (one of CE, CEX, JC, CHL, CHS, CJDL, CJDC, CJDX and "
+                   "AJD).";
+        case kTimeInDate:
+            return "Time specification not permitted in date string.";
+        case kBadTime:
+            return "Invalid time specification.  Times must be, e.g., 23:50.";
+        case kBadSeparator:
+            return "Date separator must be a dash, '-'.";
+        case kBadCE:
+            return "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day";
+        case kBadJC:
+            return "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day";
         case kBadCHL:
             return "Invalid CHL date.  CHL dates must be in the form: cycle-position-month-day "
                    "element-animal\r\n"
-                   "Use '?' for position if only element-animal known, e.g., 70-?-12-30 wood-dog.\r\n"
+                   "Use '?' for position if only element-animal known, e.g., 70-?-12-30 "
+                   "wood-dog.\r\n"
                    "Specify element-animal using the drop-down boxes.";
         case kBadCHS:
-            return "Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day\r\n";
+            return "Invalid CHS date.  CHS dates must be in the form: "
+                   "cycle-position-solarterm-day\r\n";
         case kBadJulianDate:
             return "Invalid CJDL, CJDC, CJDX or AJD date.  These must be, e.g., 999999.99 CJDL or "
                    "2,111,111 AJD.";
-        case kBadCEX: return "Invalid CEX date.  CEX dates must be in ISO 8601 format: year-month-day";
-        case kUnparsable: return "Error when parsing date string.";
+        case kBadCEX:
+            return "Invalid CEX date.  CEX dates must be in ISO 8601 format: year-month-day";
+        case kUnparsable:
+            return "Error when parsing date string.";
         case kCHLDayTooLarge:
             return "Invalid CHL date.  Day number exceeds number of days in the month.";
-        case kBadPlusMinus: return "Invalid plus/minus days.";
-        case kTooEarly: return "Date too early.";
-        default: return "";
+        case kBadPlusMinus:
+            return "Invalid plus/minus days.";
+        case kTooEarly:
+            return "Date too early.";
+        default:
+            return "";
     }
 }
 
@@ -179,7 +193,8 @@ int NormalisedEntry(EntryBoxes& boxes, const EntryContext& context,
     bool code_found = false;
     if (!FindCalendarCode(s, code_found)) return kNoCalendar;
     if (!code_found) {
-        if (has_blank || context.calendar < 0 || context.calendar >= static_cast<int>(kCalendarCodes.size()))
+        if (has_blank || context.calendar < 0 ||
+            context.calendar >= static_cast<int>(kCalendarCodes.size()))
             return kNoCalendar;
         const std::string_view code = kCalendarCodes[context.calendar];
         s += code;
@@ -248,7 +263,8 @@ ParsedDate ParseDate(EntryBoxes& boxes, const EntryContext& context, CalendarEng
     };
 
     std::string s;
-    if (const int error = NormalisedEntry(boxes, context, copy_displayed_date, s); error != kParseOk)
+    if (const int error = NormalisedEntry(boxes, context, copy_displayed_date, s);
+        error != kParseOk)
         return fail(error);
     const EntryKind* kind = KindOf(s);
     if (kind == nullptr) return fail(kUnparsable);
@@ -276,9 +292,12 @@ ParsedDate ParseDate(EntryBoxes& boxes, const EntryContext& context, CalendarEng
     const int minutes = ParseTime(boxes.time);
     if (minutes < 0) return fail(kBadTime);
     const double cjd = day + minutes / 1440.0;
-    if (boxes.zone == kZoneGMT) result.ajd = CJDLToAJD(cjd);
-    else if (boxes.zone == kZoneMeridian) result.ajd = CJDCToAJD(cjd, longitude);
-    else result.ajd = CJDLToAJD(CJDXToCJDL(cjd, context.local_offset));
+    if (boxes.zone == kZoneGMT)
+        result.ajd = CJDLToAJD(cjd);
+    else if (boxes.zone == kZoneMeridian)
+        result.ajd = CJDCToAJD(cjd, longitude);
+    else
+        result.ajd = CJDLToAJD(CJDXToCJDL(cjd, context.local_offset));
     result.calendar = kind->calendar;
     return result;
 }

@@ -20,21 +20,21 @@ namespace vemla {
 // Error numbers of ParseDate and Convert; each message is ParseErrorText's.
 enum ParseError : int {
     kParseOk = 0,
-    kNoDate = 1,               // nothing typed, or not starting with a digit or "-"
-    kNoCalendar = 2,           // no calendar code where one is needed
-    kTimeInDate = 3,           // a ":" in the date box
-    kBadTime = 4,              // the time box does not hold hh:mm
-    kBadSeparator = 5,         // "/" or "." in a calendar date
+    kNoDate = 1,        // nothing typed, or not starting with a digit or "-"
+    kNoCalendar = 2,    // no calendar code where one is needed
+    kTimeInDate = 3,    // a ":" in the date box
+    kBadTime = 4,       // the time box does not hold hh:mm
+    kBadSeparator = 5,  // "/" or "." in a calendar date
     kBadCE = 6,
     kBadJC = 7,
     kBadCHL = 8,
     kBadCHS = 9,
-    kBadJulianDate = 10,       // more than one "-" in a Julian-date number
+    kBadJulianDate = 10,  // more than one "-" in a Julian-date number
     kBadCEX = 11,
     kUnparsable = 12,
-    kCHLDayTooLarge = 13,      // the day exceeds the length of the lunar month
+    kCHLDayTooLarge = 13,  // the day exceeds the length of the lunar month
     kBadPlusMinus = 14,
-    kTooEarly = 15,            // before -3000-01-01 CE
+    kTooEarly = 15,  // before -3000-01-01 CE
 };
 
 inline constexpr std::string_view kParseErrorTitle = "Invalid date or time entry";
@@ -49,9 +49,9 @@ inline constexpr int kNoAnimal = static_cast<int>(kAnimalNames.size());
 
 // The entry boxes the parser reads and rewrites.
 struct EntryBoxes {
-    std::string date;        // txbDate
-    std::string time;        // txbTime
-    int zone = -1;           // cboTimeZone: kZoneGMT, kZoneMeridian, kZoneLocal or -1
+    std::string date;          // txbDate
+    std::string time;          // txbTime
+    int zone = -1;             // cboTimeZone: kZoneGMT, kZoneMeridian, kZoneLocal or -1
     int element = kNoElement;  // cboElement
     int animal = kNoAnimal;    // cboAnimal
 };

@@ -13,9 +13,13 @@
 namespace vemla {
 namespace {
 
-std::string TimeOfDay(double cjd) { return TimeText(cjd - std::floor(cjd), false); }
+std::string TimeOfDay(double cjd) {
+    return TimeText(cjd - std::floor(cjd), false);
+}
 
-std::string TwoDigits(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+std::string TwoDigits(int n) {
+    return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+}
 
 EuroDate EuroDateOf(int32_t day_number, int32_t calendar) {
     EuroDate date;
@@ -34,13 +38,16 @@ std::string EuroRowText(const EuroDate& date, std::string_view code, const std::
     return text;
 }
 
-void RemoveLineBreaks(std::string& text) { RemoveChars(text, "\r\n"); }
+void RemoveLineBreaks(std::string& text) {
+    RemoveChars(text, "\r\n");
+}
 
 // Drops the last n characters of a UTF-8 text (the meridian's name may be
 // any three characters).
 void DropLastCharacters(std::string& text, int n) {
     for (; n > 0 && !text.empty(); --n) {
-        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+            text.pop_back();
         if (!text.empty()) text.pop_back();
     }
 }
@@ -50,7 +57,8 @@ void DropLastCharacters(std::string& text, int n) {
 std::string JulianDateNumberText(double jd) {
     // std::to_chars ignores the locale, unlike printf.
     char buffer[512];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, jd, std::chars_format::fixed, 4);
+    auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, jd, std::chars_format::fixed, 4);
     if (error != std::errc()) return "";
     const std::string_view text(buffer, static_cast<size_t>(end - buffer));
     const size_t point = text.find('.');
@@ -72,19 +80,23 @@ std::string JulianDateNumberText(double jd) {
     return out;
 }
 
-std::string LondonTime(double cjdl) { return TimeOfDay(cjdl) + " GMT"; }
+std::string LondonTime(double cjdl) {
+    return TimeOfDay(cjdl) + " GMT";
+}
 
 std::string BeijingTime(double cjdc, std::string_view abbreviation) {
     return TimeOfDay(cjdc) + " " + std::string(abbreviation);
 }
 
-std::string LocalTime(double cjdx) { return TimeOfDay(cjdx) + " local"; }
+std::string LocalTime(double cjdx) {
+    return TimeOfDay(cjdx) + " local";
+}
 
 std::string LocalOffsetText(int offset_minutes) {
     if (offset_minutes == 0) return "GMT";
     const int magnitude = std::abs(offset_minutes);
-    return std::string("GMT") + (offset_minutes > 0 ? " + " : " - ") + StrNumber(magnitude / 60) + ":" +
-           TwoDigits(magnitude % 60);
+    return std::string("GMT") + (offset_minutes > 0 ? " + " : " - ") + StrNumber(magnitude / 60) +
+           ":" + TwoDigits(magnitude % 60);
 }
 
 std::string MoonPhaseErrorText(PhaseError error) {
@@ -127,7 +139,9 @@ WesternDatesText WesternDatesOf(double ajd, int local_offset) {
     return out;
 }
 
-std::string CJDCCaption(int longitude) { return "Chronological JD" + StrNumber(longitude) + "º East"; }
+std::string CJDCCaption(int longitude) {
+    return "Chronological JD" + StrNumber(longitude) + "º East";
+}
 
 ChineseRowsText ChineseRowsOf(CalendarEngine& engine, double ajd, std::string_view abbreviation) {
     ChineseRowsText out;
@@ -169,7 +183,8 @@ ChineseDatesText ChineseDatesOf(CalendarEngine& engine, double ajd, std::string_
     const int year_position = out.chl.Position;
     out.year_stem = StemOf(year_position);
     out.year_branch = AnimalOf(year_position) + 1;
-    out.year_text = StemBranchText(year_position) + " " + ElementAnimalText(year_position) + " year";
+    out.year_text =
+        StemBranchText(year_position) + " " + ElementAnimalText(year_position) + " year";
     out.month_text = MonthElementAnimalText(out.chl, false) + " month";
     out.year_count = "Year " + std::to_string(LinearYearCount(out.chl.Cycle, out.chl.Position));
     out.hanzi = HanziDateOf(out.chs, out.chl, DayNumberOf(cjdc));

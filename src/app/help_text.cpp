@@ -261,6 +261,8 @@ std::string HelpText() {
     return text;
 }
 
-std::string CreditsText() { return std::string(kCredits); }
+std::string CreditsText() {
+    return std::string(kCredits);
+}
 
 }  // namespace vemla

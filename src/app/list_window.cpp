@@ -102,9 +102,9 @@ bool ListWindow::BeginRun() {
 }
 
 void ListWindow::UpdateExport() {
-    view_.export_enabled = !rows_.empty() && (kind_ == ListKind::kLunarNewYears ||
-                                              kind_ == ListKind::kMonthStarts ||
-                                              kind_ == ListKind::kYearData);
+    view_.export_enabled =
+        !rows_.empty() && (kind_ == ListKind::kLunarNewYears || kind_ == ListKind::kMonthStarts ||
+                           kind_ == ListKind::kYearData);
 }
 
 std::string ListWindow::ExportFileName() const {

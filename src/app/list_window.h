@@ -200,8 +200,8 @@ class ListWindow {
     std::array<int, 6> years_{};  // the last number used, by list kind
     bool stop_ = false;
     bool running_ = false;
-    bool long_listing_ = false;  // Close reads "Stop"
-    std::vector<ListRow> rows_;      // of the listing shown
+    bool long_listing_ = false;       // Close reads "Stop"
+    std::vector<ListRow> rows_;       // of the listing shown
     ExportSettings export_settings_;  // under which it was reckoned
     SelfTestTally self_test_;
 };

@@ -57,13 +57,14 @@ std::string WithoutFirstChar(std::string_view text) {
 std::string JulianDateText(double value) {
     if (!std::isfinite(value)) return "0.0000";
     char buffer[64];
-    auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 4);
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::fixed, 4);
     if (error != std::errc()) return "0.0000";
     std::string_view digits(buffer, static_cast<size_t>(end - buffer));
     size_t point = digits.find('.');
     std::string_view whole = digits.substr(0, point);
-    std::string text = value < 0 && digits.find_first_not_of("0.") != std::string_view::npos ? "-" : "";
+    std::string text =
+        value < 0 && digits.find_first_not_of("0.") != std::string_view::npos ? "-" : "";
     for (size_t i = 0; i < whole.size(); ++i) {
         if (i > 0 && (whole.size() - i) % 3 == 0) text += ',';
         text += whole[i];
@@ -88,7 +89,8 @@ struct LogGroups {
 };
 
 LogGroups GroupsOf(const LogPreferences& p) {
-    return {p.include_chl || p.include_chs || p.include_cjdc, p.include_ce || p.include_jc || p.include_cjdl,
+    return {p.include_chl || p.include_chs || p.include_cjdc,
+            p.include_ce || p.include_jc || p.include_cjdl,
             p.include_ajd || p.phase_and_illumination || p.lunation_and_age};
 }
 
@@ -107,7 +109,8 @@ std::string ExpandedSolarLines(CalendarEngine& engine, ChDate chs, bool with_chi
     return "= t" + t + std::string(kNewLine);
 }
 
-std::string ChineseLines(const LogContext& context, CalendarEngine& engine, const LogPreferences& prefs) {
+std::string ChineseLines(const LogContext& context, CalendarEngine& engine,
+                         const LogPreferences& prefs) {
     const int longitude = engine.Settings().Longitude;
     const double cjdc = AJDToCJDC(context.ajd, longitude);
     // Within the admissible range every day converts; should one not, the
@@ -124,7 +127,8 @@ std::string ChineseLines(const LogContext& context, CalendarEngine& engine, cons
     if (prefs.include_chl) {
         text += context.chl_caption + std::string(kNewLine);
         if (sentences)
-            text += "= t" + WithoutFirstChar(ChLLongText(engine, chl, true, true, prefs.include_ganzhi)) +
+            text += "= t" +
+                    WithoutFirstChar(ChLLongText(engine, chl, true, true, prefs.include_ganzhi)) +
                     std::string(kNewLine);
     }
     if (prefs.include_cjdc) {
@@ -134,7 +138,8 @@ std::string ChineseLines(const LogContext& context, CalendarEngine& engine, cons
         text += kNewLine;
     }
     if (prefs.epoch_etc)
-        text += context.epoch_method + ", longitude =" + StrNumber(longitude) + "º E." + std::string(kNewLine);
+        text += context.epoch_method + ", longitude =" + StrNumber(longitude) + "º E." +
+                std::string(kNewLine);
     return text;
 }
 
@@ -146,9 +151,10 @@ std::string EuropeanLines(const std::string& caption, const EuroDate& date, bool
     std::string line = p == std::string::npos ? caption : caption.substr(0, p + kZone.size());
     std::string text = line + std::string(kNewLine);
     if (expanded) {
-        size_t weekday = p == std::string::npos ? caption.size() : std::min(p + kZone.size() + 1, caption.size());
-        text += "= t" + WithoutFirstChar(LongDateText(date)) + ", a " + caption.substr(weekday) + "." +
-                std::string(kNewLine);
+        size_t weekday = p == std::string::npos ? caption.size()
+                                                : std::min(p + kZone.size() + 1, caption.size());
+        text += "= t" + WithoutFirstChar(LongDateText(date)) + ", a " + caption.substr(weekday) +
+                "." + std::string(kNewLine);
     }
     return text;
 }
@@ -215,7 +221,8 @@ std::string AutoLogHeading(int op, const AutoLogInputs& inputs) {
             return std::string("Search for ") + (inputs.next ? "next " : "previous ") +
                    AsciiLower(inputs.target_item);
         case kLogOneDayMove:
-            return std::string("Move ") + (inputs.move_forward ? "forward one day " : "back one day");
+            return std::string("Move ") +
+                   (inputs.move_forward ? "forward one day " : "back one day");
         default:
             return "";
     }
@@ -223,14 +230,17 @@ std::string AutoLogHeading(int op, const AutoLogInputs& inputs) {
 
 std::string AutoLogHeadingLines(std::string_view heading, bool expanded) {
     std::string lines = std::string(heading) + std::string(kNewLine);
-    if (expanded) lines += std::string(std::min(CharCount(heading), kDashLineLength), '-') + std::string(kNewLine);
+    if (expanded)
+        lines +=
+            std::string(std::min(CharCount(heading), kDashLineLength), '-') + std::string(kNewLine);
     return lines;
 }
 
 LogEntryText ComposeLogEntry(const LogContext& context, CalendarEngine& engine,
                              const LogPreferences& prefs, bool log_empty) {
     LogEntryText entry;
-    if (log_empty) entry.text = context.window_caption + std::string(kNewLine) + std::string(kNewLine);
+    if (log_empty)
+        entry.text = context.window_caption + std::string(kNewLine) + std::string(kNewLine);
     const LogGroups groups = GroupsOf(prefs);
     if (!groups.chinese && !groups.western && !groups.astronomical) return entry;
 
@@ -251,7 +261,9 @@ LogEntryText ComposeLogEntry(const LogContext& context, CalendarEngine& engine,
 
 std::string LogWindowCaption(std::string_view main_caption) {
     const size_t blank = main_caption.rfind(' ');
-    return "Log for " + std::string(blank == std::string_view::npos ? main_caption : main_caption.substr(0, blank));
+    return "Log for " + std::string(blank == std::string_view::npos
+                                        ? main_caption
+                                        : main_caption.substr(0, blank));
 }
 
 }  // namespace vemla

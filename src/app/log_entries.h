@@ -18,26 +18,26 @@ namespace vemla {
 // are the calendar engine's own settings, which the main window keeps in step
 // with its boxes.
 struct LogContext {
-    double ajd = 0.0;             // the displayed moment
-    std::string window_caption;   // the main window's caption
-    std::string epoch_method;     // "Epoch = -2696, method = true sun"
-    std::string ce_caption;       // Common Era date
-    std::string jc_caption;       // Julian Calendar date
-    std::string chl_caption;      // Chinese Lunar
-    std::string chs_caption;      // Chinese Solar
-    std::string phase_caption;    // phase of the Moon and illumination
-    std::string age_caption;      // lunation and age of the Moon
+    double ajd = 0.0;            // the displayed moment
+    std::string window_caption;  // the main window's caption
+    std::string epoch_method;    // "Epoch = -2696, method = true sun"
+    std::string ce_caption;      // Common Era date
+    std::string jc_caption;      // Julian Calendar date
+    std::string chl_caption;     // Chinese Lunar
+    std::string chs_caption;     // Chinese Solar
+    std::string phase_caption;   // phase of the Moon and illumination
+    std::string age_caption;     // lunation and age of the Moon
 };
 
 // The main window's controls an automatic entry's heading depends on.
 struct AutoLogInputs {
-    bool auto_log = false;          // "Auto log" is checked
-    std::string plus_minus_text;    // the plus/minus box as typed
-    bool plus = true;               // "Plus" rather than "Minus"
-    bool move_forward = true;       // move direction forward
-    std::string move_step_item;     // the selected move step, e.g. "CHL month"
-    bool next = true;               // search for the next rather than the previous
-    std::string target_item;        // the selected search target, e.g. "Full moon"
+    bool auto_log = false;        // "Auto log" is checked
+    std::string plus_minus_text;  // the plus/minus box as typed
+    bool plus = true;             // "Plus" rather than "Minus"
+    bool move_forward = true;     // move direction forward
+    std::string move_step_item;   // the selected move step, e.g. "CHL month"
+    bool next = true;             // search for the next rather than the previous
+    std::string target_item;      // the selected search target, e.g. "Full moon"
 };
 
 // The operations after which an automatic entry is made.

@@ -2,7 +2,8 @@
 
 namespace vemla {
 
-void LogModel::AddToLog(const LogContext& context, CalendarEngine& engine, const LogPreferences& prefs) {
+void LogModel::AddToLog(const LogContext& context, CalendarEngine& engine,
+                        const LogPreferences& prefs) {
     LogEntryText entry = ComposeLogEntry(context, engine, prefs, text_.empty());
     text_ += entry.text;
     if (entry.has_entry) log_buttons_visible_ = true;
@@ -14,8 +15,8 @@ void LogModel::AddToLogOnRequest(const LogContext& context, CalendarEngine& engi
     if (!text_.empty() && prefs.view_log_when_add) Show();
 }
 
-void LogModel::AutoLog(int op, const AutoLogInputs& inputs, const LogContext& context, CalendarEngine& engine,
-                       const LogPreferences& prefs) {
+void LogModel::AutoLog(int op, const AutoLogInputs& inputs, const LogContext& context,
+                       CalendarEngine& engine, const LogPreferences& prefs) {
     if (op < 1 || !inputs.auto_log) return;
     text_ += AutoLogHeadingLines(AutoLogHeading(op, inputs), prefs.verbose);
     AddToLog(context, engine, prefs);
@@ -38,8 +39,9 @@ bool LogModel::CopyToClipboard(UserInterface& ui, std::string_view selected_text
 }
 
 bool LogModel::Clear(UserInterface& ui) {
-    MessageAnswer answer = ui.ShowMessage(std::string(kClearLogTitle), std::string(kClearLogQuestion),
-                                          MessageIcon::kNone, MessageButtons::kOkCancel);
+    MessageAnswer answer =
+        ui.ShowMessage(std::string(kClearLogTitle), std::string(kClearLogQuestion),
+                       MessageIcon::kNone, MessageButtons::kOkCancel);
     if (answer != MessageAnswer::kOk) return false;
     text_.clear();
     ++rewrites_;

@@ -21,7 +21,7 @@ inline constexpr std::string_view kClearLogTitle = "Clear log";
 inline constexpr std::string_view kClearLogQuestion = "Erase all data in the log?";
 
 class LogModel {
-public:
+  public:
     // The log text; lines end in "\r\n". The user may edit it in the window,
     // which hands the edited text back with SetText.
     const std::string& Text() const { return text_; }
@@ -39,12 +39,13 @@ public:
     void AddToLog(const LogContext& context, CalendarEngine& engine, const LogPreferences& prefs);
     // The main window's "Add to log": an entry, then the window when the
     // preferences ask for it.
-    void AddToLogOnRequest(const LogContext& context, CalendarEngine& engine, const LogPreferences& prefs);
+    void AddToLogOnRequest(const LogContext& context, CalendarEngine& engine,
+                           const LogPreferences& prefs);
     // After Now, Convert, a move step, a search hit or the one-day move
     // (`op`, a LogOp): when auto log is on, a heading naming the operation,
     // underlined in expanded entries, and an entry.
-    void AutoLog(int op, const AutoLogInputs& inputs, const LogContext& context, CalendarEngine& engine,
-                 const LogPreferences& prefs);
+    void AutoLog(int op, const AutoLogInputs& inputs, const LogContext& context,
+                 CalendarEngine& engine, const LogPreferences& prefs);
 
     // The main window's View log and Clear log buttons: shown once an entry
     // has been made, hidden again when the log is cleared.
@@ -71,7 +72,7 @@ public:
     // log window's Clear and the main window's Clear log come here.
     bool Clear(UserInterface& ui);
 
-private:
+  private:
     std::string text_;
     uint64_t rewrites_ = 0;
     bool visible_ = false;

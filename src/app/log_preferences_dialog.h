@@ -18,8 +18,19 @@ inline constexpr std::string_view kLogPreferencesCloseCaption = "Close";
 
 // The boxes, numbered as LogPreferences::Boxes() lists them.
 enum LogBox : int {
-    kBoxVerbose, kBoxIncludeGanzhi, kBoxViewLogWhenAdd, kBoxChL, kBoxChS, kBoxCJDC, kBoxEpochEtc,
-    kBoxCE, kBoxJC, kBoxCJDL, kBoxAJD, kBoxPhaseAndIllumination, kBoxLunationAndAge,
+    kBoxVerbose,
+    kBoxIncludeGanzhi,
+    kBoxViewLogWhenAdd,
+    kBoxChL,
+    kBoxChS,
+    kBoxCJDC,
+    kBoxEpochEtc,
+    kBoxCE,
+    kBoxJC,
+    kBoxCJDL,
+    kBoxAJD,
+    kBoxPhaseAndIllumination,
+    kBoxLunationAndAge,
 };
 
 // The frame a box stands in; the first three stand alone.
@@ -50,7 +61,7 @@ std::string_view LogBoxFrameCaption(LogBoxFrame frame);  // "Chinese", "Western"
 
 // Works on the preferences the main window keeps (and saves with its state).
 class LogPreferencesDialog {
-public:
+  public:
     explicit LogPreferencesDialog(LogPreferences& prefs) : prefs_(prefs) {}
 
     bool Visible() const { return visible_; }
@@ -58,7 +69,9 @@ public:
 
     bool Box(LogBox box) const { return prefs_.Values()[box]; }
     void SetBox(LogBox box, bool value) { *prefs_.Boxes()[box] = value; }
-    bool BoxEnabled(LogBox box) const { return box != kBoxIncludeGanzhi || prefs_.IncludeGanzhiEnabled(); }
+    bool BoxEnabled(LogBox box) const {
+        return box != kBoxIncludeGanzhi || prefs_.IncludeGanzhiEnabled();
+    }
 
     void SetAll() { prefs_.SetAll(true); }
     void ClearAll() { prefs_.SetAll(false); }
@@ -67,7 +80,7 @@ public:
     // entries. The preferences count as changed (Save state becomes enabled).
     void Close();
 
-private:
+  private:
     LogPreferences& prefs_;
     bool visible_ = false;
 };

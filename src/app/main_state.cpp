@@ -12,15 +12,15 @@ namespace vemla {
 namespace {
 
 constexpr std::string_view kRowCaptions[kCalendarCount] = {
-    "Common Era date:",         // CE
-    "Julian Calendar date:",    // JC
-    "Chinese Lunar:",           // CHL
-    "Chinese Solar:",           // CHS
+    "Common Era date:",           // CE
+    "Julian Calendar date:",      // JC
+    "Chinese Lunar:",             // CHL
+    "Chinese Solar:",             // CHS
     "Astronomical Julian date:",  // AJD
-    "",                         // CJDC: set with the longitude
-    "Chronological JD London:",  // CJDL
-    "Chronological JD local:",  // CJDX
-    "Common Era date local:",   // CEX
+    "",                           // CJDC: set with the longitude
+    "Chronological JD London:",   // CJDL
+    "Chronological JD local:",    // CJDX
+    "Common Era date local:",     // CEX
 };
 
 // The first n characters of a UTF-8 text, padded with blanks to n characters.
@@ -51,7 +51,9 @@ std::string ShowableCharacters(std::string_view text) {
     return out;
 }
 
-bool InRange(int index, size_t count) { return index >= 0 && static_cast<size_t>(index) < count; }
+bool InRange(int index, size_t count) {
+    return index >= 0 && static_cast<size_t>(index) < count;
+}
 
 }  // namespace
 
@@ -253,8 +255,8 @@ void MainState::SetTargetIndex(int index) {
     for (int i = kFirstElementAnimalTarget; i <= kFirstElementAnimalTarget + 2; ++i)
         view_.target_items[i] = kTargetItems[i];
     if (IsElementAnimalTarget(index))
-        view_.target_items[index] = ElementAnimalTargetText(index - kFirstElementAnimalTarget,
-                                                            settings_.element_index, settings_.animal_index);
+        view_.target_items[index] = ElementAnimalTargetText(
+            index - kFirstElementAnimalTarget, settings_.element_index, settings_.animal_index);
 }
 
 void MainState::ApplyRowVisibility() {
@@ -307,11 +309,11 @@ void MainState::MoveSetFocus() {
 }
 
 void MainState::EnableDisableFunctions() {
-    for (Control c : {Control::kMove, Control::kCompute, Control::kClearDate, Control::kReset,
-                      Control::kSearch, Control::kDate, Control::kPlusMinus, Control::kTime,
-                      Control::kTimeZone, Control::kAddToLog, Control::kLogPreferences,
-                      Control::kAutoLog, Control::kListLeapMonths, Control::kListLunarNewYears,
-                      Control::kDisplayYearData})
+    for (Control c :
+         {Control::kMove, Control::kCompute, Control::kClearDate, Control::kReset, Control::kSearch,
+          Control::kDate, Control::kPlusMinus, Control::kTime, Control::kTimeZone,
+          Control::kAddToLog, Control::kLogPreferences, Control::kAutoLog, Control::kListLeapMonths,
+          Control::kListLunarNewYears, Control::kDisplayYearData})
         view_.control(c).enabled = true;
     MoveSetFocus();
 }

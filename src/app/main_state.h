@@ -31,7 +31,7 @@ inline constexpr int kAutoLogNow = 1;
 inline constexpr int kAutoLogConvert = 2;
 
 class MainState {
-public:
+  public:
     // `program_name` begins the window caption, followed by the version.
     explicit MainState(UserInterface& ui, std::string program_name = "Vemla");
     MainState(const MainState&) = delete;
@@ -39,9 +39,9 @@ public:
 
     // Hooks to the parts of the program built around this one. Each has a
     // harmless default.
-    std::function<bool()> log_is_empty;        // whether the log holds no text (default: empty)
-    std::function<void(int kind)> auto_log;    // called after Now and Convert when auto log is on
-    std::function<void()> update_keep_30th;    // after each Chinese redisplay outside repeated moves
+    std::function<bool()> log_is_empty;      // whether the log holds no text (default: empty)
+    std::function<void(int kind)> auto_log;  // called after Now and Convert when auto log is on
+    std::function<void()> update_keep_30th;  // after each Chinese redisplay outside repeated moves
 
     // Start-up of the window: defaults, the restored state or Reset, the
     // first display (the present moment unless a state was restored).
@@ -80,15 +80,21 @@ public:
     int LocalOffsetMinutes() const { return ui_.LocalOffsetMinutes(); }
     // "Epoch = -2696, method = true sun" ("epoch" without the capital).
     std::string EpochMethod(bool capital_e) const;
-    const std::string& ValueCaption(int calendar) const { return view_.rows[calendar].value.caption; }
+    const std::string& ValueCaption(int calendar) const {
+        return view_.rows[calendar].value.caption;
+    }
     const std::string& PhaseCaption() const { return view_.moon_phase.caption; }
     const std::string& AgeCaption() const { return view_.moon_age.caption; }
     const std::string& WindowCaption() const { return view_.window_caption; }
     const std::string& PlusMinusText() const { return view_.plus_minus_text; }
     bool Plus() const { return settings_.plus; }
 
-    void SetControlEnabled(Control control, bool enabled) { view_.control(control).enabled = enabled; }
-    void SetControlVisible(Control control, bool visible) { view_.control(control).visible = visible; }
+    void SetControlEnabled(Control control, bool enabled) {
+        view_.control(control).enabled = enabled;
+    }
+    void SetControlVisible(Control control, bool visible) {
+        view_.control(control).visible = visible;
+    }
     void SetClockEnabled(bool enabled) { view_.clock_enabled = enabled; }
     void SetFocus(Focus focus) { view_.focus = focus; }
     void SetPauseResumeCaption(std::string_view caption) { view_.pause_resume_caption = caption; }
@@ -183,7 +189,7 @@ public:
     void SearchSetFocus();
     void EnableDisableFunctions();
 
-private:
+  private:
     void ApplyRowVisibility();
     void ShowChineseCharacters(const ChineseDatesText& dates);
     void ApplyElementAnimalAvailability();

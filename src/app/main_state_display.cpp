@@ -72,7 +72,9 @@ void MainState::DisplayMoonData() {
     view_.moon_drawing = moon.view->drawing;
 }
 
-void MainState::ShowDeltaT() { view_.delta_t.caption = DeltaTText(DeltaTForMoment(current_ajd_)); }
+void MainState::ShowDeltaT() {
+    view_.delta_t.caption = DeltaTText(DeltaTForMoment(current_ajd_));
+}
 
 int MainState::ShowLocalOffset() {
     const int offset = LocalOffsetMinutes();

@@ -4,8 +4,8 @@
 
 #include "app/clickable_dates.h"
 #include "app/main_state.h"
-#include "common/web_links.h"
 #include "common/strproc.h"
+#include "common/web_links.h"
 #include "engine/european.h"
 
 namespace vemla {
@@ -27,7 +27,8 @@ constexpr double kSameMomentDays = 0.0007;
 }  // namespace
 
 void MainState::ShowMessage(std::string_view title, std::string_view text) {
-    ui_.ShowMessage(std::string(title), std::string(text), MessageIcon::kExclamation, MessageButtons::kOk);
+    ui_.ShowMessage(std::string(title), std::string(text), MessageIcon::kExclamation,
+                    MessageButtons::kOk);
 }
 
 EntryBoxes MainState::Boxes() const {
@@ -61,8 +62,8 @@ void MainState::SetElementAnimal(int element, int animal) {
     settings_.animal_index = animal >= 0 && animal <= kNoAnimal ? animal : kNoAnimal;
     const int target = settings_.target_index;
     if (IsElementAnimalTarget(target))
-        view_.target_items[target] = ElementAnimalTargetText(target - kFirstElementAnimalTarget,
-                                                             settings_.element_index, settings_.animal_index);
+        view_.target_items[target] = ElementAnimalTargetText(
+            target - kFirstElementAnimalTarget, settings_.element_index, settings_.animal_index);
 }
 
 void MainState::SelectElement(int index) {
@@ -195,11 +196,17 @@ void MainState::ClickDateRow(int calendar, int element) {
     SetTheFocus();
 }
 
-void MainState::ClickMoonPhase() { ui_.SetClipboardText(view_.moon_phase.caption); }
+void MainState::ClickMoonPhase() {
+    ui_.SetClipboardText(view_.moon_phase.caption);
+}
 
-void MainState::ClickMoonAge() { ui_.SetClipboardText(view_.moon_age.caption); }
+void MainState::ClickMoonAge() {
+    ui_.SetClipboardText(view_.moon_age.caption);
+}
 
-void MainState::CopyDisplayedDate() { ClickDateRow(calendar_, 1); }
+void MainState::CopyDisplayedDate() {
+    ClickDateRow(calendar_, 1);
+}
 
 // --- Now and the web links ------------------------------------------------
 
@@ -231,8 +238,9 @@ void MainState::OpenOnlineDocumentation() {
         ShowMessage(kNoManualTitle, kNoManualText);
     } else if (auto failure = WebLinkFailureMessage(ui_.OpenWebLink(FileAddress(*manual_file)))) {
         // Without a browser the manual can still be read: say where it is.
-        ShowMessage(failure->title, std::string(failure->text) + "\n\nThe user manual is the file " +
-                                        manual_file->string() + ".");
+        ShowMessage(failure->title, std::string(failure->text) +
+                                        "\n\nThe user manual is the file " + manual_file->string() +
+                                        ".");
     }
     SetTheFocus();
 }

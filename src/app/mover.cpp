@@ -131,5 +131,4 @@ void Mover::MoveOneDay() {
     main_.MoveSetFocus();
 }
 
-
 }  // namespace vemla

@@ -26,7 +26,7 @@ inline constexpr std::string_view kLatestReachedText = "Latest date reached.";
 inline constexpr std::string_view kEarliestReachedText = "Earliest date reached.";
 
 class Mover {
-public:
+  public:
     Mover(MainState& main, UserInterface& ui);
     Mover(const Mover&) = delete;
     Mover& operator=(const Mover&) = delete;
@@ -49,7 +49,7 @@ public:
     void UpdateKeep30th();
     void UpdateKeepLeap();
 
-private:
+  private:
     bool WindowShown() const { return main_.StartupCompleted(); }
     bool KeepOption(Control box, bool checked) const;
     void SetKeepAvailable(Control box, bool available);

@@ -33,7 +33,7 @@ static_assert(kRefreshPeriodMs.size() == kRefreshPeriodItems.size());
 enum class RunState { kIdle, kRunning, kPaused };
 
 class RepeatedMove {
-public:
+  public:
     // Hides the Stop/Pause frame: no run at first.
     RepeatedMove(MainState& main, UserInterface& ui, Mover& mover);
     RepeatedMove(const RepeatedMove&) = delete;
@@ -62,7 +62,7 @@ public:
     // Enables or disables the controls a run locks.
     void EnableControls(bool enabled);
 
-private:
+  private:
     void EnterRun();
     // The step that is due, and what follows it: the bounds of a run, its end.
     void StepIfDue();

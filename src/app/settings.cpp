@@ -9,7 +9,8 @@ namespace vemla {
 
 AbbreviationTable DefaultAbbreviations() {
     AbbreviationTable table;
-    for (int i = 0; i < kLongitudeItemCount; ++i) table[i] = TimeZoneAbbreviation(kMinLongitude + i);
+    for (int i = 0; i < kLongitudeItemCount; ++i)
+        table[i] = TimeZoneAbbreviation(kMinLongitude + i);
     return table;
 }
 

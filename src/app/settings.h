@@ -10,43 +10,60 @@
 
 namespace vemla {
 
-inline constexpr std::array<std::string_view, 2> kEpochItems = {"-2696 = 2697 BC", "-2636 = 2637 BC"};
+inline constexpr std::array<std::string_view, 2> kEpochItems = {"-2696 = 2697 BC",
+                                                                "-2636 = 2637 BC"};
 inline constexpr std::array<std::string_view, 2> kMethodItems = {"true sun", "mean sun"};
 inline constexpr int kLongitudeItemCount = kMaxLongitude - kMinLongitude + 1;  // "100" .. "145"
-inline constexpr std::array<std::string_view, 14> kMoveStepItems = {
-    "minute",          "hour",         "day",      "CE month",
-    "CE year",         "CE century",   "CHL month", "CHL year",
-    "60-year cycle (CHL)", "CHS solar term", "CHS year", "60-year cycle (CHS)",
-    "60-day cycle",    "80-year cycle (JC)"};
-inline constexpr std::array<std::string_view, 5> kRefreshPeriodItems = {"0.2", "0.5", "1", "2", "5"};
-inline constexpr std::array<std::string_view, 19> kTargetItems = {
-    "Full moon",
-    "Dark moon",
-    "Lunar quarter",
-    "Lunar new year",
-    "Winter solstice",
-    "Vernal equinox",
-    "Summer solstice",
-    "Autumnal equinox",
-    "Solstice or equinox",
-    "Solar term",
-    "Solar term + dark moon",
-    "Solar term + full moon",
-    "Winter solstice + dark moon",
-    "Solstice/equinox + dark moon",
-    "Solstice/equinox + full moon",
-    "Element-animal day",
-    "Element-animal month",
-    "Element-animal year",
-    "Triple element-animal"};
+inline constexpr std::array<std::string_view, 14> kMoveStepItems = {"minute",
+                                                                    "hour",
+                                                                    "day",
+                                                                    "CE month",
+                                                                    "CE year",
+                                                                    "CE century",
+                                                                    "CHL month",
+                                                                    "CHL year",
+                                                                    "60-year cycle (CHL)",
+                                                                    "CHS solar term",
+                                                                    "CHS year",
+                                                                    "60-year cycle (CHS)",
+                                                                    "60-day cycle",
+                                                                    "80-year cycle (JC)"};
+inline constexpr std::array<std::string_view, 5> kRefreshPeriodItems = {"0.2", "0.5", "1", "2",
+                                                                        "5"};
+inline constexpr std::array<std::string_view, 19> kTargetItems = {"Full moon",
+                                                                  "Dark moon",
+                                                                  "Lunar quarter",
+                                                                  "Lunar new year",
+                                                                  "Winter solstice",
+                                                                  "Vernal equinox",
+                                                                  "Summer solstice",
+                                                                  "Autumnal equinox",
+                                                                  "Solstice or equinox",
+                                                                  "Solar term",
+                                                                  "Solar term + dark moon",
+                                                                  "Solar term + full moon",
+                                                                  "Winter solstice + dark moon",
+                                                                  "Solstice/equinox + dark moon",
+                                                                  "Solstice/equinox + full moon",
+                                                                  "Element-animal day",
+                                                                  "Element-animal month",
+                                                                  "Element-animal year",
+                                                                  "Triple element-animal"};
 inline constexpr int kFirstElementAnimalTarget = 15;  // "Element-animal day"
 
 // Calendar codes, indexed by intCalendar.
-inline constexpr std::array<std::string_view, 9> kCalendarCodes = {"CE",   "JC",   "CHL",  "CHS", "AJD",
-                                                                   "CJDC", "CJDL", "CJDX", "CEX"};
+inline constexpr std::array<std::string_view, 9> kCalendarCodes = {
+    "CE", "JC", "CHL", "CHS", "AJD", "CJDC", "CJDL", "CJDX", "CEX"};
 enum CalendarIndex : int {
-    kCalCE = 0, kCalJC = 1, kCalCHL = 2, kCalCHS = 3, kCalAJD = 4,
-    kCalCJDC = 5, kCalCJDL = 6, kCalCJDX = 7, kCalCEX = 8
+    kCalCE = 0,
+    kCalJC = 1,
+    kCalCHL = 2,
+    kCalCHS = 3,
+    kCalAJD = 4,
+    kCalCJDC = 5,
+    kCalCJDL = 6,
+    kCalCJDX = 7,
+    kCalCEX = 8
 };
 // Index of a calendar code (exact, case-sensitive), or -1.
 inline int GetCalendar(std::string_view code) {
@@ -76,7 +93,7 @@ struct Settings {
     int epoch_index = 0;
     int method_index = 0;
     int longitude_index = kDefaultLongitude - kMinLongitude;  // "120"
-    std::string abbreviation = "CCT";                          // txbCCT, strCCT
+    std::string abbreviation = "CCT";                         // txbCCT, strCCT
     int time_zone_index = -1;
     bool show_local = true;
     bool show_cjds = false;
@@ -89,7 +106,7 @@ struct Settings {
     bool keep_leap = false;
     bool plus = true;
     bool next = true;
-    int target_index = 0;                              // "Full moon"
+    int target_index = 0;                                        // "Full moon"
     int element_index = static_cast<int>(kElementNames.size());  // the empty last item
     int animal_index = static_cast<int>(kAnimalNames.size());    // the empty last item
 

@@ -29,8 +29,12 @@ void AppendNumber(std::string& out, int value) {
     out += kLineEnd;
 }
 
-void AppendBoolean(std::string& out, bool value) { AppendNumber(out, value ? -1 : 0); }
-void AppendCheckValue(std::string& out, bool value) { AppendNumber(out, value ? 1 : 0); }
+void AppendBoolean(std::string& out, bool value) {
+    AppendNumber(out, value ? -1 : 0);
+}
+void AppendCheckValue(std::string& out, bool value) {
+    AppendNumber(out, value ? 1 : 0);
+}
 
 void AppendQuoted(std::string& out, std::string_view text) {
     out += '"';
@@ -42,7 +46,7 @@ void AppendQuoted(std::string& out, std::string_view text) {
 // Reads the lines in order. After the first fault every read yields a
 // neutral value and the fault stays the one reported.
 class LineReader {
-public:
+  public:
     explicit LineReader(const std::vector<std::string_view>& lines) : lines_(lines) {}
 
     bool Ok() const { return fault_line_ == 0; }
@@ -71,7 +75,8 @@ public:
 
     int EpochYear() {
         int value = Integer("epoch");
-        if (Ok() && value != kEpochHuangdi && value != kEpochAlternative) Fail("epoch is neither -2696 nor -2636");
+        if (Ok() && value != kEpochHuangdi && value != kEpochAlternative)
+            Fail("epoch is neither -2696 nor -2636");
         return Ok() ? value : kEpochHuangdi;
     }
 
@@ -104,7 +109,7 @@ public:
         return std::string(text);
     }
 
-private:
+  private:
     std::string_view Next() {
         if (!Ok()) return {};
         ++current_;
@@ -140,16 +145,24 @@ private:
 };
 
 constexpr std::array<std::string_view, LogPreferences::kCount> kLogBoxNames = {
-    "log: verbose entries", "log: include Chinese terms", "log: view log after adding",
-    "log: ChL",             "log: ChS",                   "log: CJDC",
-    "log: epoch, method, longitude", "log: CE",           "log: JC",
-    "log: CJDL",            "log: AJD",                   "log: phase of Moon and illumination",
+    "log: verbose entries",
+    "log: include Chinese terms",
+    "log: view log after adding",
+    "log: ChL",
+    "log: ChS",
+    "log: CJDC",
+    "log: epoch, method, longitude",
+    "log: CE",
+    "log: JC",
+    "log: CJDL",
+    "log: AJD",
+    "log: phase of Moon and illumination",
     "log: lunation and age of Moon"};
 
 }  // namespace
 
-SavedState CaptureState(double moment, int calendar, const Settings& settings, const LogPreferences& log,
-                        const AbbreviationTable& abbreviations) {
+SavedState CaptureState(double moment, int calendar, const Settings& settings,
+                        const LogPreferences& log, const AbbreviationTable& abbreviations) {
     SavedState state;
     state.moment = moment;
     state.calendar = calendar;

@@ -72,8 +72,8 @@ struct SavedState {
 };
 
 // The state of the running program in the form the file keeps.
-SavedState CaptureState(double moment, int calendar, const Settings& settings, const LogPreferences& log,
-                        const AbbreviationTable& abbreviations);
+SavedState CaptureState(double moment, int calendar, const Settings& settings,
+                        const LogPreferences& log, const AbbreviationTable& abbreviations);
 
 // The 73 lines, each ending in CR LF.
 std::string FormatStateFile(const SavedState& state);

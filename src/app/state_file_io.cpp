@@ -18,11 +18,13 @@ namespace vemla {
 
 namespace {
 
-FileError ErrorOf(int code) { return {code, std::generic_category().message(code)}; }
+FileError ErrorOf(int code) {
+    return {code, std::generic_category().message(code)};
+}
 
 // Closes a descriptor when it goes out of scope, unless released.
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
@@ -37,7 +39,7 @@ public:
         return result == 0 ? 0 : errno;
     }
 
-private:
+  private:
     int fd_;
 };
 

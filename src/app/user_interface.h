@@ -15,7 +15,7 @@ enum class MessageButtons { kOk, kOkCancel, kYesNo };
 enum class MessageAnswer { kOk, kCancel, kYes, kNo };
 
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
 
     // A modal message box; returns the button pressed.

@@ -55,19 +55,19 @@ enum class Control : int {
     kCompareSuns,        // cmdCompareSuns
     // The move panel and what a repeated move locks. A disabled frame
     // disables everything in it, whatever the enabled state of its controls.
-    kMoveFrame,              // fraMove
-    kMoveOneDay,             // cmdMoveOneDay "one day"
-    kKeep30th,               // chkKeep30th "keep 30th"
-    kKeepLeap,               // chkKeepLeap "keep leap"
-    kRefreshPeriod,          // cboRefreshPeriod with its caption lblRefreshPeriod
-    kStopPauseResume,        // fraStopPauseResume
-    kStop,                   // cmdStop
-    kPauseResume,            // cmdPauseResume
-    kConvertFrame,           // fraConvert
-    kSearchFrame,            // fraSearch
-    kHelp,                   // cmdHelp
-    kListJulianCENewYears,   // cmdListJulianCENewYears
-    kEpoch,                  // cboEpoch
+    kMoveFrame,             // fraMove
+    kMoveOneDay,            // cmdMoveOneDay "one day"
+    kKeep30th,              // chkKeep30th "keep 30th"
+    kKeepLeap,              // chkKeepLeap "keep leap"
+    kRefreshPeriod,         // cboRefreshPeriod with its caption lblRefreshPeriod
+    kStopPauseResume,       // fraStopPauseResume
+    kStop,                  // cmdStop
+    kPauseResume,           // cmdPauseResume
+    kConvertFrame,          // fraConvert
+    kSearchFrame,           // fraSearch
+    kHelp,                  // cmdHelp
+    kListJulianCENewYears,  // cmdListJulianCENewYears
+    kEpoch,                 // cboEpoch
     kCount
 };
 inline constexpr int kControlCount = static_cast<int>(Control::kCount);
@@ -78,7 +78,18 @@ struct ControlView {
 };
 
 // Where the keyboard focus goes.
-enum class Focus { kNone, kDate, kNow, kCompute, kSearch, kMove, kQuit, kStop, kPauseResume, kHelp };
+enum class Focus {
+    kNone,
+    kDate,
+    kNow,
+    kCompute,
+    kSearch,
+    kMove,
+    kQuit,
+    kStop,
+    kPauseResume,
+    kHelp
+};
 
 inline constexpr int kCalendarCount = static_cast<int>(kCalendarCodes.size());
 
@@ -124,7 +135,7 @@ struct MainView {
 
     std::array<ControlView, kControlCount> controls;
     Focus focus = Focus::kNone;
-    bool clock_enabled = false;  // the Clock timer
+    bool clock_enabled = false;                  // the Clock timer
     std::string pause_resume_caption = "Pause";  // cmdPauseResume: "Pause" or "Resume"
 
     const ControlView& control(Control c) const { return controls[static_cast<int>(c)]; }

@@ -154,10 +154,9 @@ void WriteYearData(const ListContext& context, const SolarTermOptions& options, 
 
         const double moment = tables.MonthStartMoments[m];
         const int32_t day = tables.MonthStartDays[m];
-        out.Add(PhaseRow{CJDCToAJD(moment, context.Longitude()), kDarkMoon,
-                         tables.FirstLunation + m,
-                         "LN" + std::to_string(tables.FirstLunation + m) + " M" +
-                             MonthLabelText(label)});
+        out.Add(PhaseRow{
+            CJDCToAJD(moment, context.Longitude()), kDarkMoon, tables.FirstLunation + m,
+            "LN" + std::to_string(tables.FirstLunation + m) + " M" + MonthLabelText(label)});
         out.Write(MomentColumns(context, moment, day) + "  LN" +
                   StrNumber(tables.FirstLunation + m) + " M" + MonthLabelText(label) + " (" +
                   std::to_string(tables.PrincipalCount[m]) + " zq)" + NearMidnightMark(moment) +

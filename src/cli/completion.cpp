@@ -39,28 +39,46 @@ std::string BashCompletion(const CLI::App& app) {
            "_vemla_cli_words() {\n"
            "    local IFS=$'\\n' i\n"
            "    COMPREPLY=($(compgen -W \"$1\" -- \"$cur\"))\n"
-           "    for i in \"${!COMPREPLY[@]}\"; do COMPREPLY[i]=$(printf '%q' \"${COMPREPLY[i]}\"); done\n"
+           "    for i in \"${!COMPREPLY[@]}\"; do COMPREPLY[i]=$(printf '%q' \"${COMPREPLY[i]}\"); "
+           "done\n"
            "}\n"
            "_vemla_cli() {\n"
            "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]} sub= w\n"
            "    for w in \"${COMP_WORDS[@]:1:COMP_CWORD-1}\"; do\n"
-           "        case $w in " + alternatives + ") sub=$w; break ;; esac\n"
+           "        case $w in " +
+           alternatives +
+           ") sub=$w; break ;; esac\n"
            "    done\n"
            "    case $prev in\n"
            "    --input|--state) COMPREPLY=($(compgen -f -- \"$cur\")); return ;;\n"
-           "    --element) _vemla_cli_words '" + elements + "'; return ;;\n"
-           "    --animal) _vemla_cli_words '" + animals + "'; return ;;\n"
-           "    --calendar) _vemla_cli_words '" + codes + "'; return ;;\n"
+           "    --element) _vemla_cli_words '" +
+           elements +
+           "'; return ;;\n"
+           "    --animal) _vemla_cli_words '" +
+           animals +
+           "'; return ;;\n"
+           "    --calendar) _vemla_cli_words '" +
+           codes +
+           "'; return ;;\n"
            "    --method) _vemla_cli_words $'true\\nmean'; return ;;\n"
            "    --epoch) _vemla_cli_words $'-2696\\n-2636'; return ;;\n"
            "    esac\n"
-           "    local opts=\"" + OptionNames(app) + "\"\n"
-           "    case $sub in\n" + cases +
+           "    local opts=\"" +
+           OptionNames(app) +
+           "\"\n"
+           "    case $sub in\n" +
+           cases +
            "    esac\n"
            "    if [[ $cur == -* ]]; then COMPREPLY=($(compgen -W \"$opts\" -- \"$cur\"))\n"
-           "    elif [[ -z $sub ]]; then COMPREPLY=($(compgen -W \"" + subcommands + "\" -- \"$cur\"))\n"
-           "    elif [[ $sub == move && $prev == move ]]; then _vemla_cli_words '" + Lines(kMoveStepItems) + "'\n"
-           "    elif [[ $sub == search && $prev == search ]]; then _vemla_cli_words '" + Lines(kTargetItems) + "'\n"
+           "    elif [[ -z $sub ]]; then COMPREPLY=($(compgen -W \"" +
+           subcommands +
+           "\" -- \"$cur\"))\n"
+           "    elif [[ $sub == move && $prev == move ]]; then _vemla_cli_words '" +
+           Lines(kMoveStepItems) +
+           "'\n"
+           "    elif [[ $sub == search && $prev == search ]]; then _vemla_cli_words '" +
+           Lines(kTargetItems) +
+           "'\n"
            "    fi\n"
            "}\n"
            "complete -F _vemla_cli vemla-cli\n";

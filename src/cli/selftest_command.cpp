@@ -52,8 +52,8 @@ void AddSelfTestCommand(CLI::App& app, Commands& commands) {
                            "object: dates, roundTrips, notExisting, failures, passed");
     sub->add_option("--date", o->date, "Test this one date instead of random ones");
     sub->add_option("--seed", o->seed, "Seed of the random run, for a repeatable test");
-    commands.push_back({sub, [o](Session& session) { return RunSelfTest(session, *o); },
-                        ListingOnly("selftest")});
+    commands.push_back(
+        {sub, [o](Session& session) { return RunSelfTest(session, *o); }, ListingOnly("selftest")});
 }
 
 }  // namespace vemla

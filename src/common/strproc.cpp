@@ -90,10 +90,14 @@ std::string OrdinalText(int64_t n) {
     int64_t last_two = n % 100;
     if (last_two >= 11 && last_two <= 13) return text + "th";
     switch (n % 10) {
-        case 1: return text + "st";
-        case 2: return text + "nd";
-        case 3: return text + "rd";
-        default: return text + "th";
+        case 1:
+            return text + "st";
+        case 2:
+            return text + "nd";
+        case 3:
+            return text + "rd";
+        default:
+            return text + "th";
     }
 }
 
@@ -150,7 +154,9 @@ std::string PadForWidth(int64_t n, int width) {
     return k < width ? std::string(static_cast<size_t>(width - k), ' ') : std::string();
 }
 
-std::string StrNumber(int64_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
+std::string StrNumber(int64_t n) {
+    return (n >= 0 ? " " : "") + std::to_string(n);
+}
 
 double NumericValue(std::string_view text) {
     size_t pos = 0;
@@ -170,7 +176,9 @@ double NumericValue(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
+std::string Trim(std::string_view text) {
+    return std::string(TrimView(text));
+}
 
 std::string_view TrimView(std::string_view text) {
     const size_t first = text.find_first_not_of(kBlanks);

@@ -58,8 +58,7 @@ std::string& TrimInPlace(std::string& text);
 std::string_view TakeLine(std::string_view& text);
 // The lines of a text as TakeLine takes them, at most max_lines of them: a final line end adds
 // no empty line, and an empty text has none.
-std::vector<std::string_view> SplitLines(std::string_view text,
-                                         std::size_t max_lines = SIZE_MAX);
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t max_lines = SIZE_MAX);
 
 // Decodes the UTF-8 character at the front of the text: its length in bytes
 // with its code point, or 0 when the bytes there are not well-formed UTF-8
@@ -67,6 +66,8 @@ std::vector<std::string_view> SplitLines(std::string_view text,
 // is empty.
 std::size_t DecodeUtf8(std::string_view text, char32_t& code_point);
 // C0 and C1 control characters and DEL.
-inline bool IsControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+inline bool IsControlCharacter(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
 
 }  // namespace vemla

@@ -16,7 +16,8 @@ std::optional<WebLinkFailure> WebLinkFailureMessage(bool opened) {
 std::optional<std::filesystem::path> FindManual(const std::filesystem::path& exe_folder) {
     std::error_code error;
     for (const std::filesystem::path& file :
-         {exe_folder / kManualFileName, exe_folder / ".." / "share" / "doc" / "vemla" / kManualFileName})
+         {exe_folder / kManualFileName,
+          exe_folder / ".." / "share" / "doc" / "vemla" / kManualFileName})
         if (std::filesystem::is_regular_file(file, error))
             return std::filesystem::absolute(file, error).lexically_normal();
     return std::nullopt;

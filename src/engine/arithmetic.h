@@ -13,7 +13,9 @@ constexpr int64_t FloorMod(int64_t a, int64_t b) {
     const int64_t r = a % b;
     return r < 0 ? r + b : r;
 }
-constexpr int64_t FloorDiv(int64_t a, int64_t b) { return (a - FloorMod(a, b)) / b; }
+constexpr int64_t FloorDiv(int64_t a, int64_t b) {
+    return (a - FloorMod(a, b)) / b;
+}
 
 // c[0] + c[1] x + ... + c[Terms-1] x^(Terms-1) by Horner's rule: the polynomial of the first
 // Terms coefficients, so that one table of a series serves its shorter truncations too; the loop

@@ -12,7 +12,9 @@ int64_t CacheKey(int32_t solar_year, int method, int longitude) {
            (longitude & 0xffff);
 }
 
-bool YearInRange(int64_t year) { return InEngineYears(year); }
+bool YearInRange(int64_t year) {
+    return InEngineYears(year);
+}
 
 // Index 0 of the terms is the December solstice of CE year Y0; the solar year
 // it opens bears the cycle and position of year Y0 + 1, and every 24 terms the

@@ -72,7 +72,8 @@ struct ChDates {
 // below every day converts to one lunar and one solar date and back and
 // every nian has 12 or 13 months; they are whole sexagenary cycles of both
 // epochs. Beyond them a date is reported as not existing.
-inline constexpr int64_t kMinChineseYear = -14756;  // first of cycle -200 (epoch -2696), -201 (-2636)
+inline constexpr int64_t kMinChineseYear =
+    -14756;                                       // first of cycle -200 (epoch -2696), -201 (-2636)
 inline constexpr int64_t kMaxChineseYear = 8883;  // last of cycle 193 (epoch -2696), 192 (-2636)
 
 inline constexpr bool InEngineYears(int64_t year) {
@@ -80,7 +81,7 @@ inline constexpr bool InEngineYears(int64_t year) {
 }
 
 class CalendarEngine {
-public:
+  public:
     explicit CalendarEngine(CalendarSettings settings = {});
 
     const CalendarSettings& Settings() const { return settings_; }
@@ -110,7 +111,7 @@ public:
     // Number of layouts built (not taken from the cache) so far.
     int64_t BuildCount() const { return builds_; }
 
-private:
+  private:
     // One layout with the days of the solar year it was built for.
     struct CachedTables {
         CalendarTables tables;

@@ -31,7 +31,8 @@ std::string ChLShortText(const ChDate& chl) {
 
 std::string MonthElementAnimalText(const ChDate& chl, bool with_stem_branch) {
     auto [element, animal] = MonthElementAnimal(chl.Position, chl.MonthOrTerm);
-    std::string text = std::string(kElementNames[element]) + "-" + std::string(kAnimalNames[animal]);
+    std::string text =
+        std::string(kElementNames[element]) + "-" + std::string(kAnimalNames[animal]);
     if (with_stem_branch) text += " " + StemBranchText(PositionOf(element, animal)) + " ";
     return text;
 }
@@ -40,7 +41,9 @@ std::string DayElementAnimalText(int64_t day_number) {
     return ElementAnimalText(DayPosition(day_number));
 }
 
-std::string DayStemBranchText(int64_t day_number) { return StemBranchText(DayPosition(day_number)); }
+std::string DayStemBranchText(int64_t day_number) {
+    return StemBranchText(DayPosition(day_number));
+}
 
 std::string ChSLongText(CalendarEngine& engine, ChDate& chs, bool with_day_names,
                         bool with_stem_branch) {

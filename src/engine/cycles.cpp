@@ -18,18 +18,27 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 std::string TimeZoneAbbreviation(int longitude) {
     switch (longitude) {
-        case 105: return "ICT";
-        case 106: return "HAN";
-        case 109: return "CHA";
-        case 116: return "BEI";
-        case 120: return "CCT";
-        case 135: return "JST";
-        case 140: return "EDO";
-        default: break;
+        case 105:
+            return "ICT";
+        case 106:
+            return "HAN";
+        case 109:
+            return "CHA";
+        case 116:
+            return "BEI";
+        case 120:
+            return "CCT";
+        case 135:
+            return "JST";
+        case 140:
+            return "EDO";
+        default:
+            break;
     }
     if (longitude < kMinLongitude || longitude > kMaxLongitude) return "";
     int index = longitude - kMinLongitude;  // [0, 45]
-    return std::string("L") + static_cast<char>('0' + index / 10) + static_cast<char>('0' + index % 10);
+    return std::string("L") + static_cast<char>('0' + index / 10) +
+           static_cast<char>('0' + index % 10);
 }
 
 int ElementOf(int position) {
@@ -37,9 +46,13 @@ int ElementOf(int position) {
     return static_cast<int>(FloorMod(FloorDiv(p + FloorMod(p, 2), 2) - 1, 5));
 }
 
-int AnimalOf(int position) { return static_cast<int>(FloorMod(int64_t{position} - 1, 12)); }
+int AnimalOf(int position) {
+    return static_cast<int>(FloorMod(int64_t{position} - 1, 12));
+}
 
-int StemOf(int position) { return static_cast<int>(FloorMod(int64_t{position} - 1, 10)) + 1; }
+int StemOf(int position) {
+    return static_cast<int>(FloorMod(int64_t{position} - 1, 10)) + 1;
+}
 
 int PositionOf(int element, int animal) {
     int b;
@@ -77,15 +90,21 @@ std::string StemBranchText(int position) {
            std::string(kBranchNames[AnimalOf(position)]);
 }
 
-int YearPosition(int64_t year) { return static_cast<int>(FloorMod(year + 2696, 60)) + 1; }
+int YearPosition(int64_t year) {
+    return static_cast<int>(FloorMod(year + 2696, 60)) + 1;
+}
 
-int64_t CycleOf(int64_t year, int epoch) { return FloorDiv(year - epoch, 60) + 1; }
+int64_t CycleOf(int64_t year, int epoch) {
+    return FloorDiv(year - epoch, 60) + 1;
+}
 
 int64_t YearOf(int64_t cycle, int64_t position, int epoch) {
     return (cycle - 1) * 60 + epoch + position - 1;
 }
 
-int64_t LinearYearCount(int64_t cycle, int64_t position) { return 60 * cycle + position - 59; }
+int64_t LinearYearCount(int64_t cycle, int64_t position) {
+    return 60 * cycle + position - 59;
+}
 
 int DayPosition(int64_t day_number) {
     return static_cast<int>(FloorMod(FloorMod(day_number, 60) + 49, 60)) + 1;

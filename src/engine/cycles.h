@@ -18,11 +18,11 @@ namespace vemla {
 inline constexpr int kEpochHuangdi = -2696;
 inline constexpr int kEpochAlternative = -2636;
 
-inline constexpr std::array<std::string_view, 5> kElementNames = {"wood", "fire", "earth",
-                                                                  "metal", "water"};
+inline constexpr std::array<std::string_view, 5> kElementNames = {"wood", "fire", "earth", "metal",
+                                                                  "water"};
 inline constexpr std::array<std::string_view, 12> kAnimalNames = {
-    "rat", "ox", "tiger", "rabbit", "dragon", "snake",
-    "horse", "sheep", "monkey", "rooster", "dog", "pig"};
+    "rat",   "ox",    "tiger",  "rabbit",  "dragon", "snake",
+    "horse", "sheep", "monkey", "rooster", "dog",    "pig"};
 // Stems 1..10 and branches 1..12 at index number - 1.
 inline constexpr std::array<std::string_view, 10> kStemNames = {
     "jia", "yi", "bing", "ding", "wu", "ji", "geng", "xin", "ren", "gui"};
@@ -32,20 +32,20 @@ inline constexpr std::array<std::string_view, 12> kBranchNames = {
 // Solar terms 1..24 at index term - 1, counted from the December solstice.
 // Odd terms (codes "Z..") are the principal terms.
 inline constexpr std::array<std::string_view, 24> kSolarTermCodes = {
-    "Z11", "J12", "Z12", "J1", "Z1", "J2", "Z2", "J3", "Z3", "J4", "Z4", "J5",
+    "Z11", "J12", "Z12", "J1", "Z1", "J2", "Z2", "J3", "Z3", "J4",  "Z4",  "J5",
     "Z5",  "J6",  "Z6",  "J7", "Z7", "J8", "Z8", "J9", "Z9", "J10", "Z10", "J11"};
 inline constexpr std::array<std::string_view, 24> kSolarTermPinyinNames = {
-    "Dong zhi",   "Xiao han", "Da han",  "Li chun",     "Yu shui", "Jing zhe",
-    "Chun fen",   "Qing ming", "Gu yu",  "Li xia",      "Xiao man", "Mang zhong",
-    "Xia zhi",    "Xiao shu", "Da shu",  "Li qiu",      "Chu shu", "Bai lu",
-    "Qiu fen",    "Han lu",   "Shuang jiang", "Li dong", "Xiao xue", "Da xue"};
+    "Dong zhi", "Xiao han",  "Da han",       "Li chun", "Yu shui",  "Jing zhe",
+    "Chun fen", "Qing ming", "Gu yu",        "Li xia",  "Xiao man", "Mang zhong",
+    "Xia zhi",  "Xiao shu",  "Da shu",       "Li qiu",  "Chu shu",  "Bai lu",
+    "Qiu fen",  "Han lu",    "Shuang jiang", "Li dong", "Xiao xue", "Da xue"};
 inline constexpr std::array<std::string_view, 24> kSolarTermEnglishNames = {
-    "Winter solstice",     "Slight cold",      "Great cold",     "Beginning of spring",
-    "Rain water",          "Waking of insects", "Spring equinox", "Pure brightness",
-    "Grain rain",          "Beginning of summer", "Grain full",  "Grain in ear",
-    "Summer solstice",     "Slight heat",      "Great heat",     "Beginning of autumn",
-    "Limit of heat",       "White dew",        "Autumn equinox", "Cold dew",
-    "Descent of frost",    "Beginning of winter", "Slight snow", "Great snow"};
+    "Winter solstice",  "Slight cold",         "Great cold",     "Beginning of spring",
+    "Rain water",       "Waking of insects",   "Spring equinox", "Pure brightness",
+    "Grain rain",       "Beginning of summer", "Grain full",     "Grain in ear",
+    "Summer solstice",  "Slight heat",         "Great heat",     "Beginning of autumn",
+    "Limit of heat",    "White dew",           "Autumn equinox", "Cold dew",
+    "Descent of frost", "Beginning of winter", "Slight snow",    "Great snow"};
 
 // Prime meridians the calendar may be reckoned at, in whole degrees east.
 inline constexpr int kMinLongitude = 100;

@@ -22,7 +22,9 @@ constexpr int64_t kGregorianMarch1Year0 = 1721120;  // day number of 0000-03-01 
 constexpr int64_t kJulianMarch1Year0 = 1721118;     // day number of 0000-03-01 JC
 
 // Days from March 1 to the first of month m, m counted from March = 0.
-constexpr int64_t DaysBeforeMarchMonth(int64_t mp) { return (153 * mp + 2) / 5; }  // [0, 337]
+constexpr int64_t DaysBeforeMarchMonth(int64_t mp) {
+    return (153 * mp + 2) / 5;
+}  // [0, 337]
 
 bool IsLeapYear(int64_t year, int32_t calendar) {
     if (year % 4 != 0) return false;
@@ -53,7 +55,7 @@ int32_t euro_date_to_jdn(EuroDate* date) {
     month0 -= 12 * FloorDiv(month0, 12);  // [0, 11]
     int64_t month = month0 + 1;           // [1, 12]
 
-    int64_t y = month <= 2 ? year - 1 : year;        // March-based year
+    int64_t y = month <= 2 ? year - 1 : year;         // March-based year
     int64_t mp = month <= 2 ? month + 9 : month - 3;  // [0, 11], March = 0
     int64_t days = DaysBeforeMarchMonth(mp) + date->Day - 1;
     int64_t jdn;
@@ -71,20 +73,20 @@ void jdn_to_euro_date(EuroDate* date) {
     int64_t year, doy;
     if (date->Calendar == kJulian) {
         int64_t z = static_cast<int64_t>(date->JDN) - kJulianMarch1Year0;
-        int64_t era = FloorDiv(z, 1461);               // 4-year cycles
-        int64_t doe = z - era * 1461;                  // [0, 1460]
-        int64_t yoe = (doe - doe / 1460) / 365;        // [0, 3]
-        doy = doe - 365 * yoe;                         // [0, 365]
+        int64_t era = FloorDiv(z, 1461);         // 4-year cycles
+        int64_t doe = z - era * 1461;            // [0, 1460]
+        int64_t yoe = (doe - doe / 1460) / 365;  // [0, 3]
+        doy = doe - 365 * yoe;                   // [0, 365]
         year = yoe + era * 4;
     } else {
         int64_t z = static_cast<int64_t>(date->JDN) - kGregorianMarch1Year0;
-        int64_t era = FloorDiv(z, 146097);             // 400-year cycles
-        int64_t doe = z - era * 146097;                // [0, 146096]
+        int64_t era = FloorDiv(z, 146097);                                    // 400-year cycles
+        int64_t doe = z - era * 146097;                                       // [0, 146096]
         int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
-        doy = doe - (365 * yoe + yoe / 4 - yoe / 100);  // [0, 365]
+        doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                        // [0, 365]
         year = yoe + era * 400;
     }
-    int64_t mp = (5 * doy + 2) / 153;                  // [0, 11], March = 0
+    int64_t mp = (5 * doy + 2) / 153;  // [0, 11], March = 0
     date->Day = static_cast<int32_t>(doy - DaysBeforeMarchMonth(mp) + 1);
     date->Month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
     date->Year = static_cast<int32_t>(year + (date->Month <= 2 ? 1 : 0));
@@ -184,7 +186,8 @@ void ReadChineseDate(std::string_view text, ChDate* date, bool lunar) {
     if (unknown_position) {
         while (pos < text.size() && text[pos] == ' ') ++pos;
         size_t end = text.find(' ', pos);
-        std::string_view pair = text.substr(pos, end == std::string_view::npos ? text.size() - pos : end - pos);
+        std::string_view pair =
+            text.substr(pos, end == std::string_view::npos ? text.size() - pos : end - pos);
         const auto found = PositionOfElementAnimalText(pair);
         if (!found) return;
         position = *found;

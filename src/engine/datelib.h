@@ -33,26 +33,26 @@ inline constexpr int32_t kJulian = 'J';
 inline constexpr int32_t kMaxEuroYear = 5800000;
 
 struct EuroDate {
-    int32_t Year = 0;      // astronomical numbering: year 0 exists
-    int32_t Month = 1;     // [1, 12]
-    int32_t Day = 1;       // [1, 31]
+    int32_t Year = 0;               // astronomical numbering: year 0 exists
+    int32_t Month = 1;              // [1, 12]
+    int32_t Day = 1;                // [1, 31]
     int32_t Calendar = kGregorian;  // 'G' or 'J'
-    int32_t JDN = 0;       // day number of the date
-    int32_t Valid = 0;     // 1 when the record holds a valid date (set by the readers here)
+    int32_t JDN = 0;                // day number of the date
+    int32_t Valid = 0;  // 1 when the record holds a valid date (set by the readers here)
 };
 
 // One record for dates of both Chinese calendars (lunar CHL and solar CHS).
 struct ChDate {
-    int32_t EpochYear = 0;   // epoch in force when the date was converted
-    int32_t Cycle = 0;       // sexagenary cycle of the nian (CHL) or solar year (CHS)
-    int32_t Position = 0;    // [1, 60] within the cycle
+    int32_t EpochYear = 0;  // epoch in force when the date was converted
+    int32_t Cycle = 0;      // sexagenary cycle of the nian (CHL) or solar year (CHS)
+    int32_t Position = 0;   // [1, 60] within the cycle
     int32_t Reserved1 = 0;
     int32_t Reserved2 = 0;
-    int32_t MonthOrTerm = 0; // month [1, 12] (CHL) or solar term [1, 24] (CHS)
-    int32_t Day = 0;         // [1, 30] (CHL) or [1, 16] (CHS)
-    int32_t Valid = 0;       // 1 when the date exists (set by the readers here)
-    int32_t JDN = 0;         // day number of the date
-    int32_t Leap = 0;        // CHL: 1 for a leap month
+    int32_t MonthOrTerm = 0;  // month [1, 12] (CHL) or solar term [1, 24] (CHS)
+    int32_t Day = 0;          // [1, 30] (CHL) or [1, 16] (CHS)
+    int32_t Valid = 0;        // 1 when the date exists (set by the readers here)
+    int32_t JDN = 0;          // day number of the date
+    int32_t Leap = 0;         // CHL: 1 for a leap month
 };
 
 // Results of str_to_date().

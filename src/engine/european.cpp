@@ -16,9 +16,13 @@ int32_t DayNumberOf(double cjd) {
     return static_cast<int32_t>(day);
 }
 
-int32_t DateToJDN(EuroDate& date) { return euro_date_to_jdn(&date); }
+int32_t DateToJDN(EuroDate& date) {
+    return euro_date_to_jdn(&date);
+}
 
-void JDNToDate(EuroDate& date) { jdn_to_euro_date(&date); }
+void JDNToDate(EuroDate& date) {
+    jdn_to_euro_date(&date);
+}
 
 void CEAndJCDates(double cjd, EuroDate& ce, EuroDate& jc) {
     ce.JDN = jc.JDN = DayNumberOf(cjd);
@@ -36,7 +40,9 @@ int32_t GregorianYearOf(int32_t day_number) {
     return date.Year;
 }
 
-int DayOfWeek(int32_t day_number) { return euro_day_of_week(day_number); }
+int DayOfWeek(int32_t day_number) {
+    return euro_day_of_week(day_number);
+}
 
 std::string DayOfWeekName(int n) {
     if (n < 0 || n > 6) return "";
@@ -70,7 +76,8 @@ std::string DateText(const EuroDate& date, int /*order*/, std::string_view separ
 }
 
 std::string LongDateText(const EuroDate& date) {
-    std::string month = date.Month >= 1 && date.Month <= 12 ? std::string(kMonthNames[date.Month - 1]) : "";
+    std::string month =
+        date.Month >= 1 && date.Month <= 12 ? std::string(kMonthNames[date.Month - 1]) : "";
     return "The " + OrdinalText(date.Day) + " day of " + month + " in the year " +
            YearText(date.Year, ",") + " in the " +
            (date.Calendar == kJulian ? "Julian" : "Common Era") + " Calendar";

@@ -17,14 +17,30 @@
 
 namespace vemla {
 
-inline double AJDToCJDL(double ajd) { return ajd + 0.5; }
-inline double CJDLToAJD(double cjdl) { return cjdl - 0.5; }
-inline double CJDLToCJDC(double cjdl, int longitude) { return cjdl + longitude / 360.0; }
-inline double CJDCToCJDL(double cjdc, int longitude) { return cjdc - longitude / 360.0; }
-inline double CJDLToCJDX(double cjdl, int offset_minutes) { return cjdl + offset_minutes / 1440.0; }
-inline double CJDXToCJDL(double cjdx, int offset_minutes) { return cjdx - offset_minutes / 1440.0; }
-inline double AJDToCJDC(double ajd, int longitude) { return CJDLToCJDC(AJDToCJDL(ajd), longitude); }
-inline double CJDCToAJD(double cjdc, int longitude) { return CJDLToAJD(CJDCToCJDL(cjdc, longitude)); }
+inline double AJDToCJDL(double ajd) {
+    return ajd + 0.5;
+}
+inline double CJDLToAJD(double cjdl) {
+    return cjdl - 0.5;
+}
+inline double CJDLToCJDC(double cjdl, int longitude) {
+    return cjdl + longitude / 360.0;
+}
+inline double CJDCToCJDL(double cjdc, int longitude) {
+    return cjdc - longitude / 360.0;
+}
+inline double CJDLToCJDX(double cjdl, int offset_minutes) {
+    return cjdl + offset_minutes / 1440.0;
+}
+inline double CJDXToCJDL(double cjdx, int offset_minutes) {
+    return cjdx - offset_minutes / 1440.0;
+}
+inline double AJDToCJDC(double ajd, int longitude) {
+    return CJDLToCJDC(AJDToCJDL(ajd), longitude);
+}
+inline double CJDCToAJD(double cjdc, int longitude) {
+    return CJDLToAJD(CJDCToCJDL(cjdc, longitude));
+}
 
 // Day number of a chronological Julian date. A total function, not one that
 // can fail: the days of every moment the program admits, and of moments
@@ -51,7 +67,6 @@ int32_t GregorianYearOf(int32_t day_number);
 // 0 Sunday .. 6 Saturday, and its name ("" for anything else).
 int DayOfWeek(int32_t day_number);
 std::string DayOfWeekName(int n);
-
 
 // "2024-03-12"; years beyond four digits are grouped ("12,345-01-01").
 std::string DateText(const EuroDate& date, int order, std::string_view separator,

@@ -15,11 +15,16 @@ std::string MonthLabel(int month, bool leap) {
 
 std::string MonthLabelText(const MonthLabelValue& label) {
     switch (label.kind) {
-        case MonthLabelValue::kMonth: return MonthLabel(label.month, label.leap);
-        case MonthLabelValue::kStartOfSui: return "start of sui";
-        case MonthLabelValue::kLeapMonth: return "leap month";
-        case MonthLabelValue::kStopHere: return "stop here";
-        case MonthLabelValue::kEmpty: break;
+        case MonthLabelValue::kMonth:
+            return MonthLabel(label.month, label.leap);
+        case MonthLabelValue::kStartOfSui:
+            return "start of sui";
+        case MonthLabelValue::kLeapMonth:
+            return "leap month";
+        case MonthLabelValue::kStopHere:
+            return "stop here";
+        case MonthLabelValue::kEmpty:
+            break;
     }
     return "";
 }
@@ -29,7 +34,8 @@ int CalendarTables::MonthOfDay(int32_t day) const {
     // The first month starting after the day; the one before it holds the day.
     const auto begin = MonthStartDays.begin(), end = begin + MonthCount;
     const int next = static_cast<int>(std::upper_bound(begin, end, day) - begin);
-    if (next == 0 || next == MonthCount) return -1;  // before the table, or in its open-ended last month
+    if (next == 0 || next == MonthCount)
+        return -1;  // before the table, or in its open-ended last month
     return next - 1;
 }
 
@@ -120,7 +126,8 @@ void LabelMonths(CalendarTables& t) {
 void MarkNianYears(CalendarTables& t) {
     int32_t year = CalendarTables::kNoNianYear;
     for (int m = 0; m < kMaxMonths; ++m) {
-        if (m < t.MonthCount && t.MonthLabels[m].IsNewYear()) year = GregorianYearOf(t.MonthStartDays[m]);
+        if (m < t.MonthCount && t.MonthLabels[m].IsNewYear())
+            year = GregorianYearOf(t.MonthStartDays[m]);
         t.NianYear[m] = year;
     }
 }

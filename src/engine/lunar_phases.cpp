@@ -13,7 +13,9 @@ double DarkMoonZero() {
     return dark_moon_zero;
 }
 
-double DeltaTForYear(int32_t year) { return deltat(static_cast<double>(year), 1915); }
+double DeltaTForYear(int32_t year) {
+    return deltat(static_cast<double>(year), 1915);
+}
 
 double DeltaTForMoment(double moment) {
     // The nearest whole day (halves to even) decides the year, so a moment
@@ -22,7 +24,9 @@ double DeltaTForMoment(double moment) {
     return DeltaTForYear(GregorianYearOf(DayNumberOf(nearest)));
 }
 
-double SyzygyTD(int32_t k, int phase) { return syzyg(k, phase, nullptr); }
+double SyzygyTD(int32_t k, int phase) {
+    return syzyg(k, phase, nullptr);
+}
 
 double SyzygyUT(int32_t k, int phase) {
     double t = SyzygyTD(k, phase);

@@ -31,7 +31,7 @@ constexpr Failure<E> Fail(E error) {
 
 template <class T, class E>
 class [[nodiscard]] Result {
-public:
+  public:
     constexpr Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}
     constexpr Result(Failure<E> failure) : state_(std::in_place_index<1>, failure.error) {}
 
@@ -64,13 +64,13 @@ public:
     // The value, or `fallback` when the operation failed.
     constexpr T value_or(T fallback) const& { return ok() ? value() : std::move(fallback); }
 
-private:
+  private:
     std::variant<T, E> state_;
 };
 
 template <class E>
 class [[nodiscard]] Result<void, E> {
-public:
+  public:
     constexpr Result() = default;
     constexpr Result(Failure<E> failure) : error_(failure.error), failed_(true) {}
     static constexpr Result Ok() { return {}; }
@@ -82,7 +82,7 @@ public:
         return error_;
     }
 
-private:
+  private:
     E error_{};
     bool failed_ = false;
 };

@@ -44,16 +44,14 @@ constexpr RadianTerms kTerms = MakeRadianTerms();
 
 // Mean moments (JDE) as polynomials in Y: before year 1000 Y = year / 1000,
 // from 1000 on Y = (year - 2000) / 1000. Coefficients of Y^0 .. Y^4.
-constexpr double kMeanEarly[4][5] = {
-    {1721139.29189, 365242.1374, 0.06134, 0.00111, -0.00071},
-    {1721233.25401, 365241.72562, -0.05323, 0.00907, 0.00025},
-    {1721325.70455, 365242.49558, -0.11677, -0.00297, 0.00074},
-    {1721414.39987, 365242.88257, -0.00769, -0.00933, -0.00006}};
-constexpr double kMeanLate[4][5] = {
-    {2451623.80984, 365242.37404, 0.05169, -0.00411, -0.00057},
-    {2451716.56767, 365241.62603, 0.00325, 0.00888, -0.00030},
-    {2451810.21715, 365242.01767, -0.11575, 0.00337, 0.00078},
-    {2451900.05952, 365242.74049, -0.06223, -0.00823, 0.00032}};
+constexpr double kMeanEarly[4][5] = {{1721139.29189, 365242.1374, 0.06134, 0.00111, -0.00071},
+                                     {1721233.25401, 365241.72562, -0.05323, 0.00907, 0.00025},
+                                     {1721325.70455, 365242.49558, -0.11677, -0.00297, 0.00074},
+                                     {1721414.39987, 365242.88257, -0.00769, -0.00933, -0.00006}};
+constexpr double kMeanLate[4][5] = {{2451623.80984, 365242.37404, 0.05169, -0.00411, -0.00057},
+                                    {2451716.56767, 365241.62603, 0.00325, 0.00888, -0.00030},
+                                    {2451810.21715, 365242.01767, -0.11575, 0.00337, 0.00078},
+                                    {2451900.05952, 365242.74049, -0.06223, -0.00823, 0.00032}};
 
 }  // namespace
 
@@ -99,14 +97,16 @@ SolarTermTable ComputeSolarTerms(int32_t y, int method, int longitude) {
     auto& q = table.TermQuarters;
     auto& moments = table.TermMoments;
     if (method == kMeanSun) {
-        for (int i = 0; i < 5; ++i) q[i] = QuarterPointCJDC(kDecemberSolstice, y - 2 + i, longitude);
+        for (int i = 0; i < 5; ++i)
+            q[i] = QuarterPointCJDC(kDecemberSolstice, y - 2 + i, longitude);
         for (int i = 0; i < 4; ++i)
             for (int k = 0; k < 24 && 24 * i + k < kTermCount; ++k)
                 moments[24 * i + k] = q[i] + (q[i + 1] - q[i]) * k / 24.0;
     } else {
         q[0] = QuarterPointCJDC(kDecemberSolstice, y - 2, longitude);
         for (int year = 0; year < 3; ++year)
-            for (int k = 0; k < 4; ++k) q[1 + 4 * year + k] = QuarterPointCJDC(k, y - 1 + year, longitude);
+            for (int k = 0; k < 4; ++k)
+                q[1 + 4 * year + k] = QuarterPointCJDC(k, y - 1 + year, longitude);
         q[13] = QuarterPointCJDC(kMarchEquinox, y + 2, longitude);
         // Each quarter's six terms are moved into Universal Time with the
         // delta T of the year of the quarter point that opens them. A term
@@ -119,7 +119,8 @@ SolarTermTable ComputeSolarTerms(int32_t y, int method, int longitude) {
         for (int i = 0; i < kQuarterCount - 1; ++i) {
             const int32_t year = i == 0 ? y - 2 : y - 1 + (i - 1) / 4;
             const double dt = DeltaTForYear(year) / 1440.0;
-            solar_terms_true_sun(CJDCToAJD(q[i], longitude) + dt, CJDCToAJD(q[i + 1], longitude) + dt, out);
+            solar_terms_true_sun(CJDCToAJD(q[i], longitude) + dt,
+                                 CJDCToAJD(q[i + 1], longitude) + dt, out);
             for (int j = 0; j < 6; ++j) moments[6 * i + j] = AJDToCJDC(out[j] - dt, longitude);
         }
         moments[78] = q[13];

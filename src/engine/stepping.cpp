@@ -49,7 +49,8 @@ bool ExistsOrDay29(CalendarEngine& engine, ChDate& chl, bool keep_30th) {
 }
 
 bool StepCycle(int32_t& cycle, bool forward) {
-    if (forward ? cycle == std::numeric_limits<int32_t>::max() : cycle == std::numeric_limits<int32_t>::min())
+    if (forward ? cycle == std::numeric_limits<int32_t>::max()
+                : cycle == std::numeric_limits<int32_t>::min())
         return false;
     cycle += forward ? 1 : -1;
     return true;

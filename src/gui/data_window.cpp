@@ -33,7 +33,8 @@ void SetCaption(QAbstractButton* button, std::string_view caption) {
 
 }  // namespace
 
-DataWindow::DataWindow(ListWindow& lists, QWidget* parent) : QWidget(parent, Qt::Window), lists_(lists) {
+DataWindow::DataWindow(ListWindow& lists, QWidget* parent)
+    : QWidget(parent, Qt::Window), lists_(lists) {
     setObjectName("frmData");
     Arrange(MakeControls());
     Connect();
@@ -121,30 +122,39 @@ void DataWindow::Connect() {
     ListWindow& l = lists_;
     connect(copy_, &QPushButton::clicked, this, [this, &l] {
         const QTextCursor cursor = text_->textCursor();
-        Act([&] { l.CopyToClipboard(cursor.hasSelection() ? LogTextFromBox(cursor.selectedText()) : ""); });
+        Act([&] {
+            l.CopyToClipboard(cursor.hasSelection() ? LogTextFromBox(cursor.selectedText()) : "");
+        });
     });
     connect(close_, &QPushButton::clicked, this, [this, &l] { Act([&] { l.Close(); }); });
     connect(export_, &QPushButton::clicked, this, [this] { Act([this] { ExportToCalendar(); }); });
     connect(stop_, &QPushButton::clicked, this, [this, &l] { Act([&] { l.Stop(); }); });
     connect(list_, &QPushButton::clicked, this, [this, &l] { Act([&] { l.List(); }); });
-    connect(years_, &QLineEdit::textEdited, this, [&l](const QString& t) { l.SetYearsText(t.toStdString()); });
+    connect(years_, &QLineEdit::textEdited, this,
+            [&l](const QString& t) { l.SetYearsText(t.toStdString()); });
     connect(years_, &QLineEdit::returnPressed, this, [this, &l] { Act([&] { l.List(); }); });
-    connect(start_, &QLineEdit::textEdited, this, [&l](const QString& t) { l.SetStartText(t.toStdString()); });
-    connect(end_, &QLineEdit::textEdited, this, [&l](const QString& t) { l.SetEndText(t.toStdString()); });
+    connect(start_, &QLineEdit::textEdited, this,
+            [&l](const QString& t) { l.SetStartText(t.toStdString()); });
+    connect(end_, &QLineEdit::textEdited, this,
+            [&l](const QString& t) { l.SetEndText(t.toStdString()); });
     connect(start_, &QLineEdit::returnPressed, this, [this, &l] { Act([&] { l.DoTest(); }); });
     connect(end_, &QLineEdit::returnPressed, this, [this, &l] { Act([&] { l.DoTest(); }); });
-    connect(large_window_, &QCheckBox::clicked, this, [this, &l](bool on) { Act([&] { l.SetLargeWindow(on); }); });
+    connect(large_window_, &QCheckBox::clicked, this,
+            [this, &l](bool on) { Act([&] { l.SetLargeWindow(on); }); });
     connect(major_terms_, &QCheckBox::clicked, this,
             [this, &l](bool on) { Act([&] { l.SetIncludeMajorTerms(on); }); });
     connect(minor_terms_, &QCheckBox::clicked, this,
             [this, &l](bool on) { Act([&] { l.SetIncludeMinorTerms(on); }); });
-    connect(term_names_, &QCheckBox::clicked, this, [this, &l](bool on) { Act([&] { l.SetDisplayTermNames(on); }); });
+    connect(term_names_, &QCheckBox::clicked, this,
+            [this, &l](bool on) { Act([&] { l.SetDisplayTermNames(on); }); });
     connect(leap_months_only_, &QCheckBox::clicked, this,
             [this, &l](bool on) { Act([&] { l.SetLeapMonthsOnly(on); }); });
     connect(omit_invalid_dates_, &QCheckBox::clicked, this,
             [this, &l](bool on) { Act([&] { l.SetOmitInvalidDates(on); }); });
-    connect(ce_, &QRadioButton::clicked, this, [this, &l] { Act([&] { l.SetJulianCalendar(false); }); });
-    connect(jc_, &QRadioButton::clicked, this, [this, &l] { Act([&] { l.SetJulianCalendar(true); }); });
+    connect(ce_, &QRadioButton::clicked, this,
+            [this, &l] { Act([&] { l.SetJulianCalendar(false); }); });
+    connect(jc_, &QRadioButton::clicked, this,
+            [this, &l] { Act([&] { l.SetJulianCalendar(true); }); });
 }
 
 void DataWindow::ExportToCalendar() {
@@ -225,8 +235,11 @@ void DataWindow::BindVisibility(const ListWindowView& v) {
             // The first time, over the middle of the main window, on the screen.
             const QRect main = parentWidget()->frameGeometry();
             const QSize frame = size() + main.size() - parentWidget()->geometry().size();
-            PlaceFrame(this, QRect(QPoint(main.left() + (main.width() - frame.width()) / 2, main.top() + 40), frame),
-                       parentWidget());
+            PlaceFrame(
+                this,
+                QRect(QPoint(main.left() + (main.width() - frame.width()) / 2, main.top() + 40),
+                      frame),
+                parentWidget());
             placed_ = true;
         }
         show();
@@ -241,7 +254,8 @@ void DataWindow::BindVisibility(const ListWindowView& v) {
 void DataWindow::BindText() {
     const std::string& text = lists_.View().text;
     if (text != shown_text_) {
-        if (text.size() > shown_text_.size() && text.compare(0, shown_text_.size(), shown_text_) == 0) {
+        if (text.size() > shown_text_.size() &&
+            text.compare(0, shown_text_.size(), shown_text_) == 0) {
             Written(std::string_view(text).substr(shown_text_.size()));
         } else {
             text_->setPlainText(LogTextForBox(text));

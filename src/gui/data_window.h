@@ -9,7 +9,6 @@
 
 #include <QSize>
 #include <QWidget>
-
 #include <functional>
 #include <string>
 #include <string_view>
@@ -28,7 +27,7 @@ class ListWindow;
 struct ListWindowView;
 
 class DataWindow : public QWidget {
-public:
+  public:
     DataWindow(ListWindow& lists, QWidget* parent);
 
     // Called after each action here, so the main window can redraw itself.
@@ -41,11 +40,11 @@ public:
     // and the text.
     void Refresh();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Everything but the text.
     QWidget* MakeControls();
     void Arrange(QWidget* calendar);

@@ -93,9 +93,10 @@ QGroupBox* DisplayPanel::Build(QWidget* parent) {
         grid->addWidget(row.value, line, 1);
         ++line;
     }
-    chinese_characters = std::make_unique<ChineseCharactersLine>(frame, grid, line++, [this](bool on) {
-        if (chinese_characters_clicked) chinese_characters_clicked(on);
-    });
+    chinese_characters =
+        std::make_unique<ChineseCharactersLine>(frame, grid, line++, [this](bool on) {
+            if (chinese_characters_clicked) chinese_characters_clicked(on);
+        });
 
     auto add_pair = [&](const char* name, QLabel* value) {
         grid->addWidget(Make<QLabel>(kMainWindowCaptions, qPrintable(Element(name, 0)), frame),
@@ -118,12 +119,14 @@ QGroupBox* DisplayPanel::Build(QWidget* parent) {
     // longer text (a longer day name) never widens the window.
     std::vector<QLabel*> values = {moon_phase, moon_age, local_offset, delta_t};
     for (const DateRow& row : rows) values.push_back(row.value);
-    for (QLabel* value : values) value->setSizePolicy(QSizePolicy::Ignored, value->sizePolicy().verticalPolicy());
+    for (QLabel* value : values)
+        value->setSizePolicy(QSizePolicy::Ignored, value->sizePolicy().verticalPolicy());
     int widest = 0;
     for (const char* text : kWidestValues)
         widest = std::max(widest, frame->fontMetrics().horizontalAdvance(text));
     // Room for the widest value and, at its right end, the mark of a borderline date.
-    grid->setColumnMinimumWidth(1, widest + 4 + frame->fontMetrics().horizontalAdvance(QStringLiteral("  \u00b1")) + 12);
+    grid->setColumnMinimumWidth(
+        1, widest + 4 + frame->fontMetrics().horizontalAdvance(QStringLiteral("  \u00b1")) + 12);
     return frame;
 }
 

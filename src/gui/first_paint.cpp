@@ -1,16 +1,16 @@
 #include "gui/first_paint.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-
 #include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace vemla {
 namespace {
@@ -26,8 +26,10 @@ double NowMs(clockid_t clock) {
 // boot, so to a hundredth of a second).
 double ElapsedMs(const std::string& start) {
     long long nanoseconds = 0;
-    const auto [end, error] = std::from_chars(start.data(), start.data() + start.size(), nanoseconds);
-    if (error == std::errc() && end == start.data() + start.size() && nanoseconds > 1'000'000'000'000'000'000LL)
+    const auto [end, error] =
+        std::from_chars(start.data(), start.data() + start.size(), nanoseconds);
+    if (error == std::errc() && end == start.data() + start.size() &&
+        nanoseconds > 1'000'000'000'000'000'000LL)
         return NowMs(CLOCK_REALTIME) - static_cast<double>(nanoseconds) / 1e6;
 
     std::ifstream stat("/proc/self/stat");
@@ -44,10 +46,11 @@ double ElapsedMs(const std::string& start) {
 }
 
 class FirstPaintWatch : public QObject {
-public:
-    FirstPaintWatch(QWidget& window, std::string start) : QObject(&window), start_(std::move(start)) {}
+  public:
+    FirstPaintWatch(QWidget& window, std::string start)
+        : QObject(&window), start_(std::move(start)) {}
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
@@ -61,7 +64,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     std::string start_;
     bool seen_ = false;
 };

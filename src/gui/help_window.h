@@ -11,21 +11,21 @@ class QPlainTextEdit;
 namespace vemla {
 
 class CreditsWindow : public QWidget {
-public:
+  public:
     explicit CreditsWindow(QWidget* parent);
 };
 
 class HelpWindow : public QWidget {
-public:
+  public:
     explicit HelpWindow(QWidget* parent);
 
     // Shows the window (again) and brings it to the front.
     void Open();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QTextEdit* text_;
     QPushButton* close_;
     CreditsWindow* credits_;

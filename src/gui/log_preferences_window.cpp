@@ -16,9 +16,18 @@ namespace {
 
 // The boxes' names, in the order of LogBox.
 constexpr std::array<const char*, LogPreferences::kCount> kBoxNames = {
-    "chkVerbose",     "chkIncludeGanzhi", "chkViewLogWhenAdd", "chkIncludeChL",
-    "chkIncludeChS",  "chkIncludeCJDC",   "chkEpochEtc",       "chkIncludeCE",
-    "chkIncludeJC",   "chkIncludeCJDL",   "chkIncludeAJD",     "chkIncludePhaseOfMoonAndIllumination",
+    "chkVerbose",
+    "chkIncludeGanzhi",
+    "chkViewLogWhenAdd",
+    "chkIncludeChL",
+    "chkIncludeChS",
+    "chkIncludeCJDC",
+    "chkEpochEtc",
+    "chkIncludeCE",
+    "chkIncludeJC",
+    "chkIncludeCJDL",
+    "chkIncludeAJD",
+    "chkIncludePhaseOfMoonAndIllumination",
     "chkIncludeLunationAndAgeOfMoon"};
 
 QGroupBox* Frame(LogBoxFrame frame, const char* name, QWidget* parent) {
@@ -46,12 +55,20 @@ LogPreferencesWindow::LogPreferencesWindow(Application& app, QWidget* parent)
     for (int i = 0; i < LogPreferences::kCount; ++i) {
         QGroupBox* frame = nullptr;
         switch (kLogBoxes[i].frame) {
-            case LogBoxFrame::kChinese: frame = chinese; break;
-            case LogBoxFrame::kWestern: frame = western; break;
-            case LogBoxFrame::kAstronomical: frame = astronomical; break;
-            case LogBoxFrame::kNone: break;
+            case LogBoxFrame::kChinese:
+                frame = chinese;
+                break;
+            case LogBoxFrame::kWestern:
+                frame = western;
+                break;
+            case LogBoxFrame::kAstronomical:
+                frame = astronomical;
+                break;
+            case LogBoxFrame::kNone:
+                break;
         }
-        auto* box = new QCheckBox(ButtonText(kLogBoxes[i].caption), frame ? static_cast<QWidget*>(frame) : this);
+        auto* box = new QCheckBox(ButtonText(kLogBoxes[i].caption),
+                                  frame ? static_cast<QWidget*>(frame) : this);
         box->setObjectName(kBoxNames[i]);
         if (frame)
             frame->layout()->addWidget(box);
@@ -122,7 +139,8 @@ void LogPreferencesWindow::PlaceBeside(const QWidget* main_window) {
     const QRect main = main_window->frameGeometry();
     const QRect inner = main_window->geometry();
     // Not shown yet, the dialog will get a frame like the main window's.
-    const QSize size = isVisible() ? frameGeometry().size() : this->size() + main.size() - inner.size();
+    const QSize size =
+        isVisible() ? frameGeometry().size() : this->size() + main.size() - inner.size();
     QRect frame(QPoint(0, 0), size);
     frame.moveBottomRight(QPoint(main.right(), main.bottom() - 5));
     PlaceFrame(this, frame, main_window);

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <array>
 #include <functional>
 
@@ -16,7 +15,7 @@ namespace vemla {
 class Application;
 
 class LogPreferencesWindow : public QWidget {
-public:
+  public:
     LogPreferencesWindow(Application& app, QWidget* parent);
 
     // Called after each action here, so the main window can redraw itself.
@@ -25,10 +24,10 @@ public:
     // Shows or hides the dialog as the application asks, and sets every box.
     void Refresh(const QWidget* main_window);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void CloseDialog();
     void PlaceBeside(const QWidget* main_window);
     void Changed();

@@ -115,7 +115,8 @@ void LogWindow::PlaceBeside(const QWidget* main_window) {
         return;
     const QRect main = main_window->frameGeometry();
     const int left = main.left() + main.width() * 2 / 5;
-    PlaceFrame(this, QRect(QPoint(left, main.top()), QPoint(main.right() + 70, main.bottom())), main_window);
+    PlaceFrame(this, QRect(QPoint(left, main.top()), QPoint(main.right() + 70, main.bottom())),
+               main_window);
 }
 
 void LogWindow::TextEdited() {
@@ -137,7 +138,8 @@ bool LogWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void LogWindow::CopyToClipboard() {
     const QTextCursor cursor = text_->textCursor();
-    app_.Log().CopyToClipboard(ui_, cursor.hasSelection() ? LogTextFromBox(cursor.selectedText()) : "");
+    app_.Log().CopyToClipboard(ui_,
+                               cursor.hasSelection() ? LogTextFromBox(cursor.selectedText()) : "");
     close_->setFocus();
     Changed();
 }

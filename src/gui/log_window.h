@@ -4,9 +4,8 @@
 #pragma once
 
 #include <QWidget>
-
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,7 +19,7 @@ class LogModel;
 class UserInterface;
 
 class LogWindow : public QWidget {
-public:
+  public:
     LogWindow(Application& app, UserInterface& ui, QWidget* parent);
 
     // Called after each action here, so the main window can redraw itself.
@@ -32,11 +31,11 @@ public:
     // Brings the shown window to the front, restored if it was minimised.
     void Present();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void CopyToClipboard();
     void Clear();
     void CloseWindow();

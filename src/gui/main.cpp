@@ -17,7 +17,6 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QTimer>
-
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -28,8 +27,8 @@
 #include "common/program_identity.h"
 #include "common/program_text.h"
 #include "gui/data_window.h"
-#include "gui/log_window.h"
 #include "gui/first_paint.h"
+#include "gui/log_window.h"
 #include "gui/main_window.h"
 #include "gui/pictures.h"
 #include "gui/qt_user_interface.h"
@@ -48,7 +47,8 @@ std::optional<std::filesystem::path> StateFile() {
 // Sets the scene for a picture of the documentation, then saves it: 0 the
 // main window, 1 the list window with the year data, 2 the main window
 // during a repeated move, 3 the log after a few logged moves.
-void TakeScreenshot(vemla::MainWindow& window, vemla::Application& app, int kind, const QString& file) {
+void TakeScreenshot(vemla::MainWindow& window, vemla::Application& app, int kind,
+                    const QString& file) {
     using namespace std::chrono_literals;
     if (kind == 2) {
         app.RepeatedMove().SelectRefreshPeriod(0);
@@ -63,7 +63,7 @@ void TakeScreenshot(vemla::MainWindow& window, vemla::Application& app, int kind
     }
     window.Refresh();
     QTimer::singleShot(kind == 2 ? 1100ms : 500ms, &window, [&window, kind, file] {
-        QWidget* shown = kind == 1 ? static_cast<QWidget*>(window.Lists())
+        QWidget* shown = kind == 1   ? static_cast<QWidget*>(window.Lists())
                          : kind == 3 ? static_cast<QWidget*>(window.Log())
                                      : &window;
         QCoreApplication::exit(shown->grab().save(file, "PNG") ? 0 : 1);
@@ -87,9 +87,11 @@ int main(int argc, char** argv) {
         "and with the Moon's phase. vemla-cli does the same from the command line.");
     options.addHelpOption();
     options.addVersionOption();
-    const QStringList kinds = {"screenshot", "screenshot-lists", "screenshot-run", "screenshot-log"};
+    const QStringList kinds = {"screenshot", "screenshot-lists", "screenshot-run",
+                               "screenshot-log"};
     for (const QString& kind : kinds)
-        options.addOption(QCommandLineOption(kind, "Save a picture (" + kind + ") to FILE and end.", "FILE"));
+        options.addOption(
+            QCommandLineOption(kind, "Save a picture (" + kind + ") to FILE and end.", "FILE"));
     options.process(qt);
 
     using namespace vemla;
@@ -119,6 +121,7 @@ int main(int argc, char** argv) {
     window.Refresh();
 
     for (int kind = 0; kind < kinds.size(); ++kind)
-        if (options.isSet(kinds[kind])) TakeScreenshot(window, app, kind, options.value(kinds[kind]));
+        if (options.isSet(kinds[kind]))
+            TakeScreenshot(window, app, kind, options.value(kinds[kind]));
     return QApplication::exec();
 }

@@ -29,7 +29,8 @@ std::filesystem::path DataFolder(const std::filesystem::path& executable_folder)
 
 void Pictures::Load(const std::filesystem::path& data_folder) {
     const std::filesystem::path folder = data_folder / "stems_branches";
-    for (int i = 0; i < static_cast<int>(stems_.size()); ++i) stems_[i] = Read(folder / Numbered("stem", i + 1));
+    for (int i = 0; i < static_cast<int>(stems_.size()); ++i)
+        stems_[i] = Read(folder / Numbered("stem", i + 1));
     for (int i = 0; i < static_cast<int>(branches_.size()); ++i)
         branches_[i] = Read(folder / Numbered("branch", i + 1));
     icon_ = Read(data_folder / "vemla.png");
@@ -42,7 +43,8 @@ const QPixmap& Pictures::Stem(int stem) const {
 }
 
 const QPixmap& Pictures::Branch(int branch) const {
-    return branch >= 1 && branch <= static_cast<int>(branches_.size()) ? branches_[branch - 1] : none_;
+    return branch >= 1 && branch <= static_cast<int>(branches_.size()) ? branches_[branch - 1]
+                                                                       : none_;
 }
 
 QPixmap Pictures::Moon(const MoonDrawing& drawing, qreal ratio) const {
@@ -69,9 +71,10 @@ MoonImage Pictures::MoonBase(MoonPicture picture, int size) const {
             drawn = s;
             break;
         }
-    QImage image(QString::fromStdString(
-        (moon_folder_ / (std::string(kNames[static_cast<int>(picture)]) + "-" + std::to_string(drawn) + ".png"))
-            .string()));
+    QImage image(
+        QString::fromStdString((moon_folder_ / (std::string(kNames[static_cast<int>(picture)]) +
+                                                "-" + std::to_string(drawn) + ".png"))
+                                   .string()));
     if (!image.isNull() && image.width() != size)
         image = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     MoonImage base = image.isNull() ? MakeMoonPicture(picture, size, size) : ToMoonImage(image);

@@ -5,7 +5,6 @@
 
 #include <QImage>
 #include <QPixmap>
-
 #include <array>
 #include <filesystem>
 #include <map>
@@ -21,7 +20,7 @@ namespace vemla {
 std::filesystem::path DataFolder(const std::filesystem::path& executable_folder);
 
 class Pictures {
-public:
+  public:
     // Reads stems_branches/stem_NN.png, branch_NN.png and vemla.png from
     // `data_folder`. A missing file leaves its picture empty.
     void Load(const std::filesystem::path& data_folder);
@@ -37,7 +36,7 @@ public:
     // that resolution.
     QPixmap Moon(const MoonDrawing& drawing, qreal ratio) const;
 
-private:
+  private:
     std::array<QPixmap, 10> stems_;
     std::array<QPixmap, 12> branches_;
     MoonImage MoonBase(MoonPicture picture, int size) const;

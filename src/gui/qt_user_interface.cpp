@@ -1,7 +1,5 @@
 #include "gui/qt_user_interface.h"
 
-#include "app/system_clock.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -9,17 +7,23 @@
 #include <QString>
 #include <QUrl>
 
+#include "app/system_clock.h"
 
 namespace vemla {
 namespace {
 
 QMessageBox::Icon QtIcon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::kNone: return QMessageBox::NoIcon;
-        case MessageIcon::kInformation: return QMessageBox::Information;
-        case MessageIcon::kExclamation: return QMessageBox::Warning;
-        case MessageIcon::kCritical: return QMessageBox::Critical;
-        case MessageIcon::kQuestion: return QMessageBox::Question;
+        case MessageIcon::kNone:
+            return QMessageBox::NoIcon;
+        case MessageIcon::kInformation:
+            return QMessageBox::Information;
+        case MessageIcon::kExclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::kCritical:
+            return QMessageBox::Critical;
+        case MessageIcon::kQuestion:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -45,16 +49,24 @@ MessageAnswer ShowMessageBox(const std::string& title, const std::string& text, 
             break;
     }
     switch (box.exec()) {
-        case QMessageBox::Ok: return MessageAnswer::kOk;
-        case QMessageBox::Cancel: return MessageAnswer::kCancel;
-        case QMessageBox::Yes: return MessageAnswer::kYes;
-        case QMessageBox::No: return MessageAnswer::kNo;
-        default: break;
+        case QMessageBox::Ok:
+            return MessageAnswer::kOk;
+        case QMessageBox::Cancel:
+            return MessageAnswer::kCancel;
+        case QMessageBox::Yes:
+            return MessageAnswer::kYes;
+        case QMessageBox::No:
+            return MessageAnswer::kNo;
+        default:
+            break;
     }
     switch (buttons) {
-        case MessageButtons::kOk: return MessageAnswer::kOk;
-        case MessageButtons::kOkCancel: return MessageAnswer::kCancel;
-        case MessageButtons::kYesNo: return MessageAnswer::kNo;
+        case MessageButtons::kOk:
+            return MessageAnswer::kOk;
+        case MessageButtons::kOkCancel:
+            return MessageAnswer::kCancel;
+        case MessageButtons::kYesNo:
+            return MessageAnswer::kNo;
     }
     return MessageAnswer::kOk;
 }
@@ -72,7 +84,9 @@ void QtUserInterface::SetClipboardText(const std::string& text) {
     clipboard->setText(QString::fromStdString(text));
 }
 
-void QtUserInterface::DoPendingEvents() { QCoreApplication::processEvents(); }
+void QtUserInterface::DoPendingEvents() {
+    QCoreApplication::processEvents();
+}
 
 bool QtUserInterface::OpenWebLink(const std::string& url) {
     if (web_link_hook) return web_link_hook(url);

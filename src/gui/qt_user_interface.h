@@ -13,9 +13,9 @@
 namespace vemla {
 
 class QtUserInterface : public UserInterface {
-public:
-    using MessageHook =
-        std::function<MessageAnswer(const std::string& title, const std::string& text, MessageIcon, MessageButtons)>;
+  public:
+    using MessageHook = std::function<MessageAnswer(
+        const std::string& title, const std::string& text, MessageIcon, MessageButtons)>;
 
     MessageAnswer ShowMessage(const std::string& title, const std::string& text, MessageIcon icon,
                               MessageButtons buttons) override;

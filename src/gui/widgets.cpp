@@ -2,14 +2,14 @@
 
 #include <QMouseEvent>
 #include <QScreen>
-
 #include <algorithm>
 
 namespace vemla {
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 void SetTextIfChanged(QLineEdit* box, const std::string& text) {
@@ -47,7 +47,8 @@ QMargins FrameMargins(const QWidget* window) {
 }  // namespace
 
 void PlaceFrame(QWidget* window, QRect frame, const QWidget* beside) {
-    const QMargins margins = window->isVisible() || !beside ? FrameMargins(window) : FrameMargins(beside);
+    const QMargins margins =
+        window->isVisible() || !beside ? FrameMargins(window) : FrameMargins(beside);
     const QScreen* screen = beside ? beside->screen() : window->screen();
     if (screen) {
         const QRect area = screen->availableGeometry();
@@ -56,7 +57,8 @@ void PlaceFrame(QWidget* window, QRect frame, const QWidget* beside) {
         frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() + 1 - frame.width()));
         frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() + 1 - frame.height()));
     }
-    window->resize(frame.width() - margins.left() - margins.right(), frame.height() - margins.top() - margins.bottom());
+    window->resize(frame.width() - margins.left() - margins.right(),
+                   frame.height() - margins.top() - margins.bottom());
     window->move(frame.topLeft());  // a window's position is that of its frame
 }
 

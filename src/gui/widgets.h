@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
-
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -24,13 +23,13 @@ namespace vemla {
 // the label).
 class ClickableLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
@@ -39,7 +38,9 @@ inline QString ToQString(std::string_view text) {
 }
 
 // A button's text shows "&" itself rather than taking it for a shortcut mark.
-inline QString ButtonText(std::string_view caption) { return ToQString(caption).replace("&", "&&"); }
+inline QString ButtonText(std::string_view caption) {
+    return ToQString(caption).replace("&", "&&");
+}
 
 // A new control named `name`, with its caption from `captions` when it has one.
 template <class W>
@@ -59,7 +60,9 @@ W* Make(std::span<const ControlCaption> captions, const char* name, QWidget* par
 }
 
 // "name_index", the object name of one element of a control array.
-inline QString Element(const char* name, int index) { return QString("%1_%2").arg(name).arg(index); }
+inline QString Element(const char* name, int index) {
+    return QString("%1_%2").arg(name).arg(index);
+}
 
 // Writing only what differs keeps the caret and selection of a box, and
 // spares layouts a needless pass.

@@ -9,7 +9,8 @@ namespace {
 
 TEST_F(MainStateTest, EachFaultyEntryGetsItsMessageAndChangesNothing) {
     const std::string chl_form =
-        "Invalid CHL date.  CHL dates must be in the form: cycle-position-month-day element-animal\r\n"
+        "Invalid CHL date.  CHL dates must be in the form: cycle-position-month-day "
+        "element-animal\r\n"
         "Use '?' for position if only element-animal known, e.g., 70-?-12-30 wood-dog.\r\n"
         "Specify element-animal using the drop-down boxes.";
     struct {
@@ -22,16 +23,21 @@ TEST_F(MainStateTest, EachFaultyEntryGetsItsMessageAndChangesNothing) {
         {"2000-01-01 12:00 CE", "", "", "Time specification not permitted in date string."},
         {"2000-01-01 CE", "24:01", "", "Invalid time specification.  Times must be, e.g., 23:50."},
         {"2000/01/01 CE", "", "", "Date separator must be a dash, '-'."},
-        {"2000-02-30 CE", "", "", "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day"},
-        {"1901-02-29 JC", "", "", "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day"},
+        {"2000-02-30 CE", "", "",
+         "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day"},
+        {"1901-02-29 JC", "", "",
+         "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day"},
         {"79-16-13-01 CHL", "", "", chl_form},
         {"79-17-01-17 CHS", "", "",
          "Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day\r\n"},
         {"2451545-1-1 AJD", "", "",
-         "Invalid CJDL, CJDC, CJDX or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 AJD."},
-        {"2000-13-01 CEX", "", "", "Invalid CEX date.  CEX dates must be in ISO 8601 format: year-month-day"},
+         "Invalid CJDL, CJDC, CJDX or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 "
+         "AJD."},
+        {"2000-13-01 CEX", "", "",
+         "Invalid CEX date.  CEX dates must be in ISO 8601 format: year-month-day"},
         // The twelfth month of 1999 (from 2000-01-07) has 29 days.
-        {"79-16-12-30 CHL", "", "", "Invalid CHL date.  Day number exceeds number of days in the month."},
+        {"79-16-12-30 CHL", "", "",
+         "Invalid CHL date.  Day number exceeds number of days in the month."},
         {"", "", "5 days", "Invalid plus/minus days."},
         {"625332.9 AJD", "", "", "Date too early."},
     };
@@ -101,7 +107,8 @@ TEST_F(MainStateTest, AnAppendedCodeReadsAsTheDateBoxShowsIt) {
             state.SetCalendar(calendar);
             Convert(typed);
             EXPECT_EQ(ui.TakeMessage(), ParseErrorText(kNoCalendar)) << typed;
-            EXPECT_EQ(state.View().date_text, std::string(typed) + " " + std::string(kCalendarCodes[calendar]));
+            EXPECT_EQ(state.View().date_text,
+                      std::string(typed) + " " + std::string(kCalendarCodes[calendar]));
             state.Convert();
             EXPECT_EQ(ui.TakeMessage(), ParseErrorText(kNoCalendar)) << typed;
             EXPECT_EQ(state.CurrentAJD(), kJ2000);

@@ -35,7 +35,7 @@ LogPreferences Only(std::initializer_list<LogBox> boxes) {
 }
 
 class LogEntryTest : public ::testing::Test {
-protected:
+  protected:
     std::string Entry(const LogPreferences& prefs, bool log_empty = false) {
         return ComposeLogEntry(Noon2000(), engine_, prefs, log_empty).text;
     }
@@ -45,25 +45,26 @@ protected:
 TEST_F(LogEntryTest, ExpandedEntryWithChineseTerms) {
     LogPreferences all = Only({});
     all.SetAll(true);
-    EXPECT_EQ(Entry(all),
-              "79-17-01-11 CHS 20:00 CCT\r\n"
-              "= the 11th day of solar term 1 (Z11, Winter solstice, Dong zhi)\r\n"
-              "in the year (sui) at position 17 of cycle 79.\r\n"
-              "79-16-11-25 CHL 20:00 CCT\r\n"
-              "= the 25th day (earth-horse wu-wu) of month 11 (fire-rat bing-zi ) \r\n"
-              "in the earth-rabbit ji-mao year (nian) at position 16 of cycle 79 (year 4697).\r\n"
-              "2,451,545.8333 CJDC (chronological Julian date, longitude  120º E)\r\n"
-              "Epoch = -2696, method = true sun, longitude = 120º E.\r\n"
-              "--------------------\r\n"
-              "2000-01-01 CE 12:00 GMT\r\n"
-              "= the 1st day of January in the year 2000 in the Common Era Calendar, a Saturday.\r\n"
-              "1999-12-19 JC 12:00 GMT\r\n"
-              "= the 19th day of December in the year 1999 in the Julian Calendar, a Saturday.\r\n"
-              "2,451,545.5000 CJDL (chronological Julian date, London)\r\n"
-              "--------------------\r\n"
-              "2,451,545.0000 AJD (astronomical Julian date)\r\n"
-              "Crescent moon (waning), 32.2% illumination\r\n"
-              "Lunation -1, age of Moon = 24 days, 13 hrs, 27 mins (82.4% of lunation)\r\n\r\n");
+    EXPECT_EQ(
+        Entry(all),
+        "79-17-01-11 CHS 20:00 CCT\r\n"
+        "= the 11th day of solar term 1 (Z11, Winter solstice, Dong zhi)\r\n"
+        "in the year (sui) at position 17 of cycle 79.\r\n"
+        "79-16-11-25 CHL 20:00 CCT\r\n"
+        "= the 25th day (earth-horse wu-wu) of month 11 (fire-rat bing-zi ) \r\n"
+        "in the earth-rabbit ji-mao year (nian) at position 16 of cycle 79 (year 4697).\r\n"
+        "2,451,545.8333 CJDC (chronological Julian date, longitude  120º E)\r\n"
+        "Epoch = -2696, method = true sun, longitude = 120º E.\r\n"
+        "--------------------\r\n"
+        "2000-01-01 CE 12:00 GMT\r\n"
+        "= the 1st day of January in the year 2000 in the Common Era Calendar, a Saturday.\r\n"
+        "1999-12-19 JC 12:00 GMT\r\n"
+        "= the 19th day of December in the year 1999 in the Julian Calendar, a Saturday.\r\n"
+        "2,451,545.5000 CJDL (chronological Julian date, London)\r\n"
+        "--------------------\r\n"
+        "2,451,545.0000 AJD (astronomical Julian date)\r\n"
+        "Crescent moon (waning), 32.2% illumination\r\n"
+        "Lunation -1, age of Moon = 24 days, 13 hrs, 27 mins (82.4% of lunation)\r\n\r\n");
 }
 
 // Separators close a group only in expanded entries.
@@ -74,7 +75,8 @@ TEST_F(LogEntryTest, CompactEntryWithoutSeparators) {
 
 TEST_F(LogEntryTest, NothingChosenWritesNoEntry) {
     for (bool empty : {true, false}) {
-        LogEntryText entry = ComposeLogEntry(Noon2000(), engine_, Only({kBoxEpochEtc, kBoxVerbose}), empty);
+        LogEntryText entry =
+            ComposeLogEntry(Noon2000(), engine_, Only({kBoxEpochEtc, kBoxVerbose}), empty);
         EXPECT_FALSE(entry.has_entry);
         EXPECT_EQ(entry.text, empty ? "Vemla 1.0.0\r\n\r\n" : "");
     }

@@ -11,7 +11,7 @@ namespace vemla::test {
 inline constexpr double kJ2000 = 2451545.0;  // 2000-01-01 12:00 GMT
 
 class MainStateTest : public ::testing::Test {
-protected:
+  protected:
     explicit MainStateTest(const char* zone = "UTC0") : zone_(zone) {}
     void SetUp() override {
         state.Startup();
@@ -26,7 +26,9 @@ protected:
         state.SetTimeText(time);
         state.Convert();
     }
-    const std::string& Value(int calendar) const { return state.View().rows[calendar].value.caption; }
+    const std::string& Value(int calendar) const {
+        return state.View().rows[calendar].value.caption;
+    }
     const ControlView& Ctl(Control c) const { return state.View().control(c); }
     const Settings& Set() const { return state.CurrentSettings(); }
 

@@ -1,7 +1,6 @@
 // vemla-cli's commands and outputs: convert's rows and JSON, the options,
 // saved states, moves, searches, listings, the self-test, the borderline and
 // Chinese character outputs, and calendar files refused.
-#include "cli/cli_run.h"
 #include "cli/command_line.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +13,7 @@
 #include "app/fake_user_interface.h"
 #include "app/state_file.h"
 #include "app/state_file_io.h"
+#include "cli/cli_run.h"
 #include "common/temp_folder.h"
 
 namespace vemla {
@@ -116,8 +116,8 @@ TEST_F(CommandLine, StateFileOnlyWhenNamed) {
 
 TEST_F(CommandLine, MovePrintsEveryDisplayedMoment) {
     // 2023 has a leap second month of 29 days: with keep 30th, day 30 comes back in month 4.
-    CliResult r = RunCli({"--json", "move", "chl month", "--from", "79-40-02-30 CHL", "--count", "3",
-                       "--keep-30th"});
+    CliResult r = RunCli({"--json", "move", "chl month", "--from", "79-40-02-30 CHL", "--count",
+                          "3", "--keep-30th"});
     ASSERT_EQ(r.code, kExitOk) << r.err;
     ASSERT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);  // one JSON object a moment
     const std::string last = r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1);

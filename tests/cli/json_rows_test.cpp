@@ -72,8 +72,8 @@ TEST_F(JsonRows, ListingsGiveOneObjectARow) {
     EXPECT_EQ(rows[1]["jdn"], 2460351);
     EXPECT_EQ(rows[1]["months"], 12);
 
-    rows = JsonLines(RunCli({"--json", "list", "leap-months", "--leap-only", "--years", "1", "--from",
-                          "2023-06-01 CE", "--julian"})
+    rows = JsonLines(RunCli({"--json", "list", "leap-months", "--leap-only", "--years", "1",
+                             "--from", "2023-06-01 CE", "--julian"})
                          .out);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0]["chl"], "79-40-2*-01 CHL");
@@ -93,7 +93,8 @@ TEST_F(JsonRows, ListingsGiveOneObjectARow) {
     EXPECT_EQ((*term)["moment"], "2023-02-19 CE 06:34 CCT");
 
     rows = JsonLines(
-        RunCli({"list", "new-years-jc-ce", "--json", "--years", "1", "--from", "2024-06-01 CE"}).out);
+        RunCli({"list", "new-years-jc-ce", "--json", "--years", "1", "--from", "2024-06-01 CE"})
+            .out);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0]["chl"], "79-40-11-20 CHL");
     EXPECT_EQ(rows[0]["chs"], "79-41-01-11 CHS");

@@ -13,7 +13,7 @@ namespace vemla {
 namespace {
 
 class ShellBehaviour : public ::testing::Test {
-protected:
+  protected:
     test::ScopedTimeZone utc{"UTC"};
 };
 
@@ -35,13 +35,17 @@ TEST_F(ShellBehaviour, ExitStatusAndWhereTheMessageGoes) {
         {{"search", "Element-animal day"}, kExitRefused, "You must specify an element"},
         {{"search", "eclipse"}, kExitUsage, "target"},
         {{"move", "CE century", "--back", "--count", "3", "--from", "-2950-06-01 CE"},
-         kExitRefused, "Earliest date exceeded."},
+         kExitRefused,
+         "Earliest date exceeded."},
         {{"list", "leap-months", "--years", "1e2"}, kExitUsage, "--years: a whole number"},
         {{"list", "new-years", "--log"}, kExitUsage, "list writes no log entry"},
         {{"selftest", "--date", "x"}, kExitRefused, "Error code = 1"},
         // A number too large for a double fails its field as a large one does.
-        {{"convert", "2000-01-01 CE", "--plus", std::string(309, '9')}, kExitRefused, "Date is later"},
-        {{"convert", "2000-01-01 CE", "--time", "12:" + std::string(309, '9')}, kExitRefused,
+        {{"convert", "2000-01-01 CE", "--plus", std::string(309, '9')},
+         kExitRefused,
+         "Date is later"},
+        {{"convert", "2000-01-01 CE", "--time", "12:" + std::string(309, '9')},
+         kExitRefused,
          "Invalid time"},
         {{"convert", std::string(400, '9') + " AJD"}, kExitRefused, "Date is later"},
         {{"--version"}, kExitOk, ""},
@@ -62,7 +66,7 @@ TEST_F(ShellBehaviour, ExitStatusAndWhereTheMessageGoes) {
 
 TEST_F(ShellBehaviour, RepeatedMoveStopsAtTheLimitAfterPrintingTheLastDayInRange) {
     const CliResult r = RunCli({"move", "day", "--count", "3", "--from", "2999-12-31 CE", "--log",
-                          "--log-items", "ce", "--compact"});
+                                "--log-items", "ce", "--compact"});
     EXPECT_EQ(r.code, kExitRefused);
     EXPECT_NE(r.out.find("3000-01-01 CE"), std::string::npos);
     EXPECT_EQ(r.out.find("3000-01-02 CE"), std::string::npos);
@@ -71,7 +75,8 @@ TEST_F(ShellBehaviour, RepeatedMoveStopsAtTheLimitAfterPrintingTheLastDayInRange
 
 TEST_F(ShellBehaviour, BatchConversionKeepsGoingAndNumbersItsLines) {
     TempFolder folder;
-    const auto input = folder.Write("in.txt", "2024-02-10 CE\r\n2000-13-01 CE\n79-41-01-01 CHL\t20:00\n");
+    const auto input =
+        folder.Write("in.txt", "2024-02-10 CE\r\n2000-13-01 CE\n79-41-01-01 CHL\t20:00\n");
     CliResult r = RunCli({"convert", "--input", input.string()});
     EXPECT_EQ(r.code, kExitRefused);
     std::istringstream lines(r.out);
@@ -91,7 +96,8 @@ TEST_F(ShellBehaviour, BatchConversionKeepsGoingAndNumbersItsLines) {
     r = RunCli({"convert", "--input", input.string(), "--json", "--longitude", "116"});
     std::istringstream json(r.out);
     std::vector<nlohmann::json> objects;
-    for (std::string line; std::getline(json, line);) objects.push_back(nlohmann::json::parse(line));
+    for (std::string line; std::getline(json, line);)
+        objects.push_back(nlohmann::json::parse(line));
     ASSERT_EQ(objects.size(), 3u);
     EXPECT_EQ(objects[1]["line"], 2);
     EXPECT_TRUE(objects[1].contains("error"));

@@ -30,9 +30,14 @@ TEST(ProgramTextStore, CountsTextsSkippingCommentsBlanksAndLineEnds) {
                        "12\ttab\tinside \n99\t#not a comment",
                        store),
               6);
-    for (const auto& [number, text] : std::initializer_list<std::pair<int32_t, const char*>>{
-             {1, "Vemla"}, {-7, "negative"}, {32767, "last"}, {-32768, "first"},
-             {12, "tab\tinside "}, {99, "#not a comment"}, {65537, ""}})  // 65537 is not 1
+    for (const auto& [number, text] :
+         std::initializer_list<std::pair<int32_t, const char*>>{{1, "Vemla"},
+                                                                {-7, "negative"},
+                                                                {32767, "last"},
+                                                                {-32768, "first"},
+                                                                {12, "tab\tinside "},
+                                                                {99, "#not a comment"},
+                                                                {65537, ""}})  // 65537 is not 1
         EXPECT_EQ(store.GetText(number), text) << number;
 
     EXPECT_EQ(LoadText(temp, "# only a comment\n\n"), kTextLoadNoText);
@@ -75,7 +80,8 @@ TEST(ProgramTextStore, LineErrorsNameTheirLine) {
 TEST(ProgramTextStore, FilesUpToTheSizeLimitLoad) {
     TempFolder temp;
     const std::string first = "1\tfirst\n", last = "2\tlast\n";
-    const std::string text = first + std::string(kMaxTextFileBytes - first.size() - last.size(), '\n') + last;
+    const std::string text =
+        first + std::string(kMaxTextFileBytes - first.size() - last.size(), '\n') + last;
     ProgramTextStore store;
     ASSERT_EQ(LoadText(temp, text, store), 2);
     EXPECT_EQ(store.GetText(2), "last");
@@ -94,8 +100,8 @@ TEST(ProgramTextStore, BrokenUtf8BecomesReplacementCharacters) {
                        store),
               6);
     // Overlong "/", surrogate, cut short at the line end, past U+10FFFF, well-formed.
-    const std::string expected[] = {"a" + r + "b", r + r, r + r + r, r + r, r + r + r + r,
-                                    "\xC3\xA9\xF0\x9F\x8C\x95"};
+    const std::string expected[] = {"a" + r + "b", r + r,         r + r + r,
+                                    r + r,         r + r + r + r, "\xC3\xA9\xF0\x9F\x8C\x95"};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(store.GetText(i + 1), expected[i]) << i + 1;
     // Each replaced byte counts as one character.
     EXPECT_EQ(LoadText(temp, "1\t" + std::string(kMaxTextChars + 1, '\x80')), -1001);
@@ -119,19 +125,21 @@ TEST(ProgramTextLoadMessage, CodesAndBandBoundaries) {
     EXPECT_EQ(ProgramTextLoadMessage(1, "/x"), "");
     EXPECT_EQ(ProgramTextLoadMessage(-1, "/opt/vemla/vemla_text.dat"),
               "Cannot open file containing program text.\r\n/opt/vemla/vemla_text.dat");
-    const std::pair<int32_t, const char*> plain[] = {{0, "No program text was read."},
-                                                     {-2, "Particular memory allocation error."},
-                                                     {-3, "Too much program text."},
-                                                     {-4, "Text not recovered."},
-                                                     {-6, "File is empty."},
-                                                     {-7, "Error reading file."},
-                                                     {-8, "General memory allocation error."},
-                                                     {-500, "Error -500"},
-                                                     {-1000, "Missing string at line 500."},
-                                                     {-1001, "String too long at line 1."},
-                                                     {-1512, "Duplicate in program text at line 12."},
-                                                     {INT32_MIN, "Duplicate in program text at line 2147482148."}};
-    for (const auto& [code, message] : plain) EXPECT_EQ(ProgramTextLoadMessage(code, ""), message) << code;
+    const std::pair<int32_t, const char*> plain[] = {
+        {0, "No program text was read."},
+        {-2, "Particular memory allocation error."},
+        {-3, "Too much program text."},
+        {-4, "Text not recovered."},
+        {-6, "File is empty."},
+        {-7, "Error reading file."},
+        {-8, "General memory allocation error."},
+        {-500, "Error -500"},
+        {-1000, "Missing string at line 500."},
+        {-1001, "String too long at line 1."},
+        {-1512, "Duplicate in program text at line 12."},
+        {INT32_MIN, "Duplicate in program text at line 2147482148."}};
+    for (const auto& [code, message] : plain)
+        EXPECT_EQ(ProgramTextLoadMessage(code, ""), message) << code;
 }
 
 TEST(LoadProgramText, BesideTheExecutableThenInShare) {

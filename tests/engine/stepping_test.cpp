@@ -6,10 +6,10 @@
 #include <optional>
 #include <tuple>
 
+#include "chinese_date_maker.h"
 #include "engine/chinese_text.h"
 #include "engine/cycles.h"
 #include "engine/european.h"
-#include "chinese_date_maker.h"
 
 namespace vemla {
 namespace {
@@ -20,7 +20,9 @@ ChDate Lunar(int position, int month, int leap, int day, int cycle = 79) {
     return test::MakeChDate(cycle, position, month, leap, day);
 }
 
-auto Fields(const ChDate& d) { return std::tuple(d.Cycle, d.Position, d.MonthOrTerm, d.Leap, d.Day); }
+auto Fields(const ChDate& d) {
+    return std::tuple(d.Cycle, d.Position, d.MonthOrTerm, d.Leap, d.Day);
+}
 
 // Each step starts from `from`, or from where the step before it ended; every
 // result must be the day the conversion gives for it.
@@ -115,7 +117,8 @@ TEST(FindTripleCoincidence, NearestDayWhoseDayMonthAndYearShareANameBothWays) {
     CalendarEngine engine;
     auto is_triple = [&](int32_t d) {
         const ChDate chl = engine.CJDateToChLDate(d).value_or(ChDate{});
-        return DayPosition(d) == chl.Position && MonthPosition(chl.Position, chl.MonthOrTerm) == chl.Position;
+        return DayPosition(d) == chl.Position &&
+               MonthPosition(chl.Position, chl.MonthOrTerm) == chl.Position;
     };
     for (int32_t start : {2451545, 2460351, 1000000}) {
         for (bool forward : {true, false}) {

@@ -17,7 +17,6 @@
 #include <QRawFont>
 #include <QString>
 #include <QStringList>
-
 #include <cmath>
 #include <cstdio>
 
@@ -121,7 +120,8 @@ int main(int argc, char** argv) {
     }
     const QString family = ChineseFamily();
     if (family.isEmpty()) {
-        std::fprintf(stderr, "make_pictures: no installed font has all the stem and branch characters\n");
+        std::fprintf(stderr,
+                     "make_pictures: no installed font has all the stem and branch characters\n");
         return 1;
     }
     std::printf("font: %s\n", qPrintable(family));
@@ -134,11 +134,13 @@ int main(int argc, char** argv) {
     const QColor stem_ink(128, 20, 20), branch_ink(20, 44, 120);
     bool ok = true;
     for (int i = 0; i < kStems.size(); ++i)
-        ok &= Save(Tile(kStems[i], family, stem_ink),
-                   data.filePath(QString("stems_branches/stem_%1.png").arg(i + 1, 2, 10, QChar('0'))));
+        ok &= Save(
+            Tile(kStems[i], family, stem_ink),
+            data.filePath(QString("stems_branches/stem_%1.png").arg(i + 1, 2, 10, QChar('0'))));
     for (int i = 0; i < kBranches.size(); ++i)
-        ok &= Save(Tile(kBranches[i], family, branch_ink),
-                   data.filePath(QString("stems_branches/branch_%1.png").arg(i + 1, 2, 10, QChar('0'))));
+        ok &= Save(
+            Tile(kBranches[i], family, branch_ink),
+            data.filePath(QString("stems_branches/branch_%1.png").arg(i + 1, 2, 10, QChar('0'))));
     ok &= Save(Icon(256), data.filePath("vemla.png"));
     return ok ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "app/date_entry.h"
@@ -10,6 +11,7 @@
 #include "cli/hanzi_output.h"
 #include "cli/moment_output.h"
 #include "cli/ordered_chunks.h"
+#include "common/digits.h"
 #include "common/strproc.h"
 #include "engine/european.h"
 
@@ -28,7 +30,6 @@ constexpr unsigned kMaxWorkers = 4;
 struct BatchSettings {
     CalendarSettings calendar;
     std::string abbreviation;
-    int longitude = 0;
     int entry_calendar = kCalCE;  // of an entry typed without a code
     int local_offset = 0;
     BatchFormat format = BatchFormat::kTsv;
@@ -38,27 +39,19 @@ struct BatchSettings {
 };
 
 // The day of a plain "YYYY-MM-DD CE" entry of the years 1000 to 2999, the
-// usual line of a column of dates, read without the date box's general
-// parser; false for any other line, which that parser then reads. A date is
-// valid when its day number gives the same date back (no February 30th).
-bool ReadPlainCEDay(std::string_view line, int32_t& day) {
-    if (line.size() != 13 || line.substr(10) != " CE" || line[4] != '-' || line[7] != '-' ||
-        line[0] < '1' || line[0] > '2')
-        return false;
-    int number[3] = {0, 0, 0};
-    for (int field = 0, at = 0; field < 3; ++field, ++at) {
-        for (int digits = field == 0 ? 4 : 2; digits > 0; --digits, ++at) {
-            if (line[at] < '0' || line[at] > '9') return false;
-            number[field] = number[field] * 10 + (line[at] - '0');
-        }
-    }
-    EuroDate date{number[0], number[1], number[2], kGregorian};
-    if (date.Month < 1 || date.Month > 12 || date.Day < 1 || date.Day > 31) return false;
-    EuroDate back{0, 1, 1, kGregorian, euro_date_to_jdn(&date)};
-    jdn_to_euro_date(&back);
-    if (back.Year != date.Year || back.Month != date.Month || back.Day != date.Day) return false;
-    day = date.JDN;
-    return true;
+// usual line of a column of dates, read by the engine's date reader alone
+// (the date box's general parser reads it the same way, after looking for a
+// calendar code and a time); nothing for any other line, which that parser
+// then reads, and for a date that does not exist, which it then refuses.
+std::optional<int32_t> PlainCEDay(std::string_view line) {
+    if (line.size() != 13 || line.substr(10) != " CE" || line[0] < '1' || line[0] > '2' ||
+        line[4] != '-' || line[7] != '-')
+        return std::nullopt;
+    for (int at : {1, 2, 3, 5, 6, 8, 9})
+        if (!IsDecimalDigit(line[at])) return std::nullopt;
+    const auto date = ReadEuroDate(line.substr(0, 10), kGregorian);
+    if (!date) return std::nullopt;
+    return date->JDN;
 }
 
 // The moment of one line, or the message that refuses it.
@@ -118,8 +111,8 @@ class LineConverter {
     LineResult Convert(std::string_view line) {
         double ajd = 0.0;
         // A CE date is a day in London; the time is the one of every line.
-        if (int32_t day = 0; plain_minutes_ >= 0 && ReadPlainCEDay(line, day)) {
-            ajd = CJDLToAJD(day + plain_minutes_ / 1440.0);
+        if (const auto day = plain_minutes_ >= 0 ? PlainCEDay(line) : std::nullopt) {
+            ajd = CJDLToAJD(*day + plain_minutes_ / 1440.0);
         } else {
             const ParsedDate parsed = ParseEntry(line);
             if (parsed.error != kParseOk) return {0.0, OneLine(ParseErrorText(parsed.error))};
@@ -166,7 +159,8 @@ class LineConverter {
     }
 
     HanziDate HanziOf(const Moment& m) const {
-        return HanziDateOf(m.chs, m.chl, DayNumberOf(AJDToCJDC(m.ajd, settings_.longitude)));
+        return HanziDateOf(m.chs, m.chl,
+                           DayNumberOf(AJDToCJDC(m.ajd, settings_.calendar.Longitude)));
     }
 
     static std::string OneLine(std::string text) {
@@ -189,7 +183,6 @@ BatchSettings SettingsOf(Session& session, BatchFormat format, const EntryOption
     BatchSettings s;
     s.calendar = main.Engine().Settings();
     s.abbreviation = main.CCT();
-    s.longitude = main.Longitude();
     s.entry_calendar = main.Calendar();
     s.local_offset = main.LocalOffsetMinutes();
     s.format = format;

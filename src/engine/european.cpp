@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/digits.h"
 #include "common/strproc.h"
 
 namespace vemla {
@@ -98,7 +99,7 @@ Result<EuroDate, EuroDateError> ReadEuroDate(std::string_view text, int32_t cale
     date.Calendar = calendar == kJulian ? kJulian : kGregorian;
     std::string reduced;
     for (char c : text)
-        if (c == '-' || (c >= '0' && c <= '9')) reduced += c;
+        if (c == '-' || IsDecimalDigit(c)) reduced += c;
     const int64_t dashes = CountChar(reduced, '-');
     const bool negative_year = !reduced.empty() && reduced[0] == '-';
     if (dashes != (negative_year ? 3 : 2)) return Fail(EuroDateError::kMalformed);

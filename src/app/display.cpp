@@ -63,19 +63,7 @@ std::string JulianDateNumberText(double jd) {
     const std::string_view text(buffer, static_cast<size_t>(end - buffer));
     const size_t point = text.find('.');
     if (point == std::string_view::npos) return std::string(text);  // infinities and NaN
-    // The digits before the point in groups of three, as GroupThousands
-    // writes them (which leaves more than 64 characters alone), without its
-    // copies: a batch conversion writes one of these a line.
-    const size_t sign = text[0] == '-' ? 1 : 0;
-    const size_t digits = point - sign;
-    if (digits == 0 || point + (digits - 1) / 3 + 1 > 64) return std::string(text);
-    std::string out;
-    out.reserve(text.size() + point / 3);
-    out.append(text.substr(0, sign));
-    for (size_t i = sign; i < point; ++i) {
-        if (i > sign && (point - i) % 3 == 0) out += ',';
-        out += text[i];
-    }
+    std::string out = GroupThousands(text.substr(0, point), ",");
     out.append(text.substr(point));
     return out;
 }
